@@ -1,0 +1,163 @@
+#include "qtdesktop.h"
+
+#include "wavefile.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QThread>
+#include <QUrl>
+
+namespace staverly {
+
+QtDesktop::QtDesktop() = default;
+QtDesktop::~QtDesktop() = default;
+
+Desktop::Answer QtDesktop::messageBox(QWidget *parent, const QString &text, Buttons buttons,
+                                      Icon icon, const QString &title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: break;
+    }
+    if (buttons == Buttons::YesNo)
+        return Answer::No;
+    if (buttons == Buttons::YesNoCancel)
+        return Answer::Cancel;
+    return Answer::Ok;
+}
+
+QString QtDesktop::inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                            const QString &defaultText)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtDesktop::saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                                const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, directory, filter);
+}
+
+QPrinter &QtDesktop::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+    return *m_printer;
+}
+
+bool QtDesktop::printerSetup(QWidget *parent)
+{
+    QPageSetupDialog dialog(&printer(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtDesktop::printWindow(QWidget *window)
+{
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return QStringLiteral("No printer is set up on this computer.");
+    const QPixmap image = window->grab();
+    QPainter painter;
+    if (!painter.begin(&printer()))
+        return QStringLiteral("The printer \"%1\" could not be started.")
+            .arg(printer().printerName());
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawPixmap(0, 0, image);
+    painter.end();
+    return {};
+}
+
+void QtDesktop::sleep(int milliseconds)
+{
+    if (milliseconds > 0)
+        QThread::msleep(ulong(milliseconds));
+}
+
+void QtDesktop::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtDesktop::beep()
+{
+    QApplication::beep();
+}
+
+void QtDesktop::flashWindow(QWidget *window)
+{
+    QApplication::alert(window->window(), 100);
+}
+
+bool QtDesktop::openDocument(const QString &target)
+{
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
+                                                : QUrl::fromUserInput(target);
+    return QDesktopServices::openUrl(url);
+}
+
+QString QtDesktop::playSound(const QByteArray &wave)
+{
+    const auto parsed = WaveFile::parse(wave);
+    if (!parsed)
+        return QStringLiteral("The sound is not an uncompressed PCM wave.");
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return QStringLiteral("No audio output device is available.");
+
+    QAudioFormat format;
+    format.setChannelCount(parsed->channels);
+    format.setSampleRate(parsed->sampleRate);
+    format.setSampleFormat(parsed->bitsPerSample == 8 ? QAudioFormat::UInt8
+                                                      : QAudioFormat::Int16);
+    if (m_sink)
+        m_sink->stop();
+    m_buffer.close();
+    m_playing = parsed->samples;
+    m_buffer.setData(m_playing);
+    m_buffer.open(QIODevice::ReadOnly);
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_sink->start(&m_buffer);
+    return {};
+}
+
+} // namespace staverly

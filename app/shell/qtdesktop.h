@@ -1,0 +1,44 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QBuffer>
+#include <memory>
+
+class QAudioSink;
+class QPrinter;
+
+namespace staverly {
+
+// The desktop as the program really uses it: Qt dialogs, printer and sound.
+class QtDesktop : public Desktop
+{
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
+                      const QString &title) override;
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
+    bool printerSetup(QWidget *parent) override;
+    QString printWindow(QWidget *window) override;
+    void sleep(int milliseconds) override;
+    void processEvents() override;
+    void beep() override;
+    void flashWindow(QWidget *window) override;
+    bool openDocument(const QString &target) override;
+    QString playSound(const QByteArray &wave) override;
+
+private:
+    QPrinter &printer();
+
+    std::unique_ptr<QPrinter> m_printer;
+    QByteArray m_playing;
+    QBuffer m_buffer;
+    std::unique_ptr<QAudioSink> m_sink;
+};
+
+} // namespace staverly

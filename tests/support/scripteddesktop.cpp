@@ -1,0 +1,148 @@
+#include "scripteddesktop.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace staverly::test {
+
+void ScriptedDesktop::answer(Answer reply, std::function<void(const Box &)> check)
+{
+    m_replies.push_back({reply, std::move(check)});
+}
+
+void ScriptedDesktop::answerInput(const QString &text)
+{
+    m_inputs.push_back(text);
+}
+
+void ScriptedDesktop::answerSaveFile(const QString &path)
+{
+    m_saveFiles.push_back(path);
+}
+
+void ScriptedDesktop::answerPrinterSetup(bool accepted)
+{
+    m_printerSetups.push_back(accepted);
+}
+
+void ScriptedDesktop::setPrintResult(const QString &failure)
+{
+    m_printFailure = failure;
+}
+
+void ScriptedDesktop::setSoundResult(const QString &failure)
+{
+    m_soundFailure = failure;
+}
+
+void ScriptedDesktop::setOpenResult(bool opened)
+{
+    m_openResult = opened;
+}
+
+void ScriptedDesktop::onProcessEvents(std::function<void()> hook)
+{
+    m_processHook = std::move(hook);
+}
+
+bool ScriptedDesktop::scriptDone() const
+{
+    return m_replies.empty() && m_inputs.empty() && m_saveFiles.empty()
+           && m_printerSetups.empty();
+}
+
+Desktop::Answer ScriptedDesktop::messageBox(QWidget *, const QString &text, Buttons buttons,
+                                            Icon icon, const QString &title)
+{
+    const Box box{text, buttons, icon, title};
+    boxes.push_back(box);
+    if (m_replies.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": "
+                      << text.toStdString();
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    Reply reply = std::move(m_replies.front());
+    m_replies.pop_front();
+    if (reply.check)
+        reply.check(box);
+    return reply.answer;
+}
+
+QString ScriptedDesktop::inputBox(QWidget *, const QString &prompt, const QString &,
+                                  const QString &)
+{
+    inputPrompts << prompt;
+    if (m_inputs.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return {};
+    }
+    const QString text = m_inputs.front();
+    m_inputs.pop_front();
+    return text;
+}
+
+QString ScriptedDesktop::saveFileName(QWidget *, const QString &title, const QString &,
+                                      const QString &)
+{
+    if (m_saveFiles.empty()) {
+        ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
+        return {};
+    }
+    const QString path = m_saveFiles.front();
+    m_saveFiles.pop_front();
+    return path;
+}
+
+bool ScriptedDesktop::printerSetup(QWidget *)
+{
+    ++printerSetups;
+    if (m_printerSetups.empty())
+        return false;
+    const bool accepted = m_printerSetups.front();
+    m_printerSetups.pop_front();
+    return accepted;
+}
+
+QString ScriptedDesktop::printWindow(QWidget *)
+{
+    ++prints;
+    return m_printFailure;
+}
+
+void ScriptedDesktop::sleep(int milliseconds)
+{
+    sleeps.push_back(milliseconds);
+    sleptMs += milliseconds;
+}
+
+void ScriptedDesktop::processEvents()
+{
+    ++processEventsCalls;
+    QCoreApplication::processEvents();
+    if (m_processHook)
+        m_processHook();
+}
+
+void ScriptedDesktop::beep()
+{
+    ++beeps;
+}
+
+void ScriptedDesktop::flashWindow(QWidget *)
+{
+    ++flashes;
+}
+
+bool ScriptedDesktop::openDocument(const QString &target)
+{
+    opened << target;
+    return m_openResult;
+}
+
+QString ScriptedDesktop::playSound(const QByteArray &wave)
+{
+    sounds.push_back(wave);
+    return m_soundFailure;
+}
+
+} // namespace staverly::test

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace staverly::test {
+
+// A desktop that answers from a script and records every call. Sleeps take no
+// real time; they only add to a virtual clock.
+class ScriptedDesktop : public Desktop
+{
+public:
+    struct Box
+    {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+        QString title;
+    };
+
+    // Queue the answer to the next message box; the optional check sees it first.
+    void answer(Answer reply, std::function<void(const Box &)> check = {});
+    void answerInput(const QString &text);
+    void answerSaveFile(const QString &path);
+    void answerPrinterSetup(bool accepted);
+    void setPrintResult(const QString &failure);
+    void setSoundResult(const QString &failure);
+    void setOpenResult(bool opened);
+    // Called at every processEvents(), e.g. to inject input mid-handler.
+    void onProcessEvents(std::function<void()> hook);
+
+    bool scriptDone() const;
+
+    std::vector<Box> boxes;
+    QStringList inputPrompts;
+    QStringList opened;
+    std::vector<QByteArray> sounds;
+    std::vector<int> sleeps;
+    qint64 sleptMs = 0;
+    int processEventsCalls = 0;
+    int beeps = 0;
+    int flashes = 0;
+    int prints = 0;
+    int printerSetups = 0;
+
+    Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
+                      const QString &title) override;
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
+    bool printerSetup(QWidget *parent) override;
+    QString printWindow(QWidget *window) override;
+    void sleep(int milliseconds) override;
+    void processEvents() override;
+    void beep() override;
+    void flashWindow(QWidget *window) override;
+    bool openDocument(const QString &target) override;
+    QString playSound(const QByteArray &wave) override;
+
+private:
+    struct Reply
+    {
+        Answer answer;
+        std::function<void(const Box &)> check;
+    };
+    std::deque<Reply> m_replies;
+    std::deque<QString> m_inputs;
+    std::deque<QString> m_saveFiles;
+    std::deque<bool> m_printerSetups;
+    QString m_printFailure;
+    QString m_soundFailure;
+    bool m_openResult = true;
+    std::function<void()> m_processHook;
+};
+
+} // namespace staverly::test
