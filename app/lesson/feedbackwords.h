@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace staverly {
+
+// The twenty praise words shown with a right answer and the twenty failure
+// words shown with a wrong one.
+struct FeedbackWords
+{
+    std::array<QString, 20> praise_words;
+    std::array<QString, 20> failure_words;
+
+    void load();
+};
+
+} // namespace staverly

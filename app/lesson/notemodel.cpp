@@ -1,0 +1,101 @@
+#include "notemodel.h"
+
+#include <QDir>
+
+namespace staverly {
+
+namespace {
+
+constexpr std::array<int, 7> WhiteSteps{0, 2, 4, 5, 7, 9, 11};
+
+void fillWhite(std::array<qint16, NoteModel::WhiteKeys> &table, int lowestC)
+{
+    for (int w = 0; w < NoteModel::WhiteKeys; ++w)
+        table[w] = qint16(lowestC + 12 * (w / 7) + WhiteSteps[w % 7]);
+}
+
+} // namespace
+
+void NoteModel::load_treble_white()
+{
+    fillWhite(treble_white, 48);
+}
+
+void NoteModel::load_bass_white()
+{
+    fillWhite(bass_white, 24);
+}
+
+void NoteModel::load_note_names()
+{
+    static const std::array<const char *, 12> pitch{"C",        "C# or Db", "D", "D# or Eb",
+                                                    "E",        "F",        "F# or Gb",
+                                                    "G",        "G# or Ab", "A", "A# or Bb",
+                                                    "B"};
+    static const std::array<const char *, 7> letters{"C", "D", "E", "F", "G", "A", "B"};
+    for (std::size_t i = 0; i < note_names.size(); ++i)
+        note_names[i] = QString::fromLatin1(pitch[i % 12]);
+    note_names[MiddleC - LowestMidi] = QStringLiteral("Middle C");
+    for (std::size_t i = 0; i < white_letters.size(); ++i)
+        white_letters[i] = QString::fromLatin1(letters[i % 7]);
+}
+
+qint16 NoteModel::get_white_treble(qint16 note_in)
+{
+    if (note_in < 1 || note_in > WhiteKeys)
+        return 0;
+    const int w = note_in - 1;
+    return qint16(12 * (w / 7) + WhiteSteps[w % 7]);
+}
+
+bool NoteModel::isBlackKey(int keyIndex)
+{
+    switch (((keyIndex % 12) + 12) % 12) {
+    case 1: case 3: case 6: case 8: case 10: return true;
+    default: return false;
+    }
+}
+
+int NoteModel::keyToMidi(int keyIndex, int cleff)
+{
+    return keyIndex + (cleff == 0 ? 48 : 24);
+}
+
+int NoteModel::midiToKey(int midi, int cleff)
+{
+    return midi - (cleff == 0 ? 48 : 24);
+}
+
+int NoteModel::middleCKey(int cleff)
+{
+    return midiToKey(MiddleC, cleff);
+}
+
+int NoteModel::whiteToMidi(int white, int cleff) const
+{
+    if (white < 1 || white > WhiteKeys)
+        return -1;
+    return cleff == 0 ? treble_white[white - 1] : bass_white[white - 1];
+}
+
+QString NoteModel::whiteLetter(int white) const
+{
+    if (white < 1 || white > WhiteKeys)
+        return {};
+    return white_letters[white - 1];
+}
+
+QString NoteModel::noteName(int midi) const
+{
+    if (midi < LowestMidi || midi > HighestMidi)
+        return {};
+    return note_names[midi - LowestMidi];
+}
+
+QString NoteModel::pictureFile(const QString &programFolder, int midi, int cleff)
+{
+    const QString name = QStringLiteral("%1%2.gif").arg(cleff == 0 ? 't' : 'b').arg(midi);
+    return QDir(programFolder).filePath(QStringLiteral("images/") + name);
+}
+
+} // namespace staverly
