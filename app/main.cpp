@@ -1,3 +1,4 @@
+#include "audioengine.h"
 #include "frmmain.h"
 #include "qtdesktop.h"
 
@@ -6,7 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    staverly::QtDesktop desktop;
+    staverly::AudioEngine audio;
+    staverly::QtDesktop desktop(audio);
     staverly::frmMain window(desktop);
     window.show();
     return app.exec();

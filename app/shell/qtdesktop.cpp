@@ -1,16 +1,13 @@
 #include "qtdesktop.h"
 
+#include "audioengine.h"
 #include "wavefile.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -21,7 +18,11 @@
 
 namespace staverly {
 
-QtDesktop::QtDesktop() = default;
+QtDesktop::QtDesktop(AudioEngine &audio)
+    : m_audio(audio)
+{
+}
+
 QtDesktop::~QtDesktop() = default;
 
 Desktop::Answer QtDesktop::messageBox(QWidget *parent, const QString &text, Buttons buttons,
@@ -140,23 +141,9 @@ QString QtDesktop::playSound(const QByteArray &wave)
     const auto parsed = WaveFile::parse(wave);
     if (!parsed)
         return QStringLiteral("The sound is not an uncompressed PCM wave.");
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return QStringLiteral("No audio output device is available.");
-
-    QAudioFormat format;
-    format.setChannelCount(parsed->channels);
-    format.setSampleRate(parsed->sampleRate);
-    format.setSampleFormat(parsed->bitsPerSample == 8 ? QAudioFormat::UInt8
-                                                      : QAudioFormat::Int16);
-    if (m_sink)
-        m_sink->stop();
-    m_buffer.close();
-    m_playing = parsed->samples;
-    m_buffer.setData(m_playing);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->start(&m_buffer);
+    if (!m_audio.start())
+        return m_audio.error();
+    m_audio.playClip(*parsed);
     return {};
 }
 

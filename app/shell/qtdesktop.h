@@ -2,19 +2,20 @@
 
 #include "desktop.h"
 
-#include <QBuffer>
 #include <memory>
 
-class QAudioSink;
 class QPrinter;
 
 namespace staverly {
 
-// The desktop as the program really uses it: Qt dialogs, printer and sound.
+// The desktop as the program really uses it: Qt dialogs, printer, links and
+// the shared audio output.
+class AudioEngine;
+
 class QtDesktop : public Desktop
 {
 public:
-    QtDesktop();
+    explicit QtDesktop(AudioEngine &audio);
     ~QtDesktop() override;
 
     Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
@@ -35,10 +36,8 @@ public:
 private:
     QPrinter &printer();
 
+    AudioEngine &m_audio;
     std::unique_ptr<QPrinter> m_printer;
-    QByteArray m_playing;
-    QBuffer m_buffer;
-    std::unique_ptr<QAudioSink> m_sink;
 };
 
 } // namespace staverly
