@@ -1,0 +1,14 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace staverly::host {
+
+// A value that is not a number where one is needed.
+class TypeMismatchError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace staverly::host

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+#if defined(STAVERLY_LUMETRA_LIBRARY)
+#define STAVERLY_LUMETRA_EXPORT Q_DECL_EXPORT
+#else
+#define STAVERLY_LUMETRA_EXPORT Q_DECL_IMPORT
+#endif

@@ -1,0 +1,187 @@
+#include "hostcolor.h"
+#include "usercontrol1.h"
+
+#include <QImage>
+#include <QPalette>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using staverly::lumetra::UserControl1;
+
+namespace {
+
+struct LevelRow
+{
+    int low;
+    int high;
+    float width;
+};
+
+const QList<LevelRow> LevelTable{
+    {120, 127, 1580}, {110, 119, 1460}, {100, 109, 1330}, {90, 99, 1210}, {80, 89, 1090},
+    {70, 79, 970},    {60, 69, 850},    {50, 59, 730},    {40, 49, 610},  {30, 39, 490},
+    {20, 29, 370},    {10, 19, 250},    {1, 9, 130},      {0, 0, 0},
+};
+
+const QColor HostBackground(255, 0, 255);
+
+class LumetraMeter : public ::testing::Test
+{
+protected:
+    QWidget window;
+    UserControl1 meter{&window};
+
+    LumetraMeter()
+    {
+        window.setAutoFillBackground(true);
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, HostBackground);
+        window.setPalette(palette);
+        window.resize(300, 60);
+        meter.setTwipsPerPixel(15.0);
+        meter.move(30, 10);
+    }
+
+    void show()
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    static int px(double twips) { return int(std::lrint(twips / 15.0)); }
+};
+
+TEST_F(LumetraMeter, StartsAtFullScale)
+{
+    UserControl1 fresh;
+    EXPECT_EQ(fresh.value(), 1580.0f);
+    EXPECT_EQ(fresh.heightTwips(), 200.0f);
+    EXPECT_EQ(fresh.size(), QSize(int(std::lrint(1580 / fresh.twipsPerPixel())),
+                                  int(std::lrint(200 / fresh.twipsPerPixel()))));
+
+    EXPECT_EQ(meter.size(), QSize(105, 13));
+    EXPECT_EQ(meter.property("value"), QVariant::fromValue(1580.0f));
+}
+
+TEST_F(LumetraMeter, LevelTableAtEveryBoundary)
+{
+    show();
+    for (const LevelRow &row : LevelTable) {
+        for (const int level : {row.low, row.high}) {
+            meter.setValue(level);
+            EXPECT_EQ(meter.value(), row.width) << "level " << level;
+            EXPECT_EQ(meter.width(), px(row.width)) << "level " << level;
+            EXPECT_EQ(meter.height(), 13);
+            EXPECT_EQ(meter.pos(), QPoint(30, 10)) << "the left edge stays put";
+        }
+    }
+}
+
+TEST_F(LumetraMeter, ValuesOutsideTheTableKeepTheWidth)
+{
+    meter.setValue(65);
+    ASSERT_EQ(meter.value(), 850.0f);
+    for (const QVariant &outside : {QVariant(128), QVariant(-5), QVariant(-1), QVariant(32767),
+                                    QVariant(119.5), QVariant(0.5), QVariant(QStringLiteral("loud")),
+                                    QVariant()}) {
+        meter.setValue(outside);
+        EXPECT_EQ(meter.value(), 850.0f) << outside.toString().toStdString();
+    }
+    meter.setValue(QStringLiteral("1"));
+    EXPECT_EQ(meter.value(), 130.0f);
+}
+
+TEST_F(LumetraMeter, LateBoundLevelTakesAnyNumberType)
+{
+    ASSERT_TRUE(meter.setProperty("value", QVariant::fromValue<qint16>(9)));
+    EXPECT_EQ(meter.value(), 130.0f);
+    ASSERT_TRUE(meter.setProperty("value", 100));
+    EXPECT_EQ(meter.property("value").toFloat(), 1330.0f);
+    EXPECT_EQ(meter.property("value").metaType(), QMetaType::fromType<float>());
+}
+
+TEST_F(LumetraMeter, HostResizeBringsBackFullScaleAndHeight)
+{
+    show();
+    meter.setValue(65);
+    ASSERT_EQ(meter.width(), 57);
+
+    meter.resize(57, 40);
+    EXPECT_EQ(meter.size(), QSize(105, 13));
+    EXPECT_EQ(meter.value(), 1580.0f);
+
+    meter.setValue(1);
+    meter.resize(200, 13);
+    EXPECT_EQ(meter.size(), QSize(105, 13));
+    EXPECT_EQ(meter.value(), 1580.0f);
+
+    meter.setValue(0);
+    EXPECT_EQ(meter.size(), QSize(0, 13)) << "a level change keeps its width";
+    meter.setGeometry(40, 20, 10, 10);
+    EXPECT_EQ(meter.geometry(), QRect(40, 20, 105, 13));
+}
+
+TEST_F(LumetraMeter, LevelSetWhileHiddenSurvivesBeingShown)
+{
+    meter.setValue(65);
+    show();
+    EXPECT_EQ(meter.value(), 850.0f);
+    EXPECT_EQ(meter.width(), 57);
+}
+
+TEST_F(LumetraMeter, RenderedSegmentsMatchTheLevel)
+{
+    show();
+    const QColor separator = staverly::host::toQColor(staverly::host::WindowBackground, meter.palette());
+    for (const int level : {127, 0, 1, 9, 10, 65, 119, 127}) {
+        meter.setValue(level);
+        const float width = meter.value();
+        const QImage image = window.grab().toImage();
+        const QPoint origin = meter.pos();
+        const int middle = origin.y() + px(100);
+
+        for (int i = 0; i < UserControl1::SegmentCount; ++i) {
+            const double centre = 120.0 * i + 60.0;
+            if (centre >= width)
+                break;
+            const QColor fill = staverly::host::toQColor(UserControl1::SegmentColors[i]);
+            EXPECT_EQ(image.pixelColor(origin.x() + px(centre), middle), fill)
+                << "level " << level << " segment " << i;
+            if (i > 0) {
+                EXPECT_EQ(image.pixelColor(origin.x() + px(120.0 * i), middle), separator)
+                    << "level " << level << " left of segment " << i;
+            }
+        }
+        // Nothing of the meter beyond its width.
+        const int right = origin.x() + px(width);
+        for (int x = right; x < right + 40; ++x)
+            ASSERT_EQ(image.pixelColor(x, middle), HostBackground) << "level " << level << " x " << x;
+        ASSERT_EQ(image.pixelColor(origin.x() - 1, middle), HostBackground);
+    }
+}
+
+TEST_F(LumetraMeter, FullScaleShowsTheButtonFaceBehindTheLastSegment)
+{
+    meter.setTwipsPerPixel(1.0);
+    ASSERT_EQ(meter.size(), QSize(1580, 200));
+    const QImage image = meter.grab().toImage();
+    const QColor face = staverly::host::toQColor(staverly::host::ButtonFace, meter.palette());
+    EXPECT_EQ(image.pixelColor(1576, 100), face);
+    EXPECT_EQ(image.pixelColor(1579, 199), face);
+    EXPECT_EQ(image.pixelColor(1574, 100),
+              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
+    // Neighbours overlap by 15 twips and the later one lies on top, hiding
+    // the right outline of the one before.
+    const QColor crimson = staverly::host::toQColor(0x002D12AB);
+    const QColor darkBlue = staverly::host::toQColor(0x00C00000);
+    EXPECT_EQ(image.pixelColor(1439, 100), crimson);
+    EXPECT_EQ(image.pixelColor(1440, 100),
+              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
+    EXPECT_EQ(image.pixelColor(1441, 100), darkBlue);
+    EXPECT_EQ(image.pixelColor(1454, 100), darkBlue);
+    EXPECT_EQ(image.pixelColor(1500, 0),
+              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
+}
+
+} // namespace
