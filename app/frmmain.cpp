@@ -1,15 +1,716 @@
 #include "frmmain.h"
 
+#include "aboutfrm.h"
+#include "appicon.h"
+#include "conversionerror.h"
+#include "controlhost.h"
 #include "desktop.h"
+#include "int16.h"
+#include "maker.h"
+#include "mainbackground.h"
+#include "noteoutput.h"
+#include "pianokey.h"
+#include "picturebox.h"
+#include "playerlist.h"
+#include "settingsstore.h"
+#include "setupfrm.h"
+#include "standindialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
 
 namespace staverly {
 
-frmMain::frmMain(Desktop &desktop, QWidget *parent)
-    : QMainWindow(parent)
-    , m_desktop(desktop)
+namespace {
+
+int px(int twips)
 {
+    return int(std::lrint(twips / 15.0));
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+const QColor MarkerColor(0xE0, 0xE0, 0xE0);
+
+QFont fontOf(const QStringList &families, int pixelSize, bool bold = false)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+// One letter a line; the platform's line break stands for CR LF.
+QString middleCCaption()
+{
+    return QStringLiteral("M \ni \nd \nd \nl \ne \n\nC  ");
+}
+
+QIcon symbolIcon(const QString &kind)
+{
+    QPixmap pix(40, 40);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (kind == QLatin1String("new")) {
+        // A play triangle: start a new lesson.
+        QPainterPath path;
+        path.moveTo(12, 8);
+        path.lineTo(32, 20);
+        path.lineTo(12, 32);
+        path.closeSubpath();
+        p.fillPath(path, QColor(0x1E, 0x8C, 0x3A));
+    } else {
+        // A light bulb: a clue.
+        p.setBrush(QColor(0xF2, 0xB7, 0x05));
+        p.setPen(QPen(QColor(0x80, 0x60, 0x00), 1.5));
+        p.drawEllipse(QRectF(10, 4, 20, 20));
+        p.setBrush(QColor(0x70, 0x70, 0x70));
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(QRectF(14, 24, 12, 10), 2, 2);
+        p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 1.2));
+        p.drawLine(QPointF(14, 27), QPointF(26, 27));
+        p.drawLine(QPointF(14, 30), QPointF(26, 30));
+    }
+    return QIcon(pix);
+}
+
+QCursor keyCursor()
+{
+    // A small eighth note, pointing with its head.
+    QPixmap pix(24, 24);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 3));
+    p.drawLine(QPointF(9, 19), QPointF(9, 3));
+    p.drawLine(QPointF(9, 3), QPointF(16, 9));
+    p.setPen(QPen(Qt::black, 1.6));
+    p.drawLine(QPointF(9, 19), QPointF(9, 3));
+    p.drawLine(QPointF(9, 3), QPointF(16, 9));
+    p.setBrush(Qt::black);
+    p.setPen(QPen(Qt::white, 1.2));
+    p.save();
+    p.translate(6, 19);
+    p.rotate(-20);
+    p.drawEllipse(QRectF(-4.5, -3.2, 9, 6.4));
+    p.restore();
+    return QCursor(pix, 2, 19);
+}
+
+} // namespace
+
+frmMain::frmMain(const Services &services, QWidget *parent)
+    : QMainWindow(parent)
+    , effects(services.desktop, [this] { return USE_SOUND; })
+    , m_desktop(services.desktop)
+    , m_random(services.random)
+    , m_midiOut(services.midiOut)
+    , m_settings(services.settings)
+    , m_controls(services.controls)
+    , m_programFolder(services.programFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    // The window is laid out in fixed pixels; a compact face keeps every
+    // caption inside its control.
+    QFont face;
+    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    face.setPixelSize(11);
+    QApplication::setFont(face);
     setWindowTitle(QStringLiteral("Pellworth's Staverly v1.0"));
-    resize(640, 480);
+    setWindowIcon(appIcon());
+    buildWindow();
+    buildMenus();
+    qApp->installEventFilter(this);
+}
+
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    delete m_setup;
+}
+
+void frmMain::buildWindow()
+{
+    auto *central = new MainBackground(this);
+    central->setFixedSize(640, 440);
+    setCentralWidget(central);
+
+    Picture1 = new PictureBox(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(px(2510), px(5), 640 - px(2510), 244);
+    Picture1->setBackColor(Qt::white);
+    connect(Picture1, &PictureBox::mousePressed, this, &frmMain::do_clue);
+
+    Bar = new QProgressBar(central);
+    Bar->setObjectName(QStringLiteral("Bar"));
+    Bar->setToolTip(QStringLiteral("Question progress bar."));
+    Bar->setTextVisible(false);
+    Bar->setGeometry(twipRect(0, 0, 9600, 100));
+
+    setupImg = new QLabel(central);
+    setupImg->setObjectName(QStringLiteral("setupImg"));
+    setupImg->setGeometry(twipRect(1440, 480, 735, 1875));
+    setupImg->setToolTip(QStringLiteral("Click in this area to open  Lesson Setup..."));
+    setupImg->setCursor(Qt::PointingHandCursor);
+    setupImg->installEventFilter(this);
+
+    const QFont counterFont = fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 20, true);
+    auto counter = [&](const char *name, int top) {
+        auto *label = new QLabel(QStringLiteral("0"), central);
+        label->setObjectName(QString::fromLatin1(name));
+        // Wide enough for "100": the numbers must never be cut off.
+        label->setGeometry(px(1550), px(top), 42, px(435));
+        label->setFont(counterFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setStyleSheet(QStringLiteral("color: #80FF80; background: transparent;"));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    yesLbl = counter("yesLbl", 490);
+    noLbl = counter("noLbl", 960);
+    scoreLbl = counter("scoreLbl", 1420);
+    timeLbl = counter("timeLbl", 1885);
+
+    nameLbl = new QLabel(QStringLiteral("Player *.*"), central);
+    nameLbl->setObjectName(QStringLiteral("nameLbl"));
+    nameLbl->setGeometry(twipRect(450, 2355, 1260, 390));
+    nameLbl->setToolTip(QStringLiteral("Click here to change current player."));
+    nameLbl->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15, true));
+    nameLbl->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    nameLbl->setCursor(Qt::PointingHandCursor);
+    nameLbl->installEventFilter(this);
+
+    msglbl = new QLabel(QStringLiteral("Click on the New button..."), central);
+    msglbl->setObjectName(QStringLiteral("msglbl"));
+    msglbl->setGeometry(twipRect(100, 2880, 1900, 660));
+    msglbl->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12, true));
+    msglbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    msglbl->setWordWrap(true);
+    setMessage(msglbl->text(), Qt::black);
+
+    auto button = [&](const char *name, const char *icon, int left, const QString &tip) {
+        auto *b = new QPushButton(central);
+        b->setObjectName(QString::fromLatin1(name));
+        // Below the two lines of the message, clear of the high slider.
+        b->setGeometry(px(left), px(3320), px(650), px(350));
+        b->setIcon(symbolIcon(QString::fromLatin1(icon)));
+        b->setIconSize(QSize(18, 18));
+        b->setToolTip(tip);
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    };
+    newCmd = button("newCmd", "new", 615, QStringLiteral("Click here to start a new game."));
+    clueCmd = button("clueCmd", "clue", 1335,
+                     QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
+    connect(newCmd, &QPushButton::clicked, this, &frmMain::newCmd_Click);
+    connect(clueCmd, &QPushButton::pressed, this, &frmMain::do_clue);
+
+    buildKeyboard();
+
+    highSlider = hostControl("piano.UserControl1", QStringLiteral("highSlider"));
+    lowSlider = hostControl("piano.UserControl1", QStringLiteral("lowSlider"));
+    midinPrg = hostControl("Quill_Slider.UserControl1", QStringLiteral("midinPrg"));
+    if (lowSlider) {
+        lowSlider->setToolTip(QStringLiteral("Low Note"));
+        host::ControlHost::setProperty(lowSlider, "sliderColor", 0x00FF0000);
+        host::ControlHost::connectEvent(lowSlider, "changed", this, "lowSlider_changed");
+    }
+    if (highSlider) {
+        highSlider->setToolTip(QStringLiteral("High Note"));
+        setSliderValue(highSlider, 5000);
+        host::ControlHost::setProperty(highSlider, "bgcolor", qint64(0x80000005));
+        host::ControlHost::connectEvent(highSlider, "changed", this, "highSlider_changed");
+    }
+    placeSliders();
+    if (midinPrg) {
+        midinPrg->setToolTip(QStringLiteral("Midi Indicator"));
+        midinPrg->move(px(530), px(2775));
+        midinPrg->hide();
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+}
+
+QWidget *frmMain::hostControl(const char *identifier, const QString &name)
+{
+    QString error;
+    QWidget *control = m_controls.create(QString::fromLatin1(identifier), centralWidget(), &error);
+    if (!control) {
+        m_startupProblems << error;
+        return nullptr;
+    }
+    control->setObjectName(name);
+    return control;
+}
+
+void frmMain::buildKeyboard()
+{
+    // The black keys' lefts are not a formula: they follow the drawn keyboard.
+    static const std::array<std::pair<int, int>, 20> blackLefts{{
+        {1, 180},   {3, 530},   {6, 1200},  {8, 1550},  {10, 1895}, {13, 2585}, {15, 2910},
+        {18, 3580}, {20, 3930}, {22, 4280}, {25, 4920}, {27, 5280}, {30, 5950}, {32, 6310},
+        {34, 6660}, {37, 7340}, {39, 7680}, {42, 8340}, {44, 8690}, {46, 9050}}};
+    const QCursor cursor = keyCursor();
+    QWidget *central = centralWidget();
+    int white = 0;
+    for (int k = 0; k < NoteModel::Keys; ++k) {
+        auto *key = new PianoKey(k, central);
+        key->setCursor(cursor);
+        if (NoteModel::isBlackKey(k)) {
+            key->setBlack(true);
+            key->setBackColor(QColor(0x10, 0x10, 0x10));
+        } else {
+            key->setGeometry(twipRect(340 * white, 3780, 330, 2630));
+            key->setBackColor(Qt::white);
+            ++white;
+        }
+        connect(key, &PianoKey::mouseDown, this, &frmMain::pianoKey_MouseDown);
+        connect(key, &PianoKey::mouseUp, this, &frmMain::pianoKey_MouseUp);
+        pianoKey[std::size_t(k)] = key;
+    }
+    for (const auto &[index, left] : blackLefts) {
+        PianoKey *key = pianoKey[std::size_t(index)];
+        key->setGeometry(twipRect(left, 3780, 230, 1590));
+        key->raise();
+    }
+    for (int k = 1; k < NoteModel::Keys; ++k)
+        QWidget::setTabOrder(pianoKey[std::size_t(k - 1)], pianoKey[std::size_t(k)]);
+}
+
+void frmMain::placeSliders()
+{
+    if (lowSlider) {
+        lowSlider->setGeometry(0, px(6420), 640, lowSlider->height());
+        lowSlider->raise();
+    }
+    if (highSlider) {
+        highSlider->setGeometry(0, px(3670), 640, highSlider->height());
+        highSlider->raise();
+    }
+}
+
+void frmMain::buildMenus()
+{
+    auto action = [this](QMenu *menu, const char *name, const QString &caption,
+                         const QKeySequence &shortcut = {}) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        return a;
+    };
+    QMenu *fileMnu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMnu->setObjectName(QStringLiteral("fileMnu"));
+    lessonMnuItem = action(fileMnu, "lessonMnuItem", QStringLiteral("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
+    fileMnu->addSeparator();
+    trebleItem = action(fileMnu, "trebleItem", QStringLiteral("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
+    trebleItem->setCheckable(true);
+    trebleItem->setChecked(true);
+    baseItem = action(fileMnu, "baseItem", QStringLiteral("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
+    baseItem->setCheckable(true);
+    fileMnu->addSeparator();
+    printItem = action(fileMnu, "printItem", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    printSetupItem = action(fileMnu, "printSetupItem", QStringLiteral("Print Set&up..."));
+    fileMnu->addSeparator();
+    exitItem = action(fileMnu, "exitItem", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    setupItem = action(viewMenu, "setupItem", QStringLiteral("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    midiItem = action(viewMenu, "midiItem", QStringLiteral("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
+    viewMenu->addSeparator();
+    playItem = action(viewMenu, "playItem", QStringLiteral("Players..."));
+    testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
+    gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
+
+    QMenu *helpMnu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMnu->setObjectName(QStringLiteral("helpMnu"));
+    mp3Item = action(helpMnu, "mp3Item",
+                     QStringLiteral("%1's Music on %2...").arg(QLatin1String(maker::Name),
+                                                               QLatin1String(maker::MusicSite)));
+    updatesItem = action(helpMnu, "updatesItem", QStringLiteral("Staverly Updates..."));
+    helpMnu->addSeparator();
+    contactItem = action(helpMnu, "contactItem", QStringLiteral("Send Email To Me..."));
+    helpItem = action(helpMnu, "helpItem", QStringLiteral("&Help Using This Program..."));
+    aboutItem = action(helpMnu, "aboutItem", QStringLiteral("&About The Staverly..."));
+
+    connect(lessonMnuItem, &QAction::triggered, this, &frmMain::do_new);
+    connect(trebleItem, &QAction::triggered, this, &frmMain::trebleItem_Click);
+    connect(baseItem, &QAction::triggered, this, &frmMain::baseItem_Click);
+    connect(printItem, &QAction::triggered, this, &frmMain::printItem_Click);
+    connect(printSetupItem, &QAction::triggered, this, &frmMain::printSetupItem_Click);
+    connect(exitItem, &QAction::triggered, this, &QWidget::close);
+    connect(setupItem, &QAction::triggered, this, &frmMain::showLessonSetup);
+    connect(midiItem, &QAction::triggered, this,
+            [this] { showStandIn(QStringLiteral("midiFrm"), QStringLiteral("Midi Setup")); });
+    connect(playItem, &QAction::triggered, this, &frmMain::showPlayerSetup);
+    connect(testItem, &QAction::triggered, this,
+            [this] { showStandIn(QStringLiteral("testFrm"), QStringLiteral("Test Maker")); });
+    connect(gradesItem, &QAction::triggered, this,
+            [this] { showStandIn(QStringLiteral("gradesFrm"), QStringLiteral("Grades")); });
+    connect(mp3Item, &QAction::triggered, this, &frmMain::mp3Item_Click);
+    connect(updatesItem, &QAction::triggered, this, &frmMain::mp3Item_Click);
+    connect(contactItem, &QAction::triggered, this, &frmMain::contactItem_Click);
+    connect(helpItem, &QAction::triggered, this, &frmMain::helpItem_Click);
+    connect(aboutItem, &QAction::triggered, this, &frmMain::aboutItem_Click);
+}
+
+void frmMain::Form_Load()
+{
+    Picture1->clear();
+    Bar->setValue(0);
+    notes.load_note_names();
+
+    // Keys before the clef have no error rule of their own: a text that does
+    // not convert falls back to the key's default.
+    auto readInt = [this](const SettingKey &key) {
+        try {
+            return m_settings.readInteger(key);
+        } catch (const ConversionError &) {
+            return SettingsStore::toInteger(QLatin1String(key.fallback));
+        }
+    };
+    auto readSwitch = [this](const SettingKey &key) {
+        try {
+            return m_settings.readSwitch(key);
+        } catch (const ConversionError &) {
+            return SettingsStore::toSwitch(QLatin1String(key.fallback));
+        }
+    };
+
+    midi.DEVICE_IN = readInt(keys::DeviceIn);
+    midi.DEVICE_OUT = readInt(keys::DeviceOut);
+    midi.MIDI_THRU = readSwitch(keys::MidiThru);
+    midi.USE_MIDI = readSwitch(keys::UseMidi);
+    if (midinPrg)
+        midinPrg->setVisible(midi.USE_MIDI);
+    midi.PATCH_INDEX = readInt(keys::PatchIndex);
+    midi.MIDI_VOLUME = readInt(keys::MidiVolume);
+    midi.MIDI_CHANNEL = readInt(keys::MidiChannel);
+
+    USE_TIMER = readSwitch(keys::UseTimer);
+    if (USE_TIMER)
+        Timer1->start();
+    else
+        Timer1->stop();
+    USE_CLUES = readSwitch(keys::UseClues);
+    USE_SOUND = readSwitch(keys::UseSound);
+    TO_TIME = readInt(keys::TimeTo);
+    START_UP = readSwitch(keys::StartUp);
+    PLAYER_INDEX = readInt(keys::PlayerIndex);
+
+    const PlayerList players(m_programFolder);
+    if (!players.exists()) {
+        if (!players.createDefault())
+            m_startupProblems << QStringLiteral("The player list \"%1\" could not be created.")
+                                     .arg(players.fileName());
+        PLAYER_INDEX = 0;
+        m_desktop.processEvents();
+    }
+    PLAYER_NAME = m_settings.read(keys::PlayerName);
+    nameLbl->setText(PlayerList::shortLabel(PLAYER_NAME));
+    SAVE_GRADES = readSwitch(keys::SaveGrades);
+
+    // From here on a stored text that does not convert resets the clef and
+    // start-up goes on with the next step; any other failure ends start-up.
+    const std::array<std::function<void()>, 12> steps{
+        [this] {
+            CLEFF = m_settings.readInteger(keys::Cleff);
+        },
+        [this] {
+            QUESTIONS = m_settings.readInteger(keys::Questions);
+            Bar->setMaximum(std::max<int>(QUESTIONS, 1));
+        },
+        [this] { showClef(CLEFF); },
+        [this] { openMidiDevices(); },
+        [this] {
+            LOW_NOTE = m_settings.readInteger(keys::LowNote);
+        },
+        [this] {
+            HIGH_NOTE = m_settings.readInteger(keys::HighNote);
+        },
+        [this] {
+            set_low_slider(LOW_NOTE);
+            set_high_note(HIGH_NOTE);
+        },
+        [this] { USE_CROMATICS = m_settings.readSwitch(keys::UseChromatics); },
+        [this] { placeSliders(); },
+        [this] {
+            notes.load_treble_white();
+            notes.load_bass_white();
+            words.load();
+        },
+        [this] {
+            for (const QString &problem : std::as_const(m_startupProblems))
+                m_desktop.messageBox(this, problem, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                                     QStringLiteral("Staverly"));
+            m_startupProblems.clear();
+            showAbout();
+        },
+        [this] {
+            if (START_UP)
+                showLessonSetup();
+        },
+    };
+    for (const auto &step : steps) {
+        try {
+            step();
+        } catch (const TypeMismatch &) {
+            m_settings.write(keys::Cleff, QStringLiteral("0"));
+        } catch (const std::exception &failure) {
+            m_desktop.messageBox(this, QString::fromLocal8Bit(failure.what()), Desktop::Buttons::Ok,
+                                 Desktop::Icon::None, QStringLiteral("Staverly"));
+            return;
+        }
+    }
+}
+
+void frmMain::openMidiDevices()
+{
+    midi.send_patch(m_midiOut);
+}
+
+void frmMain::Form_Unload()
+{
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (m_quitting)
+        return;
+    const auto answer = m_desktop.messageBox(this, QStringLiteral("Are you sure you want to Quit?"),
+                                             Desktop::Buttons::YesNo, Desktop::Icon::Question,
+                                             QStringLiteral("Exit Notification"));
+    if (answer != Desktop::Answer::Yes)
+        return;
+    m_quitting = true;
+    showAbout();
+    Form_Unload();
+    m_desktop.endProgram();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == setupImg) {
+            showLessonSetup();
+            return true;
+        }
+        if (watched == nameLbl) {
+            showPlayerSetup();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Every typed character reaches the window first, once per press.
+        // Unhandled keys travel up to the parents; act on the first delivery only.
+        QWidget *focus = QApplication::focusWidget();
+        const bool first = widget && (widget == focus || (!focus && widget == this));
+        if (first && widget->window() == this && !key->isAutoRepeat()
+            && key->text().size() == 1) {
+            const QChar ch = key->text().at(0);
+            if (ch == QLatin1Char(' ')) {
+                do_clue();
+                return true;
+            }
+            typed(ch);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::showClef(qint16 cleff)
+{
+    const int marked = cleff == 0 ? 12 : 36;
+    const int plain = cleff == 0 ? 36 : 12;
+    pianoKey[std::size_t(marked)]->setBackColor(MarkerColor);
+    pianoKey[std::size_t(marked)]->setText(middleCCaption());
+    pianoKey[std::size_t(plain)]->setBackColor(Qt::white);
+    pianoKey[std::size_t(plain)]->setText(QString());
+    trebleItem->setChecked(cleff == 0);
+    baseItem->setChecked(cleff != 0);
+}
+
+void frmMain::setSliderValue(QWidget *slider, int value)
+{
+    if (slider)
+        host::ControlHost::setProperty(slider, "value", value);
+}
+
+void frmMain::set_low_slider(qint16 &note_index)
+{
+    if (note_index >= 1 && note_index <= 28)
+        setSliderValue(lowSlider, 340 * (note_index - 1));
+    m_settings.writeInteger(keys::LowNote, note_index);
+}
+
+void frmMain::set_high_note(qint16 &note_index)
+{
+    if (note_index >= 1 && note_index <= 28)
+        setSliderValue(highSlider, 340 * (note_index - 1));
+    m_settings.writeInteger(keys::HighNote, note_index);
+}
+
+void frmMain::lowSlider_changed(qint16 &loc)
+{
+    LOW_NOTE = qint16(loc / 330 + 1);
+    if (LOW_NOTE < 1)
+        LOW_NOTE = 1;
+    if (LOW_NOTE > 27)
+        LOW_NOTE = 27;
+    if (HIGH_NOTE - LOW_NOTE > 0) {
+        set_low_slider(LOW_NOTE);
+        return;
+    }
+    LOW_NOTE = qint16(LOW_NOTE - 1);
+    set_low_slider(LOW_NOTE);
+    m_desktop.messageBox(this, QStringLiteral("The low note range must be 1 less then the high note!"),
+                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                         QStringLiteral("Note Range Error!"));
+}
+
+void frmMain::highSlider_changed(qint16 &loc)
+{
+    HIGH_NOTE = qint16(loc / 330 + 1);
+    if (HIGH_NOTE > 28)
+        HIGH_NOTE = 28;
+    if (HIGH_NOTE < 1)
+        HIGH_NOTE = 1;
+    if (HIGH_NOTE - LOW_NOTE > 0) {
+        set_high_note(HIGH_NOTE);
+        return;
+    }
+    HIGH_NOTE = qint16(HIGH_NOTE + 1);
+    set_high_note(HIGH_NOTE);
+    m_desktop.messageBox(this,
+                         QStringLiteral("The high note range must be 1 greater then the low note!"),
+                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                         QStringLiteral("Note Range Error!"));
+}
+
+setupFrm &frmMain::lessonSetup()
+{
+    if (!m_setup)
+        m_setup = new setupFrm(*this);
+    return *m_setup;
+}
+
+void frmMain::showLessonSetup()
+{
+    setupFrm &dialog = lessonSetup();
+    dialog.okPressed = false;
+    m_desktop.showModal(dialog);
+    const bool ok = dialog.okPressed;
+    // OK and the close box both destroy the dialog; the next use makes it anew.
+    const qint16 changed = dialog.CHANGE_FLAG;
+    delete m_setup;
+    if (!ok)
+        return;
+    raise();
+    activateWindow();
+    m_desktop.processEvents();
+    if (!FIRST_TIME || changed == 1)
+        do_new();
+}
+
+void frmMain::showPlayerSetup()
+{
+    showStandIn(QStringLiteral("playerFrm"), QStringLiteral("Player Setup"));
+}
+
+void frmMain::showStandIn(const QString &objectName, const QString &title)
+{
+    StandInDialog dialog(objectName, title, this);
+    m_desktop.showModal(dialog);
+}
+
+void frmMain::showAbout()
+{
+    aboutFrm about;
+    m_desktop.showModal(about);
+}
+
+void frmMain::trebleItem_Click()
+{
+    if (CLEFF == 0) {
+        trebleItem->setChecked(true);
+        return;
+    }
+    lessonSetup().cleffOpt_Click(0);
+    do_new();
+}
+
+void frmMain::baseItem_Click()
+{
+    if (CLEFF != 0) {
+        baseItem->setChecked(true);
+        return;
+    }
+    lessonSetup().cleffOpt_Click(1);
+    do_new();
+}
+
+void frmMain::printItem_Click()
+{
+    const QString failure = m_desktop.printWindow(this);
+    if (!failure.isEmpty())
+        m_desktop.messageBox(this, failure, Desktop::Buttons::Ok, Desktop::Icon::Information,
+                             QStringLiteral("Staverly - Print Error"));
+}
+
+void frmMain::printSetupItem_Click()
+{
+    m_desktop.printerSetup(this);
+}
+
+void frmMain::aboutItem_Click()
+{
+    showAbout();
+}
+
+void frmMain::helpItem_Click()
+{
+    QString target = QDir(m_programFolder).filePath(QStringLiteral("staverly_help.htm"));
+    effects.open_document(target);
+}
+
+void frmMain::mp3Item_Click()
+{
+    QString target = QString::fromLatin1(maker::MusicPage);
+    effects.open_document(target);
+}
+
+void frmMain::contactItem_Click()
+{
+    QString address = QString::fromLatin1(maker::ContactAddress);
+    effects.do_mail(address);
+}
+
+bool frmMain::isActiveMain() const
+{
+    return QApplication::activeWindow() == this;
 }
 
 } // namespace staverly

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace staverly {
@@ -41,6 +42,11 @@ public:
     // A document path, web address or mailto: link, opened by the desktop's
     // default action. Returns false when the desktop could not open it.
     virtual bool openDocument(const QString &target) = 0;
+
+    // Shows the dialog modally and returns its result code.
+    virtual int showModal(QDialog &dialog) = 0;
+    // Ends the process at once, without running further window events.
+    virtual void endProgram() = 0;
 
     // Plays a complete RIFF WAVE image in the background; a new sound cuts
     // off the one still playing. Returns an empty text or the failure.

@@ -4,6 +4,9 @@
 #include "wavefile.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <cstdio>
+#include <cstdlib>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -134,6 +137,18 @@ bool QtDesktop::openDocument(const QString &target)
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
                                                 : QUrl::fromUserInput(target);
     return QDesktopServices::openUrl(url);
+}
+
+int QtDesktop::showModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+void QtDesktop::endProgram()
+{
+    // Every setting was written when it changed; nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 QString QtDesktop::playSound(const QByteArray &wave)

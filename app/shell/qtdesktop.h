@@ -31,6 +31,8 @@ public:
     void beep() override;
     void flashWindow(QWidget *window) override;
     bool openDocument(const QString &target) override;
+    int showModal(QDialog &dialog) override;
+    void endProgram() override;
     QString playSound(const QByteArray &wave) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "scripteddesktop.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace staverly::test {
@@ -43,6 +44,12 @@ void ScriptedDesktop::setOpenResult(bool opened)
 void ScriptedDesktop::onProcessEvents(std::function<void()> hook)
 {
     m_processHook = std::move(hook);
+}
+
+void ScriptedDesktop::onModal(const QString &objectName,
+                              std::function<void(QDialog &)> handler)
+{
+    m_modalHandlers[objectName].push_back(std::move(handler));
 }
 
 bool ScriptedDesktop::scriptDone() const
@@ -137,6 +144,28 @@ bool ScriptedDesktop::openDocument(const QString &target)
 {
     opened << target;
     return m_openResult;
+}
+
+int ScriptedDesktop::showModal(QDialog &dialog)
+{
+    modals << dialog.objectName();
+    auto found = m_modalHandlers.find(dialog.objectName());
+    if (found != m_modalHandlers.end() && !found->second.empty()) {
+        auto handler = std::move(found->second.front());
+        found->second.pop_front();
+        dialog.setModal(true);
+        dialog.show();
+        handler(dialog);
+        if (dialog.isVisible())
+            dialog.hide();
+        return dialog.result();
+    }
+    return QDialog::Rejected;
+}
+
+void ScriptedDesktop::endProgram()
+{
+    ended = true;
 }
 
 QString ScriptedDesktop::playSound(const QByteArray &wave)

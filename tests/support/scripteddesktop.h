@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace staverly::test {
@@ -32,6 +33,10 @@ public:
     void setPrintResult(const QString &failure);
     void setSoundResult(const QString &failure);
     void setOpenResult(bool opened);
+    // Runs when a dialog with this object name is shown modally, in place of
+    // a person; the dialog's own buttons can be clicked from here. Without a
+    // handler the dialog is closed at once, as if by its close box.
+    void onModal(const QString &objectName, std::function<void(QDialog &)> handler);
     // Called at every processEvents(), e.g. to inject input mid-handler.
     void onProcessEvents(std::function<void()> hook);
 
@@ -48,6 +53,8 @@ public:
     int flashes = 0;
     int prints = 0;
     int printerSetups = 0;
+    QStringList modals;
+    bool ended = false;
 
     Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
                       const QString &title) override;
@@ -62,6 +69,8 @@ public:
     void beep() override;
     void flashWindow(QWidget *window) override;
     bool openDocument(const QString &target) override;
+    int showModal(QDialog &dialog) override;
+    void endProgram() override;
     QString playSound(const QByteArray &wave) override;
 
 private:
@@ -78,6 +87,7 @@ private:
     QString m_soundFailure;
     bool m_openResult = true;
     std::function<void()> m_processHook;
+    std::map<QString, std::deque<std::function<void(QDialog &)>>> m_modalHandlers;
 };
 
 } // namespace staverly::test

@@ -1,0 +1,54 @@
+#include "mainbackground.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace staverly {
+
+MainBackground::MainBackground(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MainBackground::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Left panel: deep blue, lighter towards the top.
+    QLinearGradient panel(0, 0, 0, 245);
+    panel.setColorAt(0.0, QColor(0x2F, 0x55, 0x9A));
+    panel.setColorAt(1.0, QColor(0x15, 0x24, 0x4A));
+    p.fillRect(QRect(0, 0, 167, 245), panel);
+
+    // Captions of the four counters, right-aligned against them.
+    QFont caption;
+    caption.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    caption.setPixelSize(13);
+    caption.setBold(true);
+    p.setFont(caption);
+    p.setPen(QColor(0xE8, 0xEE, 0xFA));
+    const char *captions[] = {"Right", "Wrong", "Score %", "Time"};
+    const int tops[] = {33, 64, 95, 126};
+    for (int i = 0; i < 4; ++i)
+        p.drawText(QRect(6, tops[i], 90, 29), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromLatin1(captions[i]));
+    // A soft well behind the counters, which doubles as the Lesson Setup area.
+    QPainterPath well;
+    well.addRoundedRect(QRectF(98.5, 31.5, 48, 126), 6, 6);
+    p.fillPath(well, QColor(0, 0, 0, 70));
+    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
+    p.drawPath(well);
+
+    // The staff's frame.
+    p.fillRect(QRect(167, 0, 473, 245), QColor(0xF7, 0xF4, 0xEC));
+
+    // The keyboard's bed, from the high slider down.
+    QLinearGradient bed(0, 244, 0, 440);
+    bed.setColorAt(0.0, QColor(0x3A, 0x2A, 0x22));
+    bed.setColorAt(1.0, QColor(0x1E, 0x15, 0x10));
+    p.fillRect(QRect(0, 244, 640, 196), bed);
+}
+
+} // namespace staverly

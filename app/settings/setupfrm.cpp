@@ -1,0 +1,261 @@
+#include "setupfrm.h"
+
+#include "desktop.h"
+#include "fittext.h"
+#include "frmmain.h"
+#include "settingsstore.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <cmath>
+
+namespace staverly {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return int(std::lrint(t / 15.0)); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+template <typename W>
+W *place(QWidget *parent, const char *name, const QRect &geometry, const QString &tip = {})
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    if (!tip.isEmpty())
+        w->setToolTip(tip);
+    return w;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    const QString &tip = {})
+{
+    auto *box = place<QCheckBox>(parent, name, geometry, tip);
+    box->setText(caption);
+    return box;
+}
+
+} // namespace
+
+setupFrm::setupFrm(frmMain &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("setupFrm"));
+    setWindowTitle(QStringLiteral("Lesson Setup"));
+    setFixedSize(twips(0, 0, 4365, 4170).size());
+
+    auto *Frame4 = place<QGroupBox>(this, "Frame4", twips(120, 60, 4130, 795));
+    Frame4->setTitle(QStringLiteral("Player's Name"));
+    nameLbl = place<QLabel>(Frame4, "nameLbl", twips(240, 300, 1815, 300),
+                            QStringLiteral("Current Player's Name"));
+    editCmd = place<QPushButton>(Frame4, "editCmd", twips(2140, 275, 800, 350),
+                                 QStringLiteral("Click here to change player"));
+    editCmd->setText(QStringLiteral("&Edit..."));
+    gradesChk = checkBox(Frame4, "gradesChk", QStringLiteral("Save &Grades"), twips(3080, 240, 970, 375),
+                         QStringLiteral("Check here to enable auto grade saving"));
+
+    auto *Frame1 = place<QGroupBox>(this, "Frame1", twips(100, 960, 2055, 1410));
+    Frame1->setTitle(QStringLiteral("Notes"));
+    cleffOpt[0] = place<QRadioButton>(Frame1, "cleffOpt0", twips(240, 300, 1395, 255),
+                                      QStringLiteral("Select here for Treble Clef."));
+    cleffOpt[0]->setText(QStringLiteral("&Treble Clef"));
+    cleffOpt[1] = place<QRadioButton>(Frame1, "cleffOpt1", twips(240, 600, 1155, 255),
+                                      QStringLiteral("Select here for Bass Clef"));
+    cleffOpt[1]->setText(QStringLiteral("&Bass Clef"));
+    m_clefGroup = new QButtonGroup(this);
+    m_clefGroup->addButton(cleffOpt[0], 0);
+    m_clefGroup->addButton(cleffOpt[1], 1);
+    chromaticChk = checkBox(Frame1, "chromaticChk", QStringLiteral("Use &Chromatics"),
+                            twips(240, 910, 1455, 315),
+                            QStringLiteral("Check here to include chromatic notes"));
+    optionLbl = place<QLabel>(Frame1, "optionLbl", twips(120, 1200, 1785, 165));
+    optionLbl->setText(QStringLiteral("Optional Use Letter Keys Too!"));
+    QFont serif;
+    serif.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif")});
+    serif.setPixelSize(10);
+    optionLbl->setFont(serif);
+
+    auto *Frame5 = place<QGroupBox>(this, "Frame5", twips(2280, 960, 1935, 735));
+    Frame5->setTitle(QStringLiteral("Questions"));
+    place<QLabel>(Frame5, "Label2", twips(420, 340, 105, 195))->setText(QStringLiteral("#"));
+    questionCbo = place<QComboBox>(Frame5, "questionCbo", twips(600, 280, 720, 315),
+                                   QStringLiteral("Select the number of questions for a lesson"));
+
+    auto *Frame3 = place<QGroupBox>(this, "Frame3", twips(2280, 1740, 1935, 1845));
+    Frame3->setTitle(QStringLiteral("Timer"));
+    timerChk = checkBox(Frame3, "timerChk", QStringLiteral("Use &Timer"), twips(240, 300, 1095, 315),
+                        QStringLiteral("Check here to enable Timer"));
+    place<QLabel>(Frame3, "Label1", twips(240, 720, 435, 375))->setText(QStringLiteral("Time To:"));
+    timerSld = place<QSlider>(Frame3, "timerSld", twips(780, 675, 375, 1005),
+                              QStringLiteral("Slide here to adjust lesson timer."));
+    timerSld->setOrientation(Qt::Vertical);
+    timerSld->setRange(3, 60);
+    timerLbl = place<QLabel>(Frame3, "timerLbl", twips(240, 1320, 435, 255),
+                             QStringLiteral("Seconds to answer"));
+    timerLbl->setText(QStringLiteral("0"));
+
+    auto *Frame2 = place<QGroupBox>(this, "Frame2", twips(100, 2520, 2055, 1060));
+    Frame2->setTitle(QStringLiteral("Other"));
+    clueshk = checkBox(Frame2, "clueshk", QStringLiteral("Enable Clues"), twips(240, 300, 1395, 255),
+                       QStringLiteral("Check here to enable clues"));
+    soundChk = checkBox(Frame2, "soundChk", QStringLiteral("Use Sound Effects"),
+                        twips(240, 660, 1695, 255), QStringLiteral("Check here to enable sound effects"));
+    startupChk = checkBox(this, "startupChk", QStringLiteral("&Show On Startup"),
+                          twips(160, 3780, 1695, 255));
+    okCmd = place<QPushButton>(this, "okCmd", twips(3060, 3720, 1000, 350));
+    okCmd->setText(QStringLiteral(" &OK"));
+    okCmd->setDefault(true);
+
+    connect(m_clefGroup, &QButtonGroup::idClicked, this, &setupFrm::cleffOpt_Click);
+    connect(chromaticChk, &QCheckBox::toggled, this, &setupFrm::chromaticChk_Click);
+    connect(timerChk, &QCheckBox::toggled, this, &setupFrm::timerChk_Click);
+    connect(clueshk, &QCheckBox::toggled, this,
+            [this] { switchClick(clueshk, m_main.USE_CLUES, "USE_CLUES"); });
+    connect(soundChk, &QCheckBox::toggled, this,
+            [this] { switchClick(soundChk, m_main.USE_SOUND, "USE_SOUND"); });
+    connect(startupChk, &QCheckBox::toggled, this,
+            [this] { switchClick(startupChk, m_main.START_UP, "START_UP"); });
+    connect(gradesChk, &QCheckBox::toggled, this,
+            [this] { switchClick(gradesChk, m_main.SAVE_GRADES, "SAVE_GRADES"); });
+    connect(timerSld, &QSlider::valueChanged, this, &setupFrm::timerSld_Change);
+    connect(questionCbo, &QComboBox::activated, this, &setupFrm::questionCbo_Click);
+    connect(okCmd, &QPushButton::clicked, this, &setupFrm::okCmd_Click);
+    connect(editCmd, &QPushButton::clicked, this, &setupFrm::editCmd_Click);
+
+    fitText(this);
+    Form_Load();
+}
+
+void setupFrm::Form_Load()
+{
+    CHANGE_FLAG = 0;
+    const int clef = m_main.CLEFF == 1 ? 1 : 0;
+    cleffOpt[std::size_t(clef)]->setChecked(true);
+    cleffOpt_Click(clef);
+    chromaticChk->setChecked(m_main.USE_CROMATICS);
+    timerChk->setChecked(m_main.USE_TIMER);
+    timerLbl->setEnabled(m_main.USE_TIMER);
+    timerSld->setEnabled(m_main.USE_TIMER);
+    clueshk->setChecked(m_main.USE_CLUES);
+    soundChk->setChecked(m_main.USE_SOUND);
+    timerSld->setValue(m_main.TO_TIME);
+    timerLbl->setText(QString::number(m_main.TO_TIME));
+    startupChk->setChecked(m_main.START_UP);
+    nameLbl->setText(m_main.PLAYER_NAME);
+    gradesChk->setChecked(m_main.SAVE_GRADES);
+    optionLbl->setVisible(!m_main.USE_CROMATICS);
+    for (int n = 5; n <= 300; ++n)
+        questionCbo->addItem(QString::number(n));
+    // A hand-edited count outside the list selects nothing and stores nothing.
+    if (m_main.QUESTIONS >= 5 && m_main.QUESTIONS <= 300) {
+        questionCbo->setCurrentIndex(m_main.QUESTIONS - 5);
+        questionCbo_Click();
+    } else {
+        questionCbo->setCurrentIndex(-1);
+    }
+}
+
+void setupFrm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    okCmd->setFocus();
+}
+
+void setupFrm::cleffOpt_Click(int index)
+{
+    if (index == m_main.CLEFF)
+        return;
+    m_main.CLEFF = qint16(index);
+    cleffOpt[index == 0 ? 0 : 1]->setChecked(true);
+    m_main.showClef(m_main.CLEFF);
+    CHANGE_FLAG = 1;
+    m_main.settings().writeInteger(keys::Cleff, m_main.CLEFF);
+}
+
+void setupFrm::switchClick(QCheckBox *box, bool &field, const char *key)
+{
+    const bool value = box->isChecked();
+    if (value == field)
+        return;
+    field = value;
+    m_main.settings().writeSwitch(SettingsStore::Setup, QString::fromLatin1(key), value);
+}
+
+void setupFrm::chromaticChk_Click()
+{
+    const bool value = chromaticChk->isChecked();
+    if (value != m_main.USE_CROMATICS) {
+        m_main.USE_CROMATICS = value;
+        m_main.settings().writeSwitch(keys::UseChromatics, value);
+        CHANGE_FLAG = 1;
+    }
+    optionLbl->setVisible(!m_main.USE_CROMATICS);
+}
+
+void setupFrm::timerChk_Click()
+{
+    const bool value = timerChk->isChecked();
+    if (value == m_main.USE_TIMER)
+        return;
+    m_main.USE_TIMER = value;
+    if (value)
+        m_main.Timer1->start();
+    else
+        m_main.Timer1->stop();
+    m_main.settings().writeSwitch(keys::UseTimer, value);
+    m_main.MY_TIME = 0;
+    timerLbl->setEnabled(value);
+    timerSld->setEnabled(value);
+}
+
+void setupFrm::setTimerChecked(bool checked)
+{
+    timerChk->setChecked(checked);
+}
+
+void setupFrm::timerSld_Change()
+{
+    const auto value = qint16(timerSld->value());
+    if (value == m_main.TO_TIME)
+        return;
+    m_main.TO_TIME = value;
+    timerLbl->setText(QString::number(value));
+    m_main.settings().writeInteger(keys::TimeTo, value);
+}
+
+void setupFrm::questionCbo_Click()
+{
+    bool ok = false;
+    const int n = questionCbo->currentText().toInt(&ok);
+    if (!ok)
+        return;
+    m_main.QUESTIONS = qint16(n);
+    m_main.Bar->setMaximum(n);
+    m_main.settings().writeInteger(keys::Questions, m_main.QUESTIONS);
+}
+
+void setupFrm::okCmd_Click()
+{
+    okPressed = true;
+    accept();
+}
+
+void setupFrm::editCmd_Click()
+{
+    m_main.desktop().processEvents();
+    m_main.showPlayerSetup();
+}
+
+} // namespace staverly

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace staverly {
+
+class frmMain;
+
+// The Lesson Setup dialog: every control applies and stores its change at
+// once; OK starts a lesson when none runs or the clef or chromatics changed.
+class setupFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit setupFrm(frmMain &main);
+
+    qint16 CHANGE_FLAG = 0;
+    bool okPressed = false;
+
+    void cleffOpt_Click(int index);
+    // Ticks or unticks "Use &Timer" as the user would.
+    void setTimerChecked(bool checked);
+
+    QLabel *nameLbl;
+    QPushButton *editCmd;
+    QCheckBox *gradesChk;
+    std::array<QRadioButton *, 2> cleffOpt{};
+    QCheckBox *chromaticChk;
+    QLabel *optionLbl;
+    QComboBox *questionCbo;
+    QCheckBox *timerChk;
+    QSlider *timerSld;
+    QLabel *timerLbl;
+    QCheckBox *clueshk;
+    QCheckBox *soundChk;
+    QCheckBox *startupChk;
+    QPushButton *okCmd;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load();
+    void chromaticChk_Click();
+    void timerChk_Click();
+    void switchClick(QCheckBox *box, bool &field, const char *key);
+    void timerSld_Change();
+    void questionCbo_Click();
+    void okCmd_Click();
+    void editCmd_Click();
+
+    frmMain &m_main;
+    QButtonGroup *m_clefGroup;
+    bool m_loading = false;
+};
+
+} // namespace staverly

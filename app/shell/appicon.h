@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace staverly {
+
+// The program's icon: a whole note on a staff over a few piano keys.
+QIcon appIcon();
+
+} // namespace staverly
