@@ -1,0 +1,7 @@
+#pragma once
+
+namespace staverly {
+
+enum class Clef { Treble, Bass };
+
+} // namespace staverly

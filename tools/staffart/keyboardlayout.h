@@ -1,0 +1,39 @@
+#pragma once
+
+#include "clef.h"
+
+#include <QRect>
+#include <QString>
+
+namespace staverly {
+
+// The four-octave keyboard of the worksheets, keys 0 to 47 from C upward as on
+// the main window. Key rectangles include their one-pixel outline; neighbouring
+// white keys share an outline column.
+class KeyboardLayout
+{
+public:
+    static constexpr int Width = 460;
+    static constexpr int Height = 120;
+    static constexpr int Keys = 48;
+    static constexpr int WhiteKeys = 28;
+    static constexpr int WhitePitch = 16;
+    static constexpr int WhiteLength = 112;
+    static constexpr int BlackWidth = 11;
+    static constexpr int BlackLength = 70;
+
+    explicit KeyboardLayout(Clef clef);
+
+    Clef clef() const { return m_clef; }
+    QString fileName() const;
+    int middleCKey() const;
+    static bool isBlack(int key);
+    QRect keyRect(int key) const;
+
+private:
+    static int whiteIndex(int key);
+
+    Clef m_clef;
+};
+
+} // namespace staverly
