@@ -1,12 +1,12 @@
 #include "picturebox.h"
 #include "random.h"
 #include "scripteddesktop.h"
+#include "scriptedrandom.h"
 #include "wipepicture.h"
 #include "wipesurface.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <deque>
 
 using namespace staverly;
 
@@ -43,29 +43,13 @@ private:
     QColor m_fore = Qt::black;
 };
 
-class SequenceRandom : public Random
-{
-public:
-    explicit SequenceRandom(std::deque<double> values) : m_values(std::move(values)) {}
-    void stir() override {}
-    double uniform() override
-    {
-        if (m_values.empty())
-            return 0.0;
-        const double v = m_values.front();
-        m_values.pop_front();
-        return v;
-    }
-
-private:
-    std::deque<double> m_values;
-};
+using SequenceRandom = test::ScriptedRandom;
 
 TEST(WipePicture, ColumnSweepOnTheDocumentedGrid)
 {
     RecordingSurface box(2000, 1000);
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     qint16 mode = 2, steps = 70;
     wipe_picture(box, mode, steps, desktop, random);
 
@@ -88,7 +72,7 @@ TEST(WipePicture, StepsAreClampedAndWrittenBack)
 {
     RecordingSurface box(1000, 1000);
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     qint16 mode = 0, steps = 3;
     wipe_picture(box, mode, steps, desktop, random);
     EXPECT_EQ(steps, 5);
@@ -104,7 +88,7 @@ TEST(WipePicture, UpwardAndLeftwardSweepsStartOutsideTheBox)
 {
     RecordingSurface box(500, 500);
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     qint16 mode = 1, steps = 5;
     wipe_picture(box, mode, steps, desktop, random);
     EXPECT_EQ(box.fills.front(), (Fill{-100, 400, 0, 500}));
@@ -121,7 +105,7 @@ TEST(WipePicture, CentreSquareGrowsInTwentyMillisecondSteps)
 {
     RecordingSurface box(700, 700);
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     qint16 mode = 5, steps = 5;
     wipe_picture(box, mode, steps, desktop, random);
     // 2.5 rounds to 2: k = 2, 1, 0.
@@ -161,7 +145,7 @@ TEST(WipePicture, UnknownModeDrawsNothingAndRestoresTheColour)
 {
     RecordingSurface box(500, 500);
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     for (qint16 m : {qint16(6), qint16(-1)}) {
         qint16 mode = m, steps = 10;
         wipe_picture(box, mode, steps, desktop, random);
@@ -196,7 +180,7 @@ TEST(PictureBox, WipeCoversTheCanvasInTheBackground)
     picture.fillBox(0, 0, 100 * 15, 60 * 15);
     ASSERT_EQ(picture.canvas().pixelColor(50, 30), QColor(Qt::black));
     test::ScriptedDesktop desktop;
-    SequenceRandom random({});
+    SequenceRandom random;
     qint16 mode = 2, steps = 10;
     wipe_picture(picture, mode, steps, desktop, random);
     for (int y = 0; y < 60; ++y)

@@ -41,6 +41,11 @@ void ScriptedDesktop::setOpenResult(bool opened)
     m_openResult = opened;
 }
 
+void ScriptedDesktop::onSleep(std::function<void(int)> hook)
+{
+    m_sleepHook = std::move(hook);
+}
+
 void ScriptedDesktop::onProcessEvents(std::function<void()> hook)
 {
     m_processHook = std::move(hook);
@@ -120,6 +125,8 @@ void ScriptedDesktop::sleep(int milliseconds)
 {
     sleeps.push_back(milliseconds);
     sleptMs += milliseconds;
+    if (m_sleepHook)
+        m_sleepHook(milliseconds);
 }
 
 void ScriptedDesktop::processEvents()

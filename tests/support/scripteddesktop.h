@@ -37,6 +37,8 @@ public:
     // a person; the dialog's own buttons can be clicked from here. Without a
     // handler the dialog is closed at once, as if by its close box.
     void onModal(const QString &objectName, std::function<void(QDialog &)> handler);
+    // Called at every sleep with its length, e.g. to look at the screen then.
+    void onSleep(std::function<void(int)> hook);
     // Called at every processEvents(), e.g. to inject input mid-handler.
     void onProcessEvents(std::function<void()> hook);
 
@@ -87,6 +89,7 @@ private:
     QString m_soundFailure;
     bool m_openResult = true;
     std::function<void()> m_processHook;
+    std::function<void(int)> m_sleepHook;
     std::map<QString, std::deque<std::function<void(QDialog &)>>> m_modalHandlers;
 };
 

@@ -1,0 +1,164 @@
+#include "mainwindowfixture.h"
+
+#include "pianokey.h"
+#include "picturebox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+
+using namespace staverly;
+using test::MainWindowFixture;
+using Answer = Desktop::Answer;
+
+namespace {
+
+class StartUp : public MainWindowFixture
+{
+};
+
+TEST_F(StartUp, FirstRunCreatesThePlayerListShowsAboutThenLessonSetupAndStartsALesson)
+{
+    start();
+
+    EXPECT_EQ(readProgramFile("players.txt"), QByteArray("Pellworth\r\n"));
+    EXPECT_EQ(w().nameLbl->text(), "Pellworth...");
+    EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm", "setupFrm"}));
+    EXPECT_EQ(w().windowTitle(), "Pellworth's Staverly v1.0");
+
+    // Defaults of an empty store.
+    EXPECT_EQ(w().CLEFF, 0);
+    EXPECT_EQ(w().LOW_NOTE, 8);
+    EXPECT_EQ(w().HIGH_NOTE, 15);
+    EXPECT_EQ(w().QUESTIONS, 20);
+    EXPECT_EQ(w().TO_TIME, 15);
+    EXPECT_TRUE(w().USE_CLUES);
+    EXPECT_TRUE(w().USE_SOUND);
+    EXPECT_FALSE(w().USE_TIMER);
+    EXPECT_FALSE(w().USE_CROMATICS);
+    EXPECT_TRUE(w().SAVE_GRADES);
+    EXPECT_FALSE(w().midi.USE_MIDI);
+    EXPECT_TRUE(w().midi.MIDI_THRU);
+    EXPECT_EQ(w().midi.MIDI_VOLUME, 127);
+    EXPECT_FALSE(w().midinPrg->isVisible());
+    EXPECT_EQ(w().Bar->maximum(), 20);
+
+    // Treble with the marker on key 12.
+    EXPECT_TRUE(w().trebleItem->isChecked());
+    EXPECT_FALSE(w().baseItem->isChecked());
+    EXPECT_EQ(w().pianoKey[12]->backColor(), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_TRUE(w().pianoKey[12]->text().startsWith("M"));
+    EXPECT_TRUE(w().pianoKey[36]->text().isEmpty());
+
+    // OK started the first lesson: question 1 is asked and sounded.
+    EXPECT_TRUE(w().FIRST_TIME);
+    EXPECT_EQ(w().ASKS, 1);
+    EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
+    ASSERT_GE(midiOut.messages.size(), 3u);
+    EXPECT_EQ(midiOut.messages[0], (test::RecordingNoteOutput::Message{0xC0, 0, 0}));
+
+    // Only what start-up and the dialog write is stored.
+    QStringList keys = storedKeys();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{"SETUP/HIGH_NOTE", "SETUP/LOW_NOTE", "SETUP/QUESTIONS"}));
+    EXPECT_EQ(stored(keys::LowNote), "8");
+    EXPECT_EQ(stored(keys::HighNote), "15");
+}
+
+TEST_F(StartUp, WithoutLessonSetupAtStartNothingIsAskedUntilNew)
+{
+    store(keys::StartUp, "False");
+    QFile players(programFile("players.txt"));
+    ASSERT_TRUE(players.open(QIODevice::WriteOnly));
+    players.write("Anna Maria\r\nBen\r\n");
+    players.close();
+    store(keys::PlayerName, "Anna Maria");
+
+    start();
+    EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm"}));
+    EXPECT_FALSE(w().FIRST_TIME);
+    EXPECT_EQ(w().msglbl->text(), "Click on the New button...");
+    EXPECT_EQ(w().nameLbl->text(), "Anna...");
+    // An existing list is left alone.
+    EXPECT_EQ(readProgramFile("players.txt"), QByteArray("Anna Maria\r\nBen\r\n"));
+}
+
+TEST_F(StartUp, StoredClefAndTheMismatchRule)
+{
+    store(keys::StartUp, "0");
+    store(keys::Cleff, "1");
+    start();
+    EXPECT_EQ(w().CLEFF, 1);
+    EXPECT_TRUE(w().baseItem->isChecked());
+    EXPECT_EQ(w().pianoKey[36]->backColor(), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(w().pianoKey[12]->backColor(), QColor(Qt::white));
+    EXPECT_TRUE(w().pianoKey[12]->text().isEmpty());
+}
+
+TEST_F(StartUp, UnreadableClefFallsBackToTrebleAndIsRewritten)
+{
+    store(keys::StartUp, "False");
+    store(keys::Cleff, "x");
+    store(keys::Questions, "abc");
+    store(keys::UseTimer, "maybe");
+    start();
+    EXPECT_EQ(w().CLEFF, 0);
+    EXPECT_TRUE(w().trebleItem->isChecked());
+    EXPECT_EQ(stored(keys::Cleff), "0");
+    // Later steps still ran.
+    EXPECT_EQ(w().LOW_NOTE, 8);
+    EXPECT_EQ(stored(keys::HighNote), "15");
+    // A switch read before the clef that does not convert takes its default.
+    EXPECT_FALSE(w().USE_TIMER);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(StartUp, QuitAsksAndOnlyYesEndsTheProgram)
+{
+    store(keys::StartUp, "False");
+    start();
+    desktop.answer(Answer::No, [](const test::ScriptedDesktop::Box &box) {
+        EXPECT_EQ(box.text, "Are you sure you want to Quit?");
+        EXPECT_EQ(box.title, "Exit Notification");
+        EXPECT_EQ(box.buttons, Desktop::Buttons::YesNo);
+        EXPECT_EQ(box.icon, Desktop::Icon::Question);
+    });
+    w().exitItem->trigger();
+    EXPECT_FALSE(desktop.ended);
+    EXPECT_TRUE(w().isVisible());
+
+    desktop.answer(Answer::Yes);
+    w().close();
+    EXPECT_TRUE(desktop.ended);
+    EXPECT_EQ(desktop.modals.last(), "aboutFrm");
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+TEST_F(StartUp, HelpEntriesOpenThroughTheDesktop)
+{
+    store(keys::StartUp, "False");
+    start();
+    w().helpItem->trigger();
+    w().mp3Item->trigger();
+    w().updatesItem->trigger();
+    w().contactItem->trigger();
+    ASSERT_EQ(desktop.opened.size(), 4);
+    EXPECT_EQ(desktop.opened[0], programFile("staverly_help.htm"));
+    EXPECT_EQ(desktop.opened[1], desktop.opened[2]);
+    EXPECT_TRUE(desktop.opened[3].startsWith("mailto:"));
+}
+
+TEST_F(StartUp, PrintWithoutAPrinterSaysSo)
+{
+    store(keys::StartUp, "False");
+    start();
+    desktop.setPrintResult("No printer is set up on this computer.");
+    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
+        EXPECT_EQ(box.text, "No printer is set up on this computer.");
+    });
+    w().printItem->trigger();
+    EXPECT_EQ(desktop.prints, 1);
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+} // namespace
