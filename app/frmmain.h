@@ -171,6 +171,8 @@ private:
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
     qint16 m_timeOuts = 0;
+    bool m_gradeLogged = false;
+    qint16 m_lessonClef = -1;
     bool m_quitting = false;
 };
 

@@ -72,7 +72,9 @@ void frmMain::newCmd_Click()
 void frmMain::do_new()
 {
     FIRST_TIME = true;
-    if (SAVE_GRADES)
+    // A lesson with no answers, or one already logged when it was paused,
+    // would only add an empty or a duplicate record.
+    if (SAVE_GRADES && TRYS > 0 && !m_gradeLogged)
         do_grades();
     YES = 0;
     NO = 0;
@@ -85,8 +87,12 @@ void frmMain::do_new()
 void frmMain::do_grades()
 {
     const GradeLog log(m_programFolder);
-    const GradeLog::Record record{PLAYER_NAME, GradeLog::lessonName(CLEFF), YES, NO, SCORE,
+    // A clef switch from the menu logs the lesson it ends: name the clef that
+    // lesson was played in, not the new one.
+    const qint16 clef = m_lessonClef >= 0 ? m_lessonClef : CLEFF;
+    const GradeLog::Record record{PLAYER_NAME, GradeLog::lessonName(clef), YES, NO, SCORE,
                                   QDate::currentDate()};
+    m_gradeLogged = true;
     if (!log.append(record))
         m_desktop.messageBox(this,
                              QStringLiteral("The lesson's grade could not be added to \"%1\".")
@@ -170,6 +176,7 @@ void frmMain::next_key()
 
     MY_TIME = 0;
     FIRST_TIME = true;
+    m_lessonClef = CLEFF;
     setMessage(QString::number(ASKS) + QStringLiteral(" ) - ?"), Qt::black);
     timeLbl->setText(QStringLiteral("0"));
     unsetCursor();
@@ -188,6 +195,7 @@ void frmMain::do_yes()
     setMessage(name + QLatin1Char('\n') + words.praise_words[i], PraiseColor);
 
     YES = incremented(YES);
+    m_gradeLogged = false;
     yesLbl->setText(QString::number(YES));
     TRYS = incremented(TRYS);
     rescore();
@@ -218,6 +226,7 @@ void frmMain::do_no(qint16 &played, qint16 &correct)
 
     MY_TIME = 0;
     NO = incremented(NO);
+    m_gradeLogged = false;
     noLbl->setText(QString::number(NO));
     TRYS = incremented(TRYS);
     rescore();
@@ -234,6 +243,7 @@ void frmMain::quick_no()
     m_desktop.sleep(200);
     MY_TIME = 0;
     NO = incremented(NO);
+    m_gradeLogged = false;
     noLbl->setText(QString::number(NO));
     TRYS = incremented(TRYS);
     rescore();
@@ -364,6 +374,7 @@ void frmMain::Timer1_Timer()
         MY_TIME = 0;
         timeLbl->setText(QStringLiteral("0"));
         NO = incremented(NO);
+    m_gradeLogged = false;
         noLbl->setText(QString::number(NO));
         TRYS = incremented(TRYS);
         rescore();

@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -129,7 +131,21 @@ void QtDesktop::beep()
 
 void QtDesktop::flashWindow(QWidget *window)
 {
-    QApplication::alert(window->window(), 100);
+    // The title bar belongs to the window manager; invert the top of the
+    // window (its menu bar) instead, and ask the desktop to flag the window.
+    QWidget *top = window->window();
+    QApplication::alert(top, 100);
+    const int height = std::max(top->height() - top->contentsRect().height(), 0)
+                       + (top->findChild<QMenuBar *>() ? top->findChild<QMenuBar *>()->height() : 0);
+    const QRect strip(0, 0, top->width(), std::max(height, 20));
+    QImage inverted = top->grab(strip).toImage();
+    inverted.invertPixels();
+    QLabel flash(top);
+    flash.setPixmap(QPixmap::fromImage(inverted));
+    flash.setGeometry(strip);
+    flash.show();
+    flash.repaint();
+    QThread::msleep(100);
 }
 
 bool QtDesktop::openDocument(const QString &target)

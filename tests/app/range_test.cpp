@@ -109,8 +109,14 @@ TEST_F(Range, CrossingTheOtherThumbMovesBackOneKeyWithAMessage)
 TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
 {
     start();
+    nextNoteIs(9);
+    clickNew();
+    nextWordIs(0);
+    clickKey(1); // a wrong answer in treble
     nextNoteIs(8);
     w().baseItem->trigger();
+    // The treble lesson it ended is logged as treble.
+    EXPECT_TRUE(readProgramFile("grades.txt").startsWith("\"Pellworth\",\"Treble Clef\",0,1,0,#"));
     EXPECT_EQ(w().CLEFF, 1);
     EXPECT_TRUE(w().baseItem->isChecked());
     EXPECT_FALSE(w().trebleItem->isChecked());

@@ -4,6 +4,7 @@
 #include "picturebox.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -56,6 +57,8 @@ TEST_F(StartUp, FirstRunCreatesThePlayerListShowsAboutThenLessonSetupAndStartsAL
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     ASSERT_GE(midiOut.messages.size(), 3u);
     EXPECT_EQ(midiOut.messages[0], (test::RecordingNoteOutput::Message{0xC0, 0, 0}));
+    // Starting with no lesson behind it logs no empty grade.
+    EXPECT_FALSE(QFile::exists(programFile("grades.txt")));
 
     // Only what start-up and the dialog write is stored.
     QStringList keys = storedKeys();
