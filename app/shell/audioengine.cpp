@@ -3,6 +3,7 @@
 #include "wavefile.h"
 
 #include <QtEndian>
+#include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 
 namespace staverly {
@@ -17,10 +18,17 @@ void keepError(int level, const char *message, void *)
         lastFluidError = QString::fromLocal8Bit(message);
 }
 
+void alsaSilence(const char *, int, const char *, int, const char *, ...)
+{
+}
+
 void quietLogs()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        // ALSA prints its own complaints on a machine without a sound card;
+        // the failure reaches the user once, through the program.
+        snd_lib_error_set_handler(alsaSilence);
         fluid_set_log_function(FLUID_PANIC, keepError, nullptr);
         fluid_set_log_function(FLUID_ERR, keepError, nullptr);
         fluid_set_log_function(FLUID_WARN, nullptr, nullptr);

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace staverly {
 
@@ -88,16 +89,38 @@ void PictureBox::fillBox(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
     const QRect cell{QPoint(int(left), int(top)), QPoint(int(right), int(bottom))};
     QPainter painter(&m_canvas);
     painter.fillRect(cell, m_fore);
-    update(cell);
+    painter.end();
+    // Drawing cell by cell must not mean a trip to the screen per cell: the
+    // cells reach it in batches a few milliseconds apart.
+    m_dirty += cell;
+    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= FlushMs) {
+        flush();
+    } else if (!m_flushQueued) {
+        m_flushQueued = true;
+        QTimer::singleShot(FlushMs, this, [this] {
+            m_flushQueued = false;
+            flush();
+        });
+    }
+}
+
+void PictureBox::flush()
+{
+    if (!m_dirty.isEmpty())
+        update(m_dirty);
+    m_dirty = QRegion();
+    m_sinceFlush.restart();
 }
 
 void PictureBox::showNow()
 {
+    flush();
     repaint();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    ++m_paints;
     QPainter painter(this);
     painter.drawImage(event->rect(), m_canvas, event->rect());
 }

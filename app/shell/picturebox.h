@@ -2,7 +2,9 @@
 
 #include "wipesurface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 namespace staverly {
@@ -15,6 +17,7 @@ class PictureBox : public QWidget, public WipeSurface
 
 public:
     static constexpr int TwipsPerPixel = 15;
+    static constexpr int FlushMs = 4;
 
     explicit PictureBox(QWidget *parent = nullptr);
 
@@ -34,6 +37,8 @@ public:
     void showNow() override;
 
     const QImage &canvas() const { return m_canvas; }
+    // Paint events so far: shows that a wipe reaches the screen step by step.
+    int paints() const { return m_paints; }
 
 signals:
     void mousePressed();
@@ -46,11 +51,16 @@ protected:
 private:
     void drawNotice(const QString &path);
     void ensureCanvas();
+    void flush();
 
     QImage m_canvas;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;
     QString m_error;
+    int m_paints = 0;
+    QRegion m_dirty;
+    QElapsedTimer m_sinceFlush;
+    bool m_flushQueued = false;
 };
 
 } // namespace staverly

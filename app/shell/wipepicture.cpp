@@ -4,12 +4,41 @@
 #include "random.h"
 #include "wipesurface.h"
 
+#include <QElapsedTimer>
 #include <cmath>
 #include <vector>
 
 namespace staverly {
 
 namespace {
+
+// Spreads a sweep over about a quarter of a second, so the cells are seen
+// appearing however fast the drawing is. A slow screen adds no waits.
+class Pacer
+{
+public:
+    static constexpr double SweepMs = 250.0;
+
+    Pacer(Desktop &desktop, int units)
+        : m_desktop(desktop)
+        , m_perUnit(SweepMs / std::max(units, 1))
+    {
+        m_clock.start();
+    }
+
+    void done(int unitsSoFar)
+    {
+        const double due = unitsSoFar * m_perUnit;
+        const auto ahead = qint64(due) - m_clock.elapsed();
+        if (ahead >= 1)
+            m_desktop.sleep(int(ahead));
+    }
+
+private:
+    Desktop &m_desktop;
+    double m_perUnit;
+    QElapsedTimer m_clock;
+};
 
 struct Grid
 {
@@ -27,6 +56,8 @@ void fillThenRun(WipeSurface &picture, Desktop &desktop, qint64 x1, qint64 y1, q
 
 void dissolve(WipeSurface &picture, const Grid &g, Desktop &desktop, Random &random)
 {
+    Pacer pacer(desktop, g.steps * g.steps);
+    int filled = 0;
     const int side = g.steps + 1;
     std::vector<unsigned char> marked(std::size_t(side) * std::size_t(side), 0);
     int misses = 0;
@@ -42,6 +73,7 @@ void dissolve(WipeSurface &picture, const Grid &g, Desktop &desktop, Random &ran
         misses = 0;
         mark = 1;
         fillThenRun(picture, desktop, x * g.w, y * g.h, (x + 1) * g.w, (y + 1) * g.h);
+        pacer.done(++filled);
     }
     picture.fillBox(0, 0, picture.scaleWidth(), picture.scaleHeight());
 }
@@ -72,6 +104,8 @@ void wipe_picture(WipeSurface &picture, qint16 &mode, qint16 &steps, Desktop &de
     const Grid g{std::lrint(double(picture.scaleWidth()) / steps),
                  std::lrint(double(picture.scaleHeight()) / steps), steps};
     const int n = steps;
+    Pacer pacer(desktop, n + 1);
+    int lines = 0;
 
     switch (mode) {
     case 0:
@@ -79,6 +113,7 @@ void wipe_picture(WipeSurface &picture, qint16 &mode, qint16 &steps, Desktop &de
             for (int c = 0; c <= n; ++c)
                 fillThenRun(picture, desktop, c * g.w, r * g.h, (c + 1) * g.w, (r + 1) * g.h);
             desktop.processEvents();
+            pacer.done(++lines);
         }
         break;
     case 1:
@@ -86,6 +121,7 @@ void wipe_picture(WipeSurface &picture, qint16 &mode, qint16 &steps, Desktop &de
             for (int c = 0; c <= n; ++c)
                 fillThenRun(picture, desktop, (c - 1) * g.w, (r - 1) * g.h, c * g.w, r * g.h);
             desktop.processEvents();
+            pacer.done(++lines);
         }
         break;
     case 2:
@@ -93,6 +129,7 @@ void wipe_picture(WipeSurface &picture, qint16 &mode, qint16 &steps, Desktop &de
             for (int r = 0; r <= n; ++r)
                 fillThenRun(picture, desktop, c * g.w, r * g.h, (c + 1) * g.w, (r + 1) * g.h);
             desktop.processEvents();
+            pacer.done(++lines);
         }
         break;
     case 3:
@@ -100,6 +137,7 @@ void wipe_picture(WipeSurface &picture, qint16 &mode, qint16 &steps, Desktop &de
             for (int r = 0; r <= n; ++r)
                 fillThenRun(picture, desktop, (c - 1) * g.w, r * g.h, c * g.w, (r + 1) * g.h);
             desktop.processEvents();
+            pacer.done(++lines);
         }
         break;
     case 4:

@@ -1,0 +1,151 @@
+// Start-up, the staff wipe and answer latency of the real main window.
+#include "audioengine.h"
+#include "controlhost.h"
+#include "frmmain.h"
+#include "noteoutput.h"
+#include "pianokey.h"
+#include "picturebox.h"
+#include "clockedrandom.h"
+#include "qtdesktop.h"
+#include "settingsstore.h"
+#include "wipepicture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+using namespace staverly;
+
+namespace {
+
+// The real desktop, except that the About window closes at once and waits
+// are noted instead of slept, so only the program's own work is timed.
+class BenchDesktop : public QtDesktop
+{
+public:
+    using QtDesktop::QtDesktop;
+    int showModal(QDialog &) override { return QDialog::Accepted; }
+    void sleep(int milliseconds) override
+    {
+        if (onSleep)
+            onSleep();
+        if (realSleep)
+            QtDesktop::sleep(milliseconds);
+    }
+    std::function<void()> onSleep;
+    bool realSleep = false;
+};
+
+struct Scene
+{
+    Scene()
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        settings.write(keys::StartUp, QStringLiteral("False"));
+        QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/images"),
+                    folder.filePath(QStringLiteral("images")));
+    }
+    QTemporaryDir settingsDir;
+    QTemporaryDir folder;
+    AudioEngine audio;
+    BenchDesktop desktop{audio};
+    ClockedRandom random;
+    NullNoteOutput midiOut;
+    SettingsStore settings{[] { return QStringLiteral("staverly"); }};
+};
+
+void StartUpToWindowShown(benchmark::State &state)
+{
+    Scene scene;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        host::ControlHost controls;
+        frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
+                        scene.folder.path()});
+        window.show();
+        window.Form_Load();
+        if (!QTest::qWaitForWindowExposed(&window))
+            state.SkipWithError("window never shown");
+        QCoreApplication::processEvents();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+BENCHMARK(StartUpToWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15)
+    ->ComputeStatistics("median", [](const std::vector<double> &v) {
+        std::vector<double> s = v;
+        std::sort(s.begin(), s.end());
+        return s[s.size() / 2];
+    });
+
+void WipeStaffPicture(benchmark::State &state)
+{
+    Scene scene;
+    host::ControlHost controls;
+    frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
+                    scene.folder.path()});
+    window.show();
+    window.Form_Load();
+    QTest::qWaitForWindowExposed(&window);
+    scene.desktop.realSleep = true;
+    int paints = 0;
+    for (auto _ : state) {
+        window.Picture1->loadPicture(NoteModel::pictureFile(scene.folder.path(), 60, 0));
+        QCoreApplication::processEvents();
+        qint16 mode = 2;
+        qint16 steps = 70;
+        const int before = window.Picture1->paints();
+        QElapsedTimer clock;
+        clock.start();
+        wipe_picture(*window.Picture1, mode, steps, scene.desktop, scene.random);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        paints = window.Picture1->paints() - before;
+    }
+    state.counters["paints"] = paints;
+}
+BENCHMARK(WipeStaffPicture)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void KeyReleaseToJudgementShown(benchmark::State &state)
+{
+    Scene scene;
+    host::ControlHost controls;
+    frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
+                    scene.folder.path()});
+    window.show();
+    window.Form_Load();
+    QTest::qWaitForWindowExposed(&window);
+    window.newCmd_Click();
+    QElapsedTimer clock;
+    qint64 judged = -1;
+    // The first wait of an answer comes right after the judgement is painted.
+    scene.desktop.onSleep = [&] {
+        if (judged < 0)
+            judged = clock.nsecsElapsed();
+    };
+    for (auto _ : state) {
+        const int wrongKey = window.expectedNote() == NoteModel::keyToMidi(0, 0) ? 2 : 0;
+        PianoKey *key = window.pianoKey[std::size_t(wrongKey)];
+        QTest::mousePress(key, Qt::LeftButton);
+        judged = -1;
+        clock.start();
+        QTest::mouseRelease(key, Qt::LeftButton);
+        state.SetIterationTime(judged / 1e9);
+    }
+}
+BENCHMARK(KeyReleaseToJudgementShown)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
