@@ -173,6 +173,7 @@ private:
     qint16 m_timeOuts = 0;
     bool m_gradeLogged = false;
     qint16 m_lessonClef = -1;
+    quint32 m_question = 0;
     bool m_quitting = false;
 };
 

@@ -177,6 +177,7 @@ void frmMain::next_key()
     MY_TIME = 0;
     FIRST_TIME = true;
     m_lessonClef = CLEFF;
+    ++m_question;
     setMessage(QString::number(ASKS) + QStringLiteral(" ) - ?"), Qt::black);
     timeLbl->setText(QStringLiteral("0"));
     unsetCursor();
@@ -184,11 +185,16 @@ void frmMain::next_key()
 
 void frmMain::do_yes()
 {
+    // Events run below may answer this same question first (a quick second
+    // key or letter); then it has been judged and moved on already.
+    const quint32 asked = m_question;
     m_desktop.processEvents();
     if (midi.USE_MIDI) {
         removeOldestMidiMessage();
         m_desktop.processEvents();
     }
+    if (asked != m_question)
+        return;
     m_random.stir();
     const auto i = std::size_t(std::floor(m_random.uniform() * 20));
     const QString name = USE_CROMATICS ? notes.noteName(PREV_NOTE) : notes.whiteLetter(PREV_NOTE);
@@ -207,10 +213,13 @@ void frmMain::do_yes()
 
 void frmMain::do_no(qint16 &played, qint16 &correct)
 {
+    const quint32 asked = m_question;
     if (midi.USE_MIDI) {
         removeOldestMidiMessage();
         m_desktop.processEvents();
     }
+    if (asked != m_question)
+        return;
     m_random.stir();
     const auto i = std::size_t(std::floor(m_random.uniform() * 20));
     QString text = msglbl->text();
@@ -319,9 +328,12 @@ void frmMain::play_note(qint16 &the_note)
 
 void frmMain::note_shut(qint16 &the_note)
 {
+    const quint32 asked = m_question;
     m_midiOut.send(midi.noteOnStatus(), the_note, 0, 0);
     m_desktop.processEvents();
-    if (!FIRST_TIME)
+    // A key released for a question that was answered meanwhile is not
+    // judged against the next one.
+    if (!FIRST_TIME || asked != m_question)
         return;
     const int expected = expectedNote();
     if (expected < 0)

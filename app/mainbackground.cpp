@@ -41,6 +41,14 @@ void MainBackground::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(255, 255, 255, 60), 1));
     p.drawPath(well);
 
+    // A light card under the message line and the two buttons: the praise and
+    // failure words are dark blue and dark red, which need a light ground.
+    QPainterPath card;
+    card.addRoundedRect(QRectF(4.5, 189.5, 158, 55), 7, 7);
+    p.fillPath(card, QColor(0xF7, 0xF4, 0xEC));
+    p.setPen(QPen(QColor(0xC8, 0xC0, 0xA8), 1));
+    p.drawPath(card);
+
     // The staff's frame.
     p.fillRect(QRect(167, 0, 473, 245), QColor(0xF7, 0xF4, 0xEC));
 
