@@ -156,6 +156,9 @@ private:
     void setMessage(const QString &text, const QColor &color);
     void showCounters();
     void rescore();
+    // The sound, wait, counts and flash every wrong answer shares.
+    void wrongAnswer();
+    void countWrong();
     void pickNote();
     void showAbout();
     void showStandIn(const QString &objectName, const QString &title);

@@ -228,38 +228,35 @@ void frmMain::do_no(qint16 &played, qint16 &correct)
     else if (played > correct)
         text = QStringLiteral("Too High\n") + words.failure_words[i];
     setMessage(text, FailureColor);
-
-    qint16 sound = 101;
-    effects.play_wave(sound);
-    m_desktop.sleep(200);
-
-    MY_TIME = 0;
-    NO = incremented(NO);
-    m_gradeLogged = false;
-    noLbl->setText(QString::number(NO));
-    TRYS = incremented(TRYS);
-    rescore();
-    timeLbl->setText(QStringLiteral("0"));
-
-    m_desktop.flashWindow(this);
+    wrongAnswer();
     setMessage(QStringLiteral("?"), Qt::black);
 }
 
 void frmMain::quick_no()
 {
+    wrongAnswer();
+    msglbl->setText(QStringLiteral("?"));
+    msglbl->repaint();
+}
+
+void frmMain::wrongAnswer()
+{
     qint16 sound = 101;
     effects.play_wave(sound);
     m_desktop.sleep(200);
     MY_TIME = 0;
+    countWrong();
+    timeLbl->setText(QStringLiteral("0"));
+    m_desktop.flashWindow(this);
+}
+
+void frmMain::countWrong()
+{
     NO = incremented(NO);
     m_gradeLogged = false;
     noLbl->setText(QString::number(NO));
     TRYS = incremented(TRYS);
     rescore();
-    timeLbl->setText(QStringLiteral("0"));
-    m_desktop.flashWindow(this);
-    msglbl->setText(QStringLiteral("?"));
-    msglbl->repaint();
 }
 
 void frmMain::do_clue()
@@ -385,11 +382,7 @@ void frmMain::Timer1_Timer()
         msglbl->repaint();
         MY_TIME = 0;
         timeLbl->setText(QStringLiteral("0"));
-        NO = incremented(NO);
-    m_gradeLogged = false;
-        noLbl->setText(QString::number(NO));
-        TRYS = incremented(TRYS);
-        rescore();
+        countWrong();
         m_desktop.sleep(500);
         msglbl->setText(QStringLiteral("?"));
     }

@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 #include "fittext.h"
+#include "formlayout.h"
 #include "frmmain.h"
 #include "settingsstore.h"
 
@@ -27,25 +28,6 @@ QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-template <typename W>
-W *place(QWidget *parent, const char *name, const QRect &geometry, const QString &tip = {})
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    if (!tip.isEmpty())
-        w->setToolTip(tip);
-    return w;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
-                    const QString &tip = {})
-{
-    auto *box = place<QCheckBox>(parent, name, geometry, tip);
-    box->setText(caption);
-    return box;
-}
-
 } // namespace
 
 setupFrm::setupFrm(frmMain &main)
@@ -63,7 +45,7 @@ setupFrm::setupFrm(frmMain &main)
     editCmd = place<QPushButton>(Frame4, "editCmd", twips(2140, 275, 800, 350),
                                  QStringLiteral("Click here to change player"));
     editCmd->setText(QStringLiteral("&Edit..."));
-    gradesChk = checkBox(Frame4, "gradesChk", QStringLiteral("Save &Grades"), twips(3080, 240, 970, 375),
+    gradesChk = captioned<QCheckBox>(Frame4, "gradesChk", QStringLiteral("Save &Grades"), twips(3080, 240, 970, 375),
                          QStringLiteral("Check here to enable auto grade saving"));
 
     auto *Frame1 = place<QGroupBox>(this, "Frame1", twips(100, 960, 2055, 1410));
@@ -77,7 +59,7 @@ setupFrm::setupFrm(frmMain &main)
     m_clefGroup = new QButtonGroup(this);
     m_clefGroup->addButton(cleffOpt[0], 0);
     m_clefGroup->addButton(cleffOpt[1], 1);
-    chromaticChk = checkBox(Frame1, "chromaticChk", QStringLiteral("Use &Chromatics"),
+    chromaticChk = captioned<QCheckBox>(Frame1, "chromaticChk", QStringLiteral("Use &Chromatics"),
                             twips(240, 910, 1455, 315),
                             QStringLiteral("Check here to include chromatic notes"));
     optionLbl = place<QLabel>(Frame1, "optionLbl", twips(120, 1200, 1785, 165));
@@ -95,7 +77,7 @@ setupFrm::setupFrm(frmMain &main)
 
     auto *Frame3 = place<QGroupBox>(this, "Frame3", twips(2280, 1740, 1935, 1845));
     Frame3->setTitle(QStringLiteral("Timer"));
-    timerChk = checkBox(Frame3, "timerChk", QStringLiteral("Use &Timer"), twips(240, 300, 1095, 315),
+    timerChk = captioned<QCheckBox>(Frame3, "timerChk", QStringLiteral("Use &Timer"), twips(240, 300, 1095, 315),
                         QStringLiteral("Check here to enable Timer"));
     place<QLabel>(Frame3, "Label1", twips(240, 720, 435, 375))->setText(QStringLiteral("Time To:"));
     timerSld = place<QSlider>(Frame3, "timerSld", twips(780, 675, 375, 1005),
@@ -108,11 +90,11 @@ setupFrm::setupFrm(frmMain &main)
 
     auto *Frame2 = place<QGroupBox>(this, "Frame2", twips(100, 2520, 2055, 1060));
     Frame2->setTitle(QStringLiteral("Other"));
-    clueshk = checkBox(Frame2, "clueshk", QStringLiteral("Enable Clues"), twips(240, 300, 1395, 255),
+    clueshk = captioned<QCheckBox>(Frame2, "clueshk", QStringLiteral("Enable Clues"), twips(240, 300, 1395, 255),
                        QStringLiteral("Check here to enable clues"));
-    soundChk = checkBox(Frame2, "soundChk", QStringLiteral("Use Sound Effects"),
+    soundChk = captioned<QCheckBox>(Frame2, "soundChk", QStringLiteral("Use Sound Effects"),
                         twips(240, 660, 1695, 255), QStringLiteral("Check here to enable sound effects"));
-    startupChk = checkBox(this, "startupChk", QStringLiteral("&Show On Startup"),
+    startupChk = captioned<QCheckBox>(this, "startupChk", QStringLiteral("&Show On Startup"),
                           twips(160, 3780, 1695, 255));
     okCmd = place<QPushButton>(this, "okCmd", twips(3060, 3720, 1000, 350));
     okCmd->setText(QStringLiteral(" &OK"));
