@@ -8,7 +8,9 @@
 #include "int16.h"
 #include "maker.h"
 #include "mainbackground.h"
-#include "noteoutput.h"
+#include "midifrm.h"
+#include "midiinput.h"
+#include "midioutput.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "playerlist.h"
@@ -120,7 +122,6 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     , effects(services.desktop, [this] { return USE_SOUND; })
     , m_desktop(services.desktop)
     , m_random(services.random)
-    , m_midiOut(services.midiOut)
     , m_settings(services.settings)
     , m_controls(services.controls)
     , m_programFolder(services.programFolder)
@@ -134,6 +135,16 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     QApplication::setFont(face);
     setWindowTitle(QStringLiteral("Pellworth's Staverly v1.0"));
     setWindowIcon(appIcon());
+    MIDIInput1 = new MIDIInput(services.midiBackend, this);
+    MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
+    MIDIOutput1 = new MIDIOutput(services.midiBackend, services.defaultOutput, this);
+    MIDIOutput1->setObjectName(QStringLiteral("MIDIOutput1"));
+    midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this);
+    connect(MIDIInput1, &MIDIInput::message, this, &frmMain::MIDIInput1_Message);
+    connect(MIDIOutput1, &MIDIOutput::error, this, [this](int, const QString &description) {
+        m_desktop.messageBox(this, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                             QStringLiteral("Midi Output Error!"));
+    });
     buildWindow();
     buildMenus();
     qApp->installEventFilter(this);
@@ -360,8 +371,7 @@ void frmMain::buildMenus()
     connect(printSetupItem, &QAction::triggered, this, &frmMain::printSetupItem_Click);
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
     connect(setupItem, &QAction::triggered, this, &frmMain::showLessonSetup);
-    connect(midiItem, &QAction::triggered, this,
-            [this] { showStandIn(QStringLiteral("midiFrm"), QStringLiteral("Midi Setup")); });
+    connect(midiItem, &QAction::triggered, this, &frmMain::showMidiSetup);
     connect(playItem, &QAction::triggered, this, &frmMain::showPlayerSetup);
     connect(testItem, &QAction::triggered, this,
             [this] { showStandIn(QStringLiteral("testFrm"), QStringLiteral("Test Maker")); });
@@ -441,7 +451,11 @@ void frmMain::Form_Load()
             Bar->setMaximum(std::max<int>(QUESTIONS, 1));
         },
         [this] { showClef(CLEFF); },
-        [this] { openMidiDevices(); },
+        [this] {
+            midi.open_midi_in();
+            midi.open_midi_out();
+            midi.send_patch();
+        },
         [this] {
             LOW_NOTE = m_settings.readInteger(keys::LowNote);
         },
@@ -484,13 +498,9 @@ void frmMain::Form_Load()
     }
 }
 
-void frmMain::openMidiDevices()
-{
-    midi.send_patch(m_midiOut);
-}
-
 void frmMain::Form_Unload()
 {
+    midi.close_midi();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -635,6 +645,12 @@ void frmMain::showLessonSetup()
         do_new();
 }
 
+void frmMain::showMidiSetup()
+{
+    midiFrm dialog(*this);
+    m_desktop.showModal(dialog);
+}
+
 void frmMain::showPlayerSetup()
 {
     showStandIn(QStringLiteral("playerFrm"), QStringLiteral("Player Setup"));
@@ -710,7 +726,9 @@ void frmMain::contactItem_Click()
 
 bool frmMain::isActiveMain() const
 {
-    return QApplication::activeWindow() == this;
+    // A modal dialog of ours counts as active even before the window
+    // manager has moved the focus to it.
+    return QApplication::activeWindow() == this && !QApplication::activeModalWidget();
 }
 
 } // namespace staverly

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -22,8 +23,11 @@ namespace host {
 class ControlHost;
 }
 
+class DefaultOutput;
 class Desktop;
-class NoteOutput;
+class MIDIInput;
+class MIDIOutput;
+class MidiBackend;
 class PianoKey;
 class PictureBox;
 class Random;
@@ -41,10 +45,12 @@ public:
     {
         Desktop &desktop;
         Random &random;
-        NoteOutput &midiOut;
         SettingsStore &settings;
         host::ControlHost &controls;
         QString programFolder;
+        // The system's MIDI devices, and what output device -1 plays on.
+        std::shared_ptr<MidiBackend> midiBackend;
+        std::shared_ptr<DefaultOutput> defaultOutput;
     };
 
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
@@ -66,6 +72,8 @@ public:
     void play_note(qint16 &the_note);
     void note_shut(qint16 &the_note);
     void play_key();
+
+    void showMidiSetup();
 
     void set_low_slider(qint16 &note_index);
     void set_high_note(qint16 &note_index);
@@ -105,6 +113,8 @@ public:
     QWidget *midinPrg = nullptr;
     std::array<PianoKey *, NoteModel::Keys> pianoKey{};
     QTimer *Timer1;
+    MIDIInput *MIDIInput1;
+    MIDIOutput *MIDIOutput1;
 
     QAction *lessonMnuItem;
     QAction *trebleItem;
@@ -127,6 +137,7 @@ public slots:
     void lowSlider_changed(qint16 &loc);
     void highSlider_changed(qint16 &loc);
     void Timer1_Timer();
+    void MIDIInput1_Message();
 
     void newCmd_Click();
     void pianoKey_MouseDown(int index);
@@ -146,8 +157,8 @@ protected:
 
 private:
     void buildWindow();
-    void openMidiDevices();
     void removeOldestMidiMessage();
+    void answerFromMidi(qint16 played);
     void buildMenus();
     void buildKeyboard();
     QWidget *hostControl(const char *identifier, const QString &name);
@@ -167,7 +178,6 @@ private:
 
     Desktop &m_desktop;
     Random &m_random;
-    NoteOutput &m_midiOut;
     SettingsStore &m_settings;
     host::ControlHost &m_controls;
     QString m_programFolder;
@@ -177,6 +187,8 @@ private:
     bool m_gradeLogged = false;
     qint16 m_lessonClef = -1;
     quint32 m_question = 0;
+    bool m_inMidiHandler = false;
+    bool m_answeringFromMidi = false;
     bool m_quitting = false;
 };
 

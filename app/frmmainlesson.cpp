@@ -3,6 +3,8 @@
 #include "desktop.h"
 #include "gradelog.h"
 #include "int16.h"
+#include "controlhost.h"
+#include "midiinput.h"
 #include "noteoutput.h"
 #include "pianokey.h"
 #include "picturebox.h"
@@ -172,7 +174,7 @@ void frmMain::next_key()
     else
         Picture1->setToolTip(QStringLiteral("?"));
 
-    m_midiOut.send(midi.noteOnStatus(), m, 0, 0);
+    midi.output().send(midi.noteOnStatus(), m, 0, 0);
 
     MY_TIME = 0;
     FIRST_TIME = true;
@@ -189,7 +191,7 @@ void frmMain::do_yes()
     // key or letter); then it has been judged and moved on already.
     const quint32 asked = m_question;
     m_desktop.processEvents();
-    if (midi.USE_MIDI) {
+    if (midi.USE_MIDI && !m_answeringFromMidi) {
         removeOldestMidiMessage();
         m_desktop.processEvents();
     }
@@ -214,7 +216,7 @@ void frmMain::do_yes()
 void frmMain::do_no(qint16 &played, qint16 &correct)
 {
     const quint32 asked = m_question;
-    if (midi.USE_MIDI) {
+    if (midi.USE_MIDI && !m_answeringFromMidi) {
         removeOldestMidiMessage();
         m_desktop.processEvents();
     }
@@ -320,13 +322,13 @@ void frmMain::pianoKey_MouseUp(int index)
 
 void frmMain::play_note(qint16 &the_note)
 {
-    m_midiOut.send(midi.noteOnStatus(), the_note, midi.MIDI_VOLUME, 0);
+    midi.output().send(midi.noteOnStatus(), the_note, midi.MIDI_VOLUME, 0);
 }
 
 void frmMain::note_shut(qint16 &the_note)
 {
     const quint32 asked = m_question;
-    m_midiOut.send(midi.noteOnStatus(), the_note, 0, 0);
+    midi.output().send(midi.noteOnStatus(), the_note, 0, 0);
     m_desktop.processEvents();
     // A key released for a question that was answered meanwhile is not
     // judged against the next one.
@@ -351,11 +353,57 @@ void frmMain::play_key()
     auto note = qint16(expected);
     play_note(note);
     m_desktop.sleep(450);
-    m_midiOut.send(midi.noteOnStatus(), note, 0, 0);
+    midi.output().send(midi.noteOnStatus(), note, 0, 0);
 }
 
 void frmMain::removeOldestMidiMessage()
 {
+    MIDIInput1->removeMessage();
+}
+
+void frmMain::MIDIInput1_Message()
+{
+    // A message event raised while this loop runs adds no second pass: the
+    // loop below picks up whatever is pending.
+    if (m_inMidiHandler)
+        return;
+    m_inMidiHandler = true;
+    while (MIDIInput1->pendingMessages() > 0) {
+        const MidiMessage message = MIDIInput1->readMessage();
+        // Taken off the queue before anything runs events, so each message is
+        // acted on exactly once and the key's release still goes through.
+        MIDIInput1->removeMessage();
+        if (!isActiveMain() || !midi.USE_MIDI)
+            continue;
+        if (midinPrg)
+            host::ControlHost::setProperty(midinPrg, "value", message.data2 + 1);
+        m_desktop.processEvents();
+        if (midi.MIDI_THRU && midi.USE_MIDI)
+            midi.output().send(message.status, message.data1, message.data2, 0);
+        if (message.data2 == 0 || (CLEFF != 0 && CLEFF != 1))
+            continue;
+        const int key = NoteModel::midiToKey(message.data1, CLEFF);
+        if (key >= 0 && key < NoteModel::Keys)
+            pianoKey[std::size_t(key)]->setFocus(Qt::OtherFocusReason);
+        answerFromMidi(message.data1);
+    }
+    m_inMidiHandler = false;
+}
+
+void frmMain::answerFromMidi(qint16 played)
+{
+    // Outside a lesson a note may have no question to be checked against.
+    const int expected = expectedNote();
+    if (expected < 0)
+        return;
+    m_answeringFromMidi = true;
+    if (played == expected) {
+        do_yes();
+    } else {
+        auto correct = qint16(expected);
+        do_no(played, correct);
+    }
+    m_answeringFromMidi = false;
 }
 
 void frmMain::Timer1_Timer()

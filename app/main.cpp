@@ -1,9 +1,10 @@
 #include "audioengine.h"
+#include "builtinsynth.h"
 #include "clockedrandom.h"
 #include "controlhost.h"
 #include "frmmain.h"
-#include "noteoutput.h"
 #include "qtdesktop.h"
+#include "rtmidibackend.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -14,11 +15,12 @@ int main(int argc, char *argv[])
     staverly::AudioEngine audio;
     staverly::QtDesktop desktop(audio);
     staverly::ClockedRandom random;
-    staverly::NullNoteOutput midiOut;
     staverly::SettingsStore settings;
     staverly::host::ControlHost controls;
-    staverly::frmMain window({desktop, random, midiOut, settings, controls,
-                              QCoreApplication::applicationDirPath()});
+    staverly::frmMain window({desktop, random, settings, controls,
+                              QCoreApplication::applicationDirPath(),
+                              std::make_shared<staverly::RtMidiBackend>(),
+                              std::make_shared<staverly::BuiltinSynth>(&audio)});
     window.show();
     window.Form_Load();
     return app.exec();

@@ -2,7 +2,8 @@
 #include "audioengine.h"
 #include "controlhost.h"
 #include "frmmain.h"
-#include "noteoutput.h"
+#include "defaultoutput.h"
+#include "nullmidibackend.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "clockedrandom.h"
@@ -41,6 +42,16 @@ public:
     bool realSleep = false;
 };
 
+// Output device -1 that opens and stays silent.
+class SilentSynth : public DefaultOutput
+{
+public:
+    QString name() const override { return QStringLiteral("Silent"); }
+    void open() override {}
+    void close() override {}
+    void send(const std::uint8_t *, std::size_t) override {}
+};
+
 struct Scene
 {
     Scene()
@@ -55,7 +66,8 @@ struct Scene
     AudioEngine audio;
     BenchDesktop desktop{audio};
     ClockedRandom random;
-    NullNoteOutput midiOut;
+    std::shared_ptr<MidiBackend> midiBackend = std::make_shared<NullMidiBackend>();
+    std::shared_ptr<DefaultOutput> synth = std::make_shared<SilentSynth>();
     SettingsStore settings{[] { return QStringLiteral("staverly"); }};
 };
 
@@ -66,8 +78,8 @@ void StartUpToWindowShown(benchmark::State &state)
         QElapsedTimer clock;
         clock.start();
         host::ControlHost controls;
-        frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
-                        scene.folder.path()});
+        frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
+                        scene.midiBackend, scene.synth});
         window.show();
         window.Form_Load();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -83,8 +95,8 @@ void WipeStaffPicture(benchmark::State &state)
 {
     Scene scene;
     host::ControlHost controls;
-    frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
-                    scene.folder.path()});
+    frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
+                    scene.midiBackend, scene.synth});
     window.show();
     window.Form_Load();
     QTest::qWaitForWindowExposed(&window);
@@ -110,8 +122,8 @@ void KeyReleaseToJudgementShown(benchmark::State &state)
 {
     Scene scene;
     host::ControlHost controls;
-    frmMain window({scene.desktop, scene.random, scene.midiOut, scene.settings, controls,
-                    scene.folder.path()});
+    frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
+                    scene.midiBackend, scene.synth});
     window.show();
     window.Form_Load();
     QTest::qWaitForWindowExposed(&window);

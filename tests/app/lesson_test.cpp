@@ -14,7 +14,7 @@
 using namespace staverly;
 using test::MainWindowFixture;
 using Answer = Desktop::Answer;
-using Message = test::RecordingNoteOutput::Message;
+using Message = test::RecordingSynth::Message;
 
 namespace {
 

@@ -50,7 +50,7 @@ void MainWindowFixture::start(bool okSetup)
                               Qt::LeftButton);
     });
     window = std::make_unique<frmMain>(
-        frmMain::Services{desktop, random, midiOut, settings, controls, folder.path()});
+        frmMain::Services{desktop, random, settings, controls, folder.path(), midiBackend, synth});
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

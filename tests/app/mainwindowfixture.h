@@ -2,8 +2,9 @@
 
 #include "controlhost.h"
 #include "frmmain.h"
+#include "nullmidibackend.h"
 #include "isolatedsettings.h"
-#include "recordingnoteoutput.h"
+#include "recordingsynth.h"
 #include "scripteddesktop.h"
 #include "scriptedrandom.h"
 #include "settingsstore.h"
@@ -48,7 +49,9 @@ protected:
     QTemporaryDir folder;
     ScriptedDesktop desktop;
     ScriptedRandom random;
-    RecordingNoteOutput midiOut;
+    std::shared_ptr<RecordingSynth> synth = std::make_shared<RecordingSynth>();
+    RecordingSynth &midiOut = *synth;
+    std::shared_ptr<MidiBackend> midiBackend = std::make_shared<NullMidiBackend>();
     SettingsStore settings{[] { return QStringLiteral("staverly"); }};
     host::ControlHost controls;
     std::unique_ptr<frmMain> window;

@@ -143,7 +143,7 @@ TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
     // Pressing key 12 now sounds MIDI 36.
     midiOut.messages.clear();
     w().pianoKey_MouseDown(12);
-    EXPECT_EQ(midiOut.messages.front(), (test::RecordingNoteOutput::Message{0x90, 36, 127}));
+    EXPECT_EQ(midiOut.messages.front(), (test::RecordingSynth::Message{0x90, 36, 127}));
 }
 
 } // namespace

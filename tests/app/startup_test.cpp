@@ -56,7 +56,7 @@ TEST_F(StartUp, FirstRunCreatesThePlayerListShowsAboutThenLessonSetupAndStartsAL
     EXPECT_EQ(w().ASKS, 1);
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     ASSERT_GE(midiOut.messages.size(), 3u);
-    EXPECT_EQ(midiOut.messages[0], (test::RecordingNoteOutput::Message{0xC0, 0, 0}));
+    EXPECT_EQ(midiOut.messages[0], (test::RecordingSynth::Message{0xC0, 0, 0}));
     // Starting with no lesson behind it logs no empty grade.
     EXPECT_FALSE(QFile::exists(programFile("grades.txt")));
 

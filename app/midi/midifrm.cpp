@@ -1,0 +1,271 @@
+#include "midifrm.h"
+
+#include "desktop.h"
+#include "fittext.h"
+#include "formlayout.h"
+#include "frmmain.h"
+#include "settingsstore.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace staverly {
+
+const std::array<const char *, 128> &midiFrm::instrumentNames()
+{
+    static const std::array<const char *, 128> names{
+        "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano",
+        "Honkytonk Piano", "Rhodes Piano", "Chorus Piano", "Harpsichord", "Clavinet", "Celesta",
+        "Glockenspiel", "Music Box", "Vibraphone", "Marimba", "Xylophone", "Tubular Bells",
+        "Dulcimer", "Hammond Organ", "Percuss. Organ", "Rock Organ", "Church Organ", "Reed Organ",
+        "Accordion", "Harmonica", "Tango Accordion", "Acoustic Guitar (nylon)",
+        "Acoustic Guitar (steel)", "Electric Guitar (jazz)", "Electric Guitar (clean)",
+        "Electric Guitar (muted)", "Overdriven Guitar", "Distortion Guitar", "Guitar Harmonics",
+        "Acoustic Bass", "Electric Bass (finger)", "Electric Bass (pick)", "Fretless Bass",
+        "Slap Bass 1", "Slap Bass 2", "Synth Bass 1", "Synth Bass 2", "Violin", "Viola", "Cello",
+        "Contra Bass", "Tremolo Strings", "Pizzicato Strings", "Orchestral Harp", "Timpani",
+        "String Ensemble 1", "String Ensemble 2", "Synth Strings 1", "Synth Strings 2",
+        "Choir Aahs", "Voice Oohs", "Synth Voice", "Orchestra Hit", "Trumpet", "Trombone", "Tuba",
+        "Muted Trumpet", "French Horn", "Brass Section", "Synth Brass 1", "Synth Brass 2",
+        "Soprano Sax", "Alto Sax", "Tenor Sax", "Baritone Sax", "Oboe", "English Horn", "Bassoon",
+        "Clarinet", "Piccolo", "Flute", "Recorder", "Pan Flute", "Bottle Blow", "Shaku",
+        "Whistle", "Ocarina", "Lead 1 (square)", "Lead 2 (saw tooth)", "Lead 3 (calliope lead)",
+        "Lead 4 (chiff lead)", "Lead 5 (charang)", "Lead 6 (voice)", "Lead 7 (fifths)",
+        "Lead 8 (bass + lead)", "Pad 1 (new age)", "Pad 2 (warm)", "Pad 3 (poly synth)",
+        "Pad 4 (choir)", "Pad 5 (bowed)", "Pad 6 (metallic)", "Pad 7 (halo)", "Pad 8 (sweep)",
+        "FX 1 (rain)", "FX 2 (sound track)", "FX 3 (crystal)", "FX 4 (atmo - sphere)",
+        "FX 5 (bright)", "FX 6 (goblins)", "FX 7 (echoes)", "FX 8 (sci-fi)", "Sitar", "Banjo",
+        "Shamisen", "Koto", "Kalimba", "Bagpipe", "Fiddle", "Shanai", "Tinkle Bell", "Agogo",
+        "Steel Drums", "Wood block", "Taiko Drum", "Melodic Tom", "Synth Drum", "Reverse Cymbal",
+        "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet", "Telephone Ring",
+        "Helicopter", "Applause", "Gunshot"};
+    return names;
+}
+
+midiFrm::midiFrm(frmMain &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("midiFrm"));
+    setWindowTitle(QStringLiteral("Midi Setup"));
+
+    midiFrame = place<QGroupBox>(this, "midiFrame", {10, 8, 400, 82});
+    midiFrame->setTitle(QStringLiteral("Midi In"));
+    usemidiChk = place<QCheckBox>(midiFrame, "usemidiChk", {12, 22, 170, 20},
+                                  QStringLiteral("Check here if using and external keyboard"));
+    usemidiChk->setText(QStringLiteral("Midi &In Enabled"));
+    midiThruChk = place<QCheckBox>(midiFrame, "midiThruChk", {200, 22, 170, 20},
+                                   QStringLiteral("Check here to enable Midi Through"));
+    midiThruChk->setText(QStringLiteral("Midi &Through"));
+    midiLbl = captioned<QLabel>(midiFrame, "midiLbl", QStringLiteral("Midi In Device"), {12, 50, 95, 22});
+    inCbo = place<QComboBox>(midiFrame, "inCbo", {110, 48, 278, 24},
+                             QStringLiteral("Select the Midi Input device"));
+
+    auto *outFrame = place<QGroupBox>(this, nullptr, {10, 96, 400, 82});
+    outFrame->setTitle(QStringLiteral("Midi Out"));
+    captioned<QLabel>(outFrame, nullptr, QStringLiteral("Midi Out Device"), {12, 22, 95, 22});
+    outCbo = place<QComboBox>(outFrame, "outCbo", {110, 20, 278, 24},
+                              QStringLiteral("Select here to choose a midi output device"));
+    captioned<QLabel>(outFrame, nullptr, QStringLiteral("Instrument"), {12, 52, 95, 22});
+    ComboPatch = place<QComboBox>(outFrame, "ComboPatch", {110, 50, 278, 24},
+                                  QStringLiteral("Select here to choose an instrument"));
+    ComboPatch->setMaxVisibleItems(16);
+
+    auto *channelFrame = place<QGroupBox>(this, nullptr, {10, 184, 190, 116});
+    channelFrame->setTitle(QStringLiteral("Midi Channel"));
+    m_channels = new QButtonGroup(this);
+    for (int i = 0; i < 16; ++i) {
+        // Four columns of four, numbered down the columns.
+        const int column = i / 4;
+        const int row = i % 4;
+        auto *option = place<QRadioButton>(channelFrame, nullptr,
+                                           {12 + column * 44, 20 + row * 22, 42, 20});
+        option->setObjectName(QStringLiteral("channelOpt%1").arg(i));
+        option->setText(QString::number(i + 1));
+        m_channels->addButton(option, i);
+        channelOpt[std::size_t(i)] = option;
+    }
+    channelOpt[0]->setToolTip(QStringLiteral("Choose a Midi In channel"));
+
+    auto *volumeFrame = place<QGroupBox>(this, nullptr, {210, 184, 200, 62});
+    volumeFrame->setTitle(QStringLiteral("Midi Volume"));
+    volumeSld = place<QSlider>(volumeFrame, "volumeSld", {10, 28, 140, 22},
+                               QStringLiteral("Slide here to adjust midi out volume"));
+    volumeSld->setOrientation(Qt::Horizontal);
+    volumeSld->setRange(0, 127);
+    volumeSld->setPageStep(8);
+    volumeLbl = captioned<QLabel>(volumeFrame, "volumeLbl", QStringLiteral("127"), {156, 28, 36, 22});
+
+    testCmd = place<QPushButton>(this, "testCmd", {210, 266, 96, 30},
+                                 QStringLiteral("Click here to hear instrument on synthesizer"));
+    testCmd->setText(QStringLiteral("Test Note"));
+    okCmd = place<QPushButton>(this, "okCmd", {314, 266, 96, 30},
+                               QStringLiteral("Click here to close window"));
+    okCmd->setText(QStringLiteral("&OK"));
+    okCmd->setDefault(true);
+
+    connect(usemidiChk, &QCheckBox::toggled, this, &midiFrm::usemidiChk_Click);
+    connect(midiThruChk, &QCheckBox::toggled, this, &midiFrm::midiThruChk_Click);
+    connect(inCbo, &QComboBox::activated, this, &midiFrm::inCbo_Click);
+    connect(outCbo, &QComboBox::activated, this, &midiFrm::outCbo_Click);
+    connect(ComboPatch, &QComboBox::activated, this, &midiFrm::ComboPatch_Click);
+    connect(m_channels, &QButtonGroup::idClicked, this, &midiFrm::channelOpt_Click);
+    connect(volumeSld, &QSlider::valueChanged, this, &midiFrm::volumeSld_Change);
+    connect(testCmd, &QPushButton::clicked, this, [this] {
+        qint16 middleC = 60;
+        test_note(middleC);
+    });
+    connect(okCmd, &QPushButton::clicked, this, &midiFrm::okCmd_Click);
+
+    fitText(this);
+    Form_Load();
+}
+
+void midiFrm::Form_Load()
+{
+    MidiMod &midi = m_main.midi;
+    midi.list_midi_in(*inCbo);
+    midi.list_midi_out(*outCbo);
+    load_patches();
+
+    {
+        const QSignalBlocker quiet(volumeSld);
+        volumeSld->setValue(midi.MIDI_VOLUME);
+    }
+    volumeSld_Change();
+    midiThruChk->setChecked(midi.MIDI_THRU);
+    usemidiChk->setChecked(midi.USE_MIDI);
+    if (midi.MIDI_CHANNEL >= 0 && midi.MIDI_CHANNEL < 16) {
+        channelOpt[std::size_t(midi.MIDI_CHANNEL)]->setChecked(true);
+        channelOpt_Click(midi.MIDI_CHANNEL);
+    }
+    midiThruChk->setEnabled(midi.USE_MIDI);
+    inCbo->setEnabled(midi.USE_MIDI);
+    if (midi.NO_MIDI_IN) {
+        inCbo->setEnabled(false);
+        usemidiChk->setEnabled(false);
+        midiThruChk->setEnabled(false);
+        midiFrame->setEnabled(false);
+        midiLbl->setEnabled(false);
+    }
+    for (QRadioButton *option : channelOpt)
+        option->setEnabled(midi.USE_MIDI);
+    volumeSld->setEnabled(midi.USE_MIDI);
+    ComboPatch->setCurrentIndex(midi.PATCH_INDEX >= 0 && midi.PATCH_INDEX < 128 ? midi.PATCH_INDEX
+                                                                                 : -1);
+}
+
+void midiFrm::load_patches()
+{
+    ComboPatch->clear();
+    for (const char *name : instrumentNames())
+        ComboPatch->addItem(QString::fromLatin1(name));
+}
+
+void midiFrm::enableInput(bool on)
+{
+    midiThruChk->setEnabled(on);
+    inCbo->setEnabled(on);
+    for (QRadioButton *option : channelOpt)
+        option->setEnabled(on);
+    volumeSld->setEnabled(on);
+}
+
+void midiFrm::usemidiChk_Click()
+{
+    MidiMod &midi = m_main.midi;
+    midi.USE_MIDI = usemidiChk->isChecked();
+    m_main.settings().writeSwitch(keys::UseMidi, midi.USE_MIDI);
+    enableInput(midi.USE_MIDI);
+    if (m_main.midinPrg)
+        m_main.midinPrg->setVisible(midi.USE_MIDI);
+}
+
+void midiFrm::midiThruChk_Click()
+{
+    const bool checked = midiThruChk->isChecked();
+    m_main.settings().writeSwitch(keys::MidiThru, checked);
+    m_main.midi.MIDI_THRU = checked;
+}
+
+void midiFrm::inCbo_Click()
+{
+    MidiMod &midi = m_main.midi;
+    const int position = inCbo->currentIndex();
+    if (position == midi.DEVICE_IN)
+        return;
+    midi.DEVICE_IN = qint16(position);
+    midi.selectInput(midi.DEVICE_IN);
+    m_main.settings().writeInteger(keys::DeviceIn, midi.DEVICE_IN);
+}
+
+void midiFrm::outCbo_Click()
+{
+    MidiMod &midi = m_main.midi;
+    const int position = outCbo->currentIndex();
+    if (position == midi.DEVICE_OUT)
+        return;
+    midi.DEVICE_OUT = qint16(position);
+    midi.selectOutput(midi.DEVICE_OUT - 1);
+    m_main.settings().writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
+    reset();
+}
+
+void midiFrm::ComboPatch_Click()
+{
+    MidiMod &midi = m_main.midi;
+    const int position = ComboPatch->currentIndex();
+    if (position == midi.PATCH_INDEX)
+        return;
+    midi.PATCH_INDEX = qint16(position);
+    m_main.settings().writeInteger(keys::PatchIndex, midi.PATCH_INDEX);
+    midi.send_patch();
+}
+
+void midiFrm::channelOpt_Click(int index)
+{
+    m_main.midi.MIDI_CHANNEL = qint16(index);
+    m_main.settings().writeInteger(keys::MidiChannel, m_main.midi.MIDI_CHANNEL);
+}
+
+void midiFrm::volumeSld_Change()
+{
+    MidiMod &midi = m_main.midi;
+    midi.MIDI_VOLUME = qint16(volumeSld->value());
+    volumeLbl->setText(QString::number(midi.MIDI_VOLUME));
+    m_main.settings().writeInteger(keys::MidiVolume, midi.MIDI_VOLUME);
+}
+
+void midiFrm::test_note(qint16 &the_note)
+{
+    MidiMod &midi = m_main.midi;
+    setCursor(Qt::WaitCursor);
+    midi.output().send(midi.noteOnStatus(), the_note, midi.MIDI_VOLUME, 0);
+    m_main.desktop().sleep(400);
+    midi.output().send(midi.noteOnStatus(), the_note, 0, 0);
+    unsetCursor();
+}
+
+void midiFrm::reset()
+{
+    setCursor(Qt::WaitCursor);
+    m_main.midi.open_midi_in();
+    m_main.midi.open_midi_out();
+    unsetCursor();
+}
+
+void midiFrm::okCmd_Click()
+{
+    m_main.midi.open_midi_in();
+    m_main.midi.open_midi_out();
+    accept();
+}
+
+} // namespace staverly

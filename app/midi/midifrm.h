@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace staverly {
+
+class frmMain;
+
+// The MIDI Setup dialog: devices, instrument, channel and volume, MIDI input
+// and MIDI through. Every change is applied and stored at once.
+class midiFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit midiFrm(frmMain &main);
+
+    static const std::array<const char *, 128> &instrumentNames();
+
+    void load_patches();
+    void test_note(qint16 &the_note);
+    void reset();
+
+    QGroupBox *midiFrame;
+    QCheckBox *usemidiChk;
+    QLabel *midiLbl;
+    QComboBox *inCbo;
+    QCheckBox *midiThruChk;
+    QComboBox *outCbo;
+    QComboBox *ComboPatch;
+    std::array<QRadioButton *, 16> channelOpt{};
+    QSlider *volumeSld;
+    QLabel *volumeLbl;
+    QPushButton *testCmd;
+    QPushButton *okCmd;
+
+private:
+    void Form_Load();
+    void usemidiChk_Click();
+    void midiThruChk_Click();
+    void inCbo_Click();
+    void outCbo_Click();
+    void ComboPatch_Click();
+    void channelOpt_Click(int index);
+    void volumeSld_Change();
+    void okCmd_Click();
+    void enableInput(bool on);
+
+    frmMain &m_main;
+    QButtonGroup *m_channels;
+};
+
+} // namespace staverly

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "defaultoutput.h"
+#include "midibackend.h"
+#include "noteoutput.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+namespace staverly {
+
+// The output port: a selected device (-1 is the default output, the
+// built-in synthesizer), an open state and a four-field message buffer.
+// Sends go out at once; a failing send raises error(), never an exception.
+class MIDIOutput : public QObject, public NoteOutput
+{
+    Q_OBJECT
+
+public:
+    // Without a default output, device -1 is listed but will not open.
+    explicit MIDIOutput(std::shared_ptr<MidiBackend> backend,
+                        std::shared_ptr<DefaultOutput> defaultOutput = nullptr,
+                        QObject *parent = nullptr);
+    ~MIDIOutput() override;
+
+    // Lists the devices anew; they are numbered 0 to n-1, besides device -1.
+    int deviceCount();
+    void selectDevice(int device);
+    int selectedDevice() const { return m_device; }
+    // Empty when the selected number names no device.
+    QString deviceName();
+
+    // 1 when open, 0 when not.
+    int isOpen() const { return m_target ? 1 : 0; }
+    // Throws MidiError with a description when the device will not open.
+    void open();
+    void close();
+
+    qint16 status() const { return m_status; }
+    qint16 data1() const { return m_data1; }
+    qint16 data2() const { return m_data2; }
+    qint16 fourth() const { return m_fourth; }
+    void setStatus(qint16 status) { m_status = status; }
+    void setData1(qint16 data1) { m_data1 = data1; }
+    void setData2(qint16 data2) { m_data2 = data2; }
+    void setFourth(qint16 fourth) { m_fourth = fourth; }
+
+    // Sends the buffer. A closed port drops it: the failed open was reported.
+    void send();
+    void send(qint16 status, qint16 data1, qint16 data2, qint16 fourth) override;
+
+signals:
+    void error(int code, const QString &description);
+
+private:
+    void report(int code, const QString &description);
+
+    std::shared_ptr<MidiBackend> m_backend;
+    std::shared_ptr<DefaultOutput> m_defaultOutput;
+    QStringList m_devices;
+    bool m_listed = false;
+    int m_device = -1;
+    std::unique_ptr<MidiSink> m_sink;
+    // The open device's sink or the default output; null when closed.
+    MidiSink *m_target = nullptr;
+    bool m_errorPending = false;
+
+    qint16 m_status = 0;
+    qint16 m_data1 = 0;
+    qint16 m_data2 = 0;
+    qint16 m_fourth = 0;
+};
+
+} // namespace staverly

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace staverly {
+
+// Somewhere an output message goes: an open device or the built-in synthesizer.
+class MidiSink
+{
+public:
+    virtual ~MidiSink() = default;
+    // Sends one complete message at once; throws MidiError when it fails.
+    virtual void send(const std::uint8_t *bytes, std::size_t size) = 0;
+};
+
+} // namespace staverly

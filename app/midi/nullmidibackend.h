@@ -1,0 +1,17 @@
+#pragma once
+
+#include "midibackend.h"
+
+namespace staverly {
+
+// A system without MIDI: no devices, and opening one fails with a reason.
+class NullMidiBackend : public MidiBackend
+{
+public:
+    QStringList inputNames() override { return {}; }
+    QStringList outputNames() override { return {}; }
+    std::unique_ptr<MidiSource> openInput(const QString &name, Receiver receiver) override;
+    std::unique_ptr<MidiSink> openOutput(const QString &name) override;
+};
+
+} // namespace staverly

@@ -1,0 +1,71 @@
+#include "rtmidisink.h"
+
+#include "midierror.h"
+
+#include <thread>
+
+namespace staverly {
+
+RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std::string &port,
+                       const QString &name, std::chrono::milliseconds settle)
+    : m_name(name)
+    , m_settle(settle)
+    , m_out(std::move(out))
+{
+    // With an error callback RtMidi reports instead of printing and throwing.
+    m_out->setErrorCallback(&RtMidiSink::failed, this);
+    try {
+        m_out->openPort(index, "MIDI Out");
+    } catch (const RtMidiError &error) {
+        m_error = error.getMessage();
+    }
+    if (m_error.empty() && !m_out->isPortOpen())
+        m_error = "the system refused it";
+    if (m_error.empty() && m_out->getPortName(index) != port)
+        m_error = "the list of ports changed meanwhile";
+    if (!m_error.empty()) {
+        const QString reason = QString::fromStdString(m_error);
+        release();
+        throw MidiError(MidiError::OpenFailed,
+                        QStringLiteral("The MIDI output \"%1\" could not be opened: %2").arg(name, reason));
+    }
+    // A JACK connection carries messages only from the next cycle on: the
+    // program change sent right after opening would be lost.
+    std::this_thread::sleep_for(m_settle);
+}
+
+RtMidiSink::~RtMidiSink()
+{
+    release();
+}
+
+void RtMidiSink::send(const std::uint8_t *bytes, std::size_t size)
+{
+    m_error.clear();
+    try {
+        m_out->sendMessage(bytes, size);
+    } catch (const RtMidiError &error) {
+        m_error = error.getMessage();
+    }
+    if (!m_error.empty())
+        throw MidiError(MidiError::SendFailed,
+                        QStringLiteral("A message to the MIDI output \"%1\" failed: %2")
+                            .arg(m_name, QString::fromStdString(m_error)));
+}
+
+// RtMidi 5 frees a JACK port's ring buffer while its process callback may
+// still be reading it; closing first and waiting lets that callback finish.
+void RtMidiSink::release()
+{
+    m_out->closePort();
+    std::this_thread::sleep_for(m_settle);
+    m_out.reset();
+}
+
+void RtMidiSink::failed(RtMidiError::Type type, const std::string &text, void *self)
+{
+    if (type != RtMidiError::DEBUG_WARNING)
+        static_cast<RtMidiSink *>(self)->m_error = text;
+}
+
+} // namespace staverly

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "midisink.h"
+
+#include <QString>
+#include <chrono>
+#include <memory>
+#include <rtmidi/RtMidi.h>
+#include <string>
+
+namespace staverly {
+
+// An open RtMidi output port; messages leave at once.
+class RtMidiSink : public MidiSink
+{
+public:
+    // Opens port `index` of `out`; throws MidiError when it will not open.
+    // `settle` is how long a new connection takes to carry messages, and how
+    // long a closed port may still be read by the back end's thread.
+    // `port` is the back end's name of port `index`; opening fails when the
+    // list changed and the index names another port by then.
+    RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std::string &port,
+               const QString &name, std::chrono::milliseconds settle);
+    ~RtMidiSink() override;
+
+    void send(const std::uint8_t *bytes, std::size_t size) override;
+
+private:
+    void release();
+    static void failed(RtMidiError::Type type, const std::string &text, void *self);
+
+    QString m_name;
+    std::chrono::milliseconds m_settle;
+    std::string m_error;
+    std::unique_ptr<RtMidiOut> m_out;
+};
+
+} // namespace staverly

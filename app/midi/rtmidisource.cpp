@@ -1,0 +1,73 @@
+#include "rtmidisource.h"
+
+#include "midierror.h"
+
+#include <thread>
+
+namespace staverly {
+
+RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const std::string &port,
+                           const QString &name, MidiBackend::Receiver receiver,
+                           std::chrono::milliseconds settle)
+    : m_receiver(std::move(receiver))
+    , m_settle(settle)
+    , m_in(std::move(in))
+{
+    // With an error callback RtMidi reports instead of printing and throwing.
+    m_in->setErrorCallback(&RtMidiSource::failed, this);
+    m_in->ignoreTypes(true, true, true);
+    m_in->setCallback(&RtMidiSource::received, this);
+    std::string reason;
+    try {
+        m_in->openPort(index, "MIDI In");
+    } catch (const RtMidiError &error) {
+        reason = error.getMessage();
+    }
+    {
+        std::lock_guard lock(m_errorMutex);
+        if (reason.empty())
+            reason = m_error;
+    }
+    if (reason.empty() && !m_in->isPortOpen())
+        reason = "the system refused it";
+    if (reason.empty() && m_in->getPortName(index) != port)
+        reason = "the list of ports changed meanwhile";
+    if (!reason.empty()) {
+        release();
+        throw MidiError(MidiError::OpenFailed,
+                        QStringLiteral("The MIDI input \"%1\" could not be opened: %2")
+                            .arg(name, QString::fromStdString(reason)));
+    }
+}
+
+RtMidiSource::~RtMidiSource()
+{
+    release();
+}
+
+// The port is closed and given time to leave the JACK graph before its
+// client goes; destroying the client stops its thread, so no callback
+// outlives this.
+void RtMidiSource::release()
+{
+    m_in->closePort();
+    std::this_thread::sleep_for(m_settle);
+    m_in.reset();
+}
+
+void RtMidiSource::received(double, std::vector<unsigned char> *message, void *self)
+{
+    if (message && !message->empty())
+        static_cast<RtMidiSource *>(self)->m_receiver(message->data(), message->size());
+}
+
+void RtMidiSource::failed(RtMidiError::Type type, const std::string &text, void *self)
+{
+    if (type == RtMidiError::DEBUG_WARNING)
+        return;
+    auto *source = static_cast<RtMidiSource *>(self);
+    std::lock_guard lock(source->m_errorMutex);
+    source->m_error = text;
+}
+
+} // namespace staverly

@@ -1,0 +1,264 @@
+#include "mainwindowfixture.h"
+
+#include "controlhost.h"
+#include "fakemidibackend.h"
+#include "midifrm.h"
+#include "midiinput.h"
+#include "pianokey.h"
+#include "waitfor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace staverly;
+using test::MainWindowFixture;
+using Answer = Desktop::Answer;
+using Message = test::RecordingSynth::Message;
+
+namespace {
+
+class MidiRouting : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        midiBackend = keyboard;
+        store(keys::StartUp, "False");
+    }
+
+    // A key of the pupil's MIDI keyboard, handled as the program would.
+    void play(std::vector<std::uint8_t> bytes)
+    {
+        keyboard->play(std::move(bytes));
+        ASSERT_TRUE(waitFor([this] { return w().MIDIInput1->pendingMessages() == 0; }));
+        QCoreApplication::processEvents();
+    }
+
+    double meter() { return host::ControlHost::property(w().midinPrg, "value").toDouble(); }
+
+    bool forwarded(const Message &message) const
+    {
+        return std::find(midiOut.messages.begin(), midiOut.messages.end(), message)
+               != midiOut.messages.end();
+    }
+
+    std::shared_ptr<FakeMidiBackend> keyboard = std::make_shared<FakeMidiBackend>();
+};
+
+TEST_F(MidiRouting, AKeyboardNoteAnswersEchoesLightsTheMeterAndFocusesTheKey)
+{
+    store(keys::UseMidi, "True");
+    start();
+    EXPECT_EQ(keyboard->inputsOpen, 1); // opened and started at start-up
+    EXPECT_TRUE(w().midinPrg->isVisible());
+    nextNoteIs(8);
+    clickNew();
+    midiOut.messages.clear();
+
+    nextWordIs(0);
+    nextNoteIs(9);
+    play({0x90, 60, 100});
+    EXPECT_EQ(w().YES, 1);
+    EXPECT_EQ(QApplication::focusWidget(), w().pianoKey[12]);
+    EXPECT_EQ(meter(), 1330.0); // level 101
+    EXPECT_TRUE(forwarded({0x90, 60, 100}));
+
+    // The key's release is not lost to the answer: it is forwarded too, so
+    // the synthesizer does not hold the note.
+    play({0x90, 60, 0});
+    EXPECT_TRUE(forwarded({0x90, 60, 0}));
+    EXPECT_EQ(meter(), 130.0); // level 1
+    EXPECT_EQ(w().TRYS, 1);
+}
+
+TEST_F(MidiRouting, AnyMessageWithASecondByteIsAPressOfItsFirst)
+{
+    store(keys::UseMidi, "True");
+    start();
+    nextNoteIs(8);
+    clickNew();
+
+    nextWordIs(0);
+    nextNoteIs(9);
+    play({0x80, 60, 64}); // a note-off with release velocity
+    EXPECT_EQ(w().YES, 1);
+
+    QStringList shown;
+    desktop.onSleep([&](int) { shown << w().msglbl->text(); });
+    nextWordIs(0);
+    play({0xB0, 7, 100}); // a control change: "note 7", far too low
+    EXPECT_EQ(w().NO, 1);
+    EXPECT_TRUE(shown.value(0).startsWith("Too Low"));
+
+    const double before = meter();
+    nextWordIs(0);
+    play({0x90, 30, 127}); // below the keyboard: no key, still judged
+    EXPECT_EQ(meter(), before); // 128 is beyond the meter's table
+    EXPECT_EQ(w().NO, 2);
+}
+
+TEST_F(MidiRouting, WithMidiInputOffNothingIsForwardedOrAnswered)
+{
+    store(keys::UseMidi, "False");
+    store(keys::MidiThru, "True");
+    start();
+    EXPECT_FALSE(w().midinPrg->isVisible());
+    nextNoteIs(8);
+    clickNew();
+    midiOut.messages.clear();
+    play({0x90, 60, 100});
+    play({0x90, 60, 0});
+    EXPECT_TRUE(midiOut.messages.empty());
+    EXPECT_EQ(w().TRYS, 0);
+}
+
+TEST_F(MidiRouting, MessagesWhileAnotherWindowIsActiveAreDropped)
+{
+    store(keys::UseMidi, "True");
+    start();
+    nextNoteIs(8);
+    clickNew();
+    midiOut.messages.clear();
+    desktop.onModal("midiFrm", [this](QDialog &dialog) {
+        play({0x90, 60, 100});
+        play({0x90, 60, 0});
+    });
+    w().midiItem->trigger();
+    EXPECT_EQ(w().TRYS, 0);
+    EXPECT_FALSE(forwarded({0x90, 60, 100}));
+    EXPECT_EQ(w().MIDIInput1->pendingMessages(), 0);
+}
+
+TEST_F(MidiRouting, EachMessageIsActedOnOnceWhenTheHandlerIsReentered)
+{
+    store(keys::UseMidi, "True");
+    start();
+    nextNoteIs(8);
+    clickNew();
+    midiOut.messages.clear();
+    // While the first answer runs events, more keys arrive.
+    bool injected = false;
+    desktop.onProcessEvents([&] {
+        if (injected)
+            return;
+        injected = true;
+        for (std::uint8_t note : {62, 64, 65})
+            keyboard->play({0x90, note, 90});
+        QTest::qWait(20);
+    });
+    for (int i = 0; i < 8; ++i)
+        nextWordIs(0);
+    play({0x90, 59, 90});
+    EXPECT_EQ(w().NO, 4);
+    EXPECT_EQ(w().TRYS, 4);
+    int echoes = 0;
+    for (const Message &m : midiOut.messages)
+        echoes += m[0] == 0x90 && m[2] == 90;
+    EXPECT_EQ(echoes, 4);
+}
+
+TEST_F(MidiRouting, ChromaticAnswersCompareTheNoteItselfInEitherClef)
+{
+    store(keys::UseMidi, "True");
+    store(keys::UseChromatics, "True");
+    store(keys::Cleff, "1");
+    store(keys::LowNote, "1");
+    store(keys::HighNote, "2");
+    start();
+    random.pick(1, 3); // bass: 24..26, so 25
+    clickNew();
+    ASSERT_EQ(w().PREV_NOTE, 25);
+    nextWordIs(0);
+    random.pick(0, 3);
+    play({0x90, 25, 80});
+    EXPECT_EQ(w().YES, 1);
+    EXPECT_EQ(QApplication::focusWidget(), w().pianoKey[1]);
+}
+
+TEST_F(MidiRouting, AStoredOutputThatNamesNoDeviceIsReported)
+{
+    store(keys::DeviceOut, "5");
+    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
+        EXPECT_EQ(box.title, "Midi Out Open Device Error");
+        EXPECT_FALSE(box.text.isEmpty());
+    });
+    start();
+    EXPECT_TRUE(desktop.scriptDone());
+
+    // The dialog lists the devices, selects nothing and says so.
+    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
+        EXPECT_EQ(box.title, "Midi Out Error!");
+    });
+    desktop.onModal("midiFrm", [](QDialog &dialog) {
+        auto *outCbo = dialog.findChild<QComboBox *>("outCbo");
+        EXPECT_EQ(outCbo->count(), 2);
+        EXPECT_EQ(outCbo->itemText(0), "Recording Synthesizer");
+        EXPECT_EQ(outCbo->currentIndex(), -1);
+    });
+    w().midiItem->trigger();
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+TEST_F(MidiRouting, WithoutInputDevicesNothingOpensAndTheMidiInGroupIsOff)
+{
+    keyboard->inputs.clear();
+    store(keys::UseMidi, "True");
+    start();
+    EXPECT_EQ(keyboard->inputsOpen, 0);
+    EXPECT_TRUE(desktop.boxes.empty());
+    desktop.onModal("midiFrm", [](QDialog &dialog) {
+        EXPECT_FALSE(dialog.findChild<QGroupBox *>("midiFrame")->isEnabled());
+        EXPECT_FALSE(dialog.findChild<QCheckBox *>("usemidiChk")->isEnabled());
+        EXPECT_EQ(dialog.findChild<QComboBox *>("inCbo")->count(), 0);
+    });
+    w().midiItem->trigger();
+    EXPECT_TRUE(w().midi.NO_MIDI_IN);
+}
+
+TEST_F(MidiRouting, SetupDialogChangesApplyAndStoreAtOnce)
+{
+    start();
+    midiOut.messages.clear();
+    desktop.onModal("midiFrm", [this](QDialog &dialog) {
+        auto &frm = static_cast<midiFrm &>(dialog);
+        EXPECT_EQ(frm.ComboPatch->count(), 128);
+        EXPECT_EQ(frm.ComboPatch->itemText(0), "Acoustic Grand Piano");
+        EXPECT_EQ(frm.ComboPatch->itemText(127), "Gunshot");
+        EXPECT_EQ(frm.channelOpt[4]->text(), "5");
+        EXPECT_EQ(frm.channelOpt[4]->geometry().left(), frm.channelOpt[5]->geometry().left());
+        // Input off: channel and volume are off too.
+        EXPECT_FALSE(frm.channelOpt[0]->isEnabled());
+        EXPECT_FALSE(frm.volumeSld->isEnabled());
+
+        QTest::mouseClick(frm.usemidiChk, Qt::LeftButton);
+        EXPECT_TRUE(w().midi.USE_MIDI);
+        EXPECT_TRUE(w().midinPrg->isVisible());
+        EXPECT_TRUE(frm.channelOpt[9]->isEnabled());
+
+        QTest::mouseClick(frm.channelOpt[9], Qt::LeftButton);
+        EXPECT_EQ(w().midi.MIDI_CHANNEL, 9);
+        frm.ComboPatch->setCurrentIndex(40);
+        emit frm.ComboPatch->activated(40);
+        EXPECT_EQ(w().midi.PATCH_INDEX, 40);
+
+        desktop.sleeps.clear();
+        QTest::mouseClick(frm.testCmd, Qt::LeftButton);
+        EXPECT_EQ(desktop.sleeps, (std::vector<int>{400}));
+        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
+    });
+    w().midiItem->trigger();
+    EXPECT_EQ(stored(keys::UseMidi), "True");
+    EXPECT_EQ(stored(keys::MidiChannel), "9");
+    EXPECT_EQ(stored(keys::PatchIndex), "40");
+    EXPECT_EQ(midiOut.messages,
+              (std::vector<Message>{{0xC9, 40, 0}, {0x99, 60, 127}, {0x99, 60, 0}}));
+}
+
+} // namespace

@@ -1,0 +1,239 @@
+#include "audioengine.h"
+#include "builtinsynth.h"
+#include "fakemidibackend.h"
+#include "midierror.h"
+#include "midioutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <iostream>
+
+using namespace staverly;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr int Rate = 48000;
+
+void send(BuiltinSynth &synth, Bytes bytes)
+{
+    synth.send(bytes.data(), bytes.size());
+}
+
+std::vector<double> left(const std::vector<qint16> &stereo, std::size_t from = 0,
+                         std::size_t to = std::size_t(-1))
+{
+    std::vector<double> mono;
+    for (std::size_t i = 2 * from; i < stereo.size() && i < 2 * to; i += 2)
+        mono.push_back(stereo[i]);
+    return mono;
+}
+
+double rms(const std::vector<double> &samples)
+{
+    double sum = 0;
+    for (double s : samples)
+        sum += s * s;
+    return samples.empty() ? 0 : std::sqrt(sum / double(samples.size()));
+}
+
+// The lag of the strongest self-similarity between 100 and 1000 Hz, refined
+// between samples, as a frequency.
+double fundamental(std::vector<double> samples)
+{
+    double mean = 0;
+    for (double s : samples)
+        mean += s;
+    mean /= double(samples.size());
+    for (double &s : samples)
+        s -= mean;
+    const int minLag = Rate / 1000;
+    const int maxLag = Rate / 100;
+    std::vector<double> r(maxLag + 2, 0.0);
+    for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) {
+        double sum = 0;
+        for (std::size_t i = 0; i + lag < samples.size(); ++i)
+            sum += samples[i] * samples[i + lag];
+        r[lag] = sum / double(samples.size() - lag);
+    }
+    int best = minLag;
+    for (int lag = minLag; lag <= maxLag; ++lag) {
+        if (r[lag] > r[best])
+            best = lag;
+    }
+    const double a = r[best - 1], b = r[best], c = r[best + 1];
+    const double shift = 0.5 * (a - c) / (a - 2 * b + c);
+    return Rate / (best + shift);
+}
+
+BuiltinSynth &loaded(BuiltinSynth &synth)
+{
+    synth.open();
+    EXPECT_TRUE(synth.waitUntilLoaded(10s)) << synth.soundFontPath().toStdString();
+    return synth;
+}
+
+} // namespace
+
+TEST(MidiBuiltinSynth, FindsDebiansGeneralMidiSoundFont)
+{
+    const QString path = SoundFontSearch::standard().find();
+    EXPECT_FALSE(path.isEmpty()) << "install timgm6mb-soundfont";
+    EXPECT_TRUE(path.startsWith("/usr/share/sounds/sf")) << path.toStdString();
+}
+
+TEST(MidiBuiltinSynth, FallsBackToAnySoundFontInTheFolders)
+{
+    const QString real = SoundFontSearch::standard().find();
+    ASSERT_FALSE(real.isEmpty());
+    QTemporaryDir dir;
+    QFile::copy(real, dir.filePath("piano.sf2"));
+    QFile bogus(dir.filePath("a-not-really.sf2"));
+    ASSERT_TRUE(bogus.open(QIODevice::WriteOnly));
+    bogus.write("not a SoundFont");
+    bogus.close();
+    const SoundFontSearch search{{dir.filePath("missing.sf2")}, {dir.path()}};
+    EXPECT_EQ(search.find(), dir.filePath("piano.sf2"));
+}
+
+TEST(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    send(synth, {0xC0, 0});
+    send(synth, {0x90, 60, 127});
+    const auto held = synth.renderOffline(Rate);
+    send(synth, {0x90, 60, 0});
+    const auto released = synth.renderOffline(Rate);
+
+    const double level = rms(left(held));
+    EXPECT_GT(level, 50.0) << "the dither floor is about 0.5";
+    EXPECT_NEAR(fundamental(left(held)), 261.63, 2.0);
+    const double tail = rms(left(released, Rate * 3 / 4));
+    EXPECT_LT(tail, level / 20) << "held " << level << ", tail " << tail;
+    std::cout << "[ synth    ] middle C: RMS " << level << " of 32767, pitch "
+              << fundamental(left(held)) << " Hz, RMS " << tail << " 0.75 s after the note-off\n";
+}
+
+TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    send(synth, {0xC5, 0});
+    send(synth, {0x95, 69, 127});
+    EXPECT_NEAR(fundamental(left(synth.renderOffline(Rate))), 440.0, 3.0);
+    send(synth, {0x85, 69, 64});
+    synth.renderOffline(Rate);
+    EXPECT_LT(rms(left(synth.renderOffline(Rate / 4))), 5.0);
+}
+
+TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
+{
+    BuiltinSynth synth(nullptr);
+    synth.open();
+    const bool early = !synth.isLoaded();
+    send(synth, {0xC0, 0});
+    send(synth, {0xB0, 7, 127});
+    send(synth, {0x90, 60, 127});
+    ASSERT_TRUE(synth.waitUntilLoaded(10s));
+    const auto audio = synth.renderOffline(Rate);
+    EXPECT_GT(rms(left(audio)), 50.0) << (early ? "sent while loading" : "loaded before sending");
+    EXPECT_NEAR(fundamental(left(audio)), 261.63, 2.0);
+}
+
+TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
+{
+    BuiltinSynth synth(nullptr);
+    synth.open();
+    send(synth, {0xC0, 40});
+    send(synth, {0xC1, 73});
+    for (std::size_t i = 0; i < 2 * BuiltinSynth::MaxPending; ++i)
+        send(synth, {0x90, std::uint8_t(40 + i % 40), 1});
+    const bool early = !synth.isLoaded();
+    ASSERT_TRUE(synth.waitUntilLoaded(10s));
+    if (!early)
+        GTEST_SKIP() << "the SoundFont loaded before the messages were sent";
+    EXPECT_EQ(synth.program(0), 40);
+    EXPECT_EQ(synth.program(1), 73);
+}
+
+TEST(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    const double first = synth.loadMilliseconds();
+    synth.close();
+    synth.open();
+    EXPECT_TRUE(synth.isLoaded());
+    EXPECT_EQ(synth.loadMilliseconds(), first);
+}
+
+TEST(MidiBuiltinSynth, WithoutASoundFontOpeningFailsWithAClearDescription)
+{
+    BuiltinSynth synth(nullptr, SoundFontSearch{});
+    try {
+        synth.open();
+        FAIL() << "open succeeded";
+    } catch (const MidiError &failure) {
+        EXPECT_EQ(failure.code(), MidiError::NoSoundFont);
+        EXPECT_TRUE(failure.description().startsWith("The built-in synthesizer found no SoundFont"))
+            << failure.description().toStdString();
+    }
+    EXPECT_FALSE(synth.isLoaded());
+}
+
+TEST(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
+{
+    MIDIOutput output(std::make_shared<FakeMidiBackend>(),
+                      std::make_shared<BuiltinSynth>(nullptr, SoundFontSearch{{"/nonexistent/x.sf2"}, {}}));
+    output.selectDevice(-1);
+    EXPECT_EQ(output.deviceName(), BuiltinSynth::displayName());
+    try {
+        output.open();
+        FAIL() << "open succeeded";
+    } catch (const MidiError &failure) {
+        EXPECT_TRUE(failure.description().contains("/nonexistent/x.sf2"))
+            << failure.description().toStdString();
+    }
+    EXPECT_EQ(output.isOpen(), 0);
+    EXPECT_NO_THROW(output.send(0x90, 60, 127, 0));
+}
+
+TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
+{
+    QTemporaryDir dir;
+    const QString real = SoundFontSearch::standard().find();
+    ASSERT_FALSE(real.isEmpty());
+    // A valid header with the body cut off passes the search and fails the load.
+    QFile source(real);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath("cut.sf2"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(source.read(4096));
+    cut.close();
+    BuiltinSynth synth(nullptr, SoundFontSearch{{cut.fileName()}, {}});
+    synth.open();
+    EXPECT_FALSE(synth.waitUntilLoaded(10s));
+    Bytes note{0x90, 60, 127};
+    EXPECT_THROW(synth.send(note.data(), note.size()), MidiError);
+    EXPECT_NO_THROW(synth.send(note.data(), note.size())) << "reported once";
+    synth.close();
+    EXPECT_THROW(synth.open(), MidiError);
+}
+
+TEST(MidiBuiltinSynth, ReportsItsLatencyAndLoadTime)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    EXPECT_GT(synth.loadMilliseconds(), 0.0);
+    std::cout << "[ synth    ] " << AudioEngine::Periods << " periods x " << AudioEngine::PeriodSize
+              << " frames at " << AudioEngine::SampleRate << " Hz = "
+              << 1000.0 * AudioEngine::Periods * AudioEngine::PeriodSize / AudioEngine::SampleRate
+              << " ms configured latency; SoundFont " << synth.soundFontPath().toStdString()
+              << " loaded " << synth.loadMilliseconds() << " ms after open\n";
+}

@@ -1,0 +1,208 @@
+#include "fakemidibackend.h"
+#include "midierror.h"
+#include "midiinput.h"
+#include "nullmidibackend.h"
+#include "waitfor.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace staverly;
+
+namespace {
+
+struct MidiInputPort : ::testing::Test
+{
+    std::shared_ptr<FakeMidiBackend> backend = std::make_shared<FakeMidiBackend>();
+    MIDIInput input{backend};
+
+    void openFirst()
+    {
+        ASSERT_EQ(input.deviceCount(), 2);
+        input.selectDevice(1);
+        input.open();
+        input.start();
+    }
+
+    void SetUp() override { backend->inputs << QStringLiteral("Second Keyboard"); }
+};
+
+} // namespace
+
+TEST_F(MidiInputPort, ListsAndNamesTheDevices)
+{
+    EXPECT_EQ(input.deviceCount(), 2);
+    input.selectDevice(0);
+    EXPECT_EQ(input.deviceName(), "Fake Keyboard");
+    input.selectDevice(1);
+    EXPECT_EQ(input.selectedDevice(), 1);
+    EXPECT_EQ(input.deviceName(), "Second Keyboard");
+    input.selectDevice(7);
+    EXPECT_EQ(input.deviceName(), "");
+}
+
+TEST_F(MidiInputPort, OpenIsAPositiveNumberAndCloseReleases)
+{
+    EXPECT_EQ(input.isOpen(), 0);
+    openFirst();
+    EXPECT_GE(input.isOpen(), 1);
+    EXPECT_EQ(backend->inputsOpen, 1);
+    input.stop();
+    input.close();
+    EXPECT_EQ(input.isOpen(), 0);
+    EXPECT_EQ(backend->inputsOpen, 0);
+    input.open();
+    EXPECT_EQ(input.isOpen(), 1);
+    EXPECT_EQ(backend->inputsOpen, 1);
+}
+
+TEST_F(MidiInputPort, OpeningANonexistentDeviceRaisesWithADescription)
+{
+    input.deviceCount();
+    input.selectDevice(5);
+    try {
+        input.open();
+        FAIL() << "open succeeded";
+    } catch (const MidiError &failure) {
+        EXPECT_EQ(failure.code(), MidiError::NoSuchDevice);
+        EXPECT_EQ(failure.description(),
+                  "There is no MIDI input device number 5; this system has 2.");
+        EXPECT_STREQ(failure.what(), "There is no MIDI input device number 5; this system has 2.");
+    }
+    EXPECT_EQ(input.isOpen(), 0);
+}
+
+TEST_F(MidiInputPort, ADeviceThatVanishedRaisesTheBackEndsDescription)
+{
+    input.deviceCount();
+    input.selectDevice(1);
+    backend->inputs.removeLast();
+    EXPECT_THROW(input.open(), MidiError);
+    EXPECT_EQ(input.isOpen(), 0);
+}
+
+TEST_F(MidiInputPort, NoBackEndMeansNoDevices)
+{
+    MIDIInput none(std::make_shared<NullMidiBackend>());
+    EXPECT_EQ(none.deviceCount(), 0);
+    none.selectDevice(0);
+    EXPECT_EQ(none.deviceName(), "");
+    EXPECT_THROW(none.open(), MidiError);
+    EXPECT_EQ(none.isOpen(), 0);
+    EXPECT_EQ(none.pendingMessages(), 0);
+}
+
+TEST_F(MidiInputPort, QueuesReadsWithoutRemovingAndRemovesTheOldest)
+{
+    openFirst();
+    backend->play({0x90, 60, 100});
+    backend->play({0x80, 60, 64});
+    backend->play({0xB0, 7, 100});
+    EXPECT_EQ(input.pendingMessages(), 3);
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0x90, 60, 100}));
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0x90, 60, 100}));
+    EXPECT_EQ(input.pendingMessages(), 3);
+    input.removeMessage();
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0x80, 60, 64}));
+    input.removeMessage();
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0xB0, 7, 100}));
+    input.removeMessage();
+    EXPECT_EQ(input.pendingMessages(), 0);
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0, 0, 0}));
+    input.removeMessage();
+    EXPECT_EQ(input.pendingMessages(), 0);
+}
+
+TEST_F(MidiInputPort, ShortMessagesFillTheMissingDataWithZero)
+{
+    openFirst();
+    backend->play({0xC3, 40});
+    backend->play({0xFE});
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0xC3, 40, 0}));
+    input.removeMessage();
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0xFE, 0, 0}));
+}
+
+TEST_F(MidiInputPort, NothingIsQueuedBeforeStartOrAfterStop)
+{
+    ASSERT_EQ(input.deviceCount(), 2);
+    input.open();
+    backend->play({0x90, 60, 100});
+    EXPECT_EQ(input.pendingMessages(), 0);
+    input.start();
+    backend->play({0x90, 61, 100});
+    input.stop();
+    backend->play({0x90, 62, 100});
+    EXPECT_EQ(input.pendingMessages(), 1);
+    EXPECT_EQ(input.readMessage().data1, 61);
+}
+
+TEST_F(MidiInputPort, CloseEmptiesTheQueue)
+{
+    openFirst();
+    backend->play({0x90, 60, 100});
+    input.close();
+    EXPECT_EQ(input.pendingMessages(), 0);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(MidiInputPort, AnnouncesOnTheUserInterfaceThread)
+{
+    openFirst();
+    std::vector<QThread *> threads;
+    QObject::connect(&input, &MIDIInput::message, [&] { threads.push_back(QThread::currentThread()); });
+    std::thread device([this] { backend->play({0x90, 60, 100}); });
+    device.join();
+    EXPECT_TRUE(threads.empty()) << "announced inside the device's thread";
+    ASSERT_TRUE(waitFor([&] { return !threads.empty(); }));
+    EXPECT_EQ(threads.front(), QCoreApplication::instance()->thread());
+}
+
+TEST_F(MidiInputPort, ABurstIsAnnouncedOnceWhileTheAnnouncementIsPending)
+{
+    openFirst();
+    QSignalSpy announcements(&input, &MIDIInput::message);
+    std::thread device([this] {
+        for (int i = 0; i < 10000; ++i)
+            backend->play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
+    });
+    device.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announcements.count(), 1);
+    ASSERT_EQ(input.pendingMessages(), 10000);
+    for (int i = 0; i < 10000; ++i) {
+        ASSERT_EQ(input.readMessage(), (MidiMessage{0x90, qint16(i >> 7), qint16(i & 0x7F)}));
+        input.removeMessage();
+    }
+    // A message after the announcement ran is announced anew.
+    backend->play({0x90, 60, 0});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announcements.count(), 2);
+}
+
+TEST_F(MidiInputPort, AFullQueueDropsNewMessagesAndSaysSo)
+{
+    openFirst();
+    QSignalSpy errors(&input, &MIDIInput::error);
+    for (std::size_t i = 0; i < MIDIInput::QueueLimit + 3; ++i)
+        backend->play({0x90, 60, 1});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(input.pendingMessages(), int(MIDIInput::QueueLimit));
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors.at(0).at(0).toInt(), MidiError::InputOverflow);
+    EXPECT_EQ(errors.at(0).at(1).toString(), "3 MIDI messages were lost: the input queue was full.");
+}
+
+TEST_F(MidiInputPort, ReopeningAfterCloseReceivesAgain)
+{
+    openFirst();
+    input.stop();
+    input.close();
+    input.open();
+    input.start();
+    backend->play({0x90, 64, 90});
+    EXPECT_EQ(input.readMessage(), (MidiMessage{0x90, 64, 90}));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "defaultoutput.h"
+
+#include <array>
+#include <vector>
+
+namespace staverly::test {
+
+// Output device -1 for tests: opens at once and keeps every message sent,
+// a two-byte message with 0 as its third field.
+class RecordingSynth : public DefaultOutput
+{
+public:
+    using Message = std::array<int, 3>;
+
+    QString name() const override { return QStringLiteral("Recording Synthesizer"); }
+    void open() override { ++opens; }
+    void close() override { ++closes; }
+    void send(const std::uint8_t *bytes, std::size_t size) override
+    {
+        messages.push_back({size > 0 ? bytes[0] : 0, size > 1 ? bytes[1] : 0,
+                            size > 2 ? bytes[2] : 0});
+    }
+
+    std::vector<Message> messages;
+    int opens = 0;
+    int closes = 0;
+};
+
+} // namespace staverly::test
