@@ -1,0 +1,92 @@
+#include "mainwindowfixture.h"
+
+#include "jackserver.h"
+#include "midiinput.h"
+#include "midioutput.h"
+#include "rtmidibackend.h"
+#include "testmidiport.h"
+#include "waitfor.h"
+
+using namespace staverly;
+using test::MainWindowFixture;
+using namespace std::chrono_literals;
+using Bytes = TestMidiPort::Bytes;
+
+namespace {
+
+// The whole program on a real JACK server: the test's "keys" port is the
+// pupil's keyboard, its "sink" port is the program's MIDI output.
+class JackLesson : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        if (!JackServer::running()) {
+            if (qgetenv("CI") == "true")
+                FAIL() << "No JACK server is running; scripts/test starts one.";
+            GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start.";
+        }
+        port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+        auto backend = std::make_shared<RtMidiBackend>(QStringLiteral("StaverlyTest"));
+        midiBackend = backend;
+        MIDIInput in(backend);
+        MIDIOutput out(backend);
+        const int inputs = in.deviceCount();
+        for (int d = 0; d < inputs; ++d) {
+            in.selectDevice(d);
+            if (in.deviceName() == port->keysName())
+                store(keys::DeviceIn, QString::number(d));
+        }
+        const int outputs = out.deviceCount();
+        for (int d = 0; d < outputs; ++d) {
+            out.selectDevice(d);
+            if (out.deviceName() == port->sinkName())
+                store(keys::DeviceOut, QString::number(d + 1));
+        }
+        ASSERT_NE(stored(keys::DeviceIn), "<none>");
+        ASSERT_NE(stored(keys::DeviceOut), "<none>");
+        store(keys::StartUp, "False");
+        store(keys::UseMidi, "True");
+        store(keys::PatchIndex, "40");
+    }
+
+    bool received(const Bytes &bytes) const
+    {
+        const auto all = port->received();
+        return std::find(all.begin(), all.end(), bytes) != all.end();
+    }
+
+    std::unique_ptr<TestMidiPort> port;
+};
+
+TEST_F(JackLesson, APupilsKeyboardAnswersAndIsHeardThroughTheProgram)
+{
+    start();
+    ASSERT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text.toStdString();
+    // The instrument goes to the chosen device at start-up.
+    ASSERT_TRUE(port->waitForCount(1, 2000ms));
+    EXPECT_EQ(port->received().front(), (Bytes{0xC0, 40}));
+
+    nextNoteIs(8);
+    clickNew();
+    // The question's note, on and off.
+    EXPECT_TRUE(waitFor([this] { return received({0x90, 60, 0}); }));
+    EXPECT_TRUE(received({0x90, 60, 127}));
+    port->clear();
+
+    nextWordIs(0);
+    nextNoteIs(9);
+    port->play({0x90, 60, 90});
+    ASSERT_TRUE(waitFor([this] { return w().YES == 1; }));
+    port->play({0x80, 60, 0});
+    port->play({0x90, 60, 0});
+    // MIDI through: the press and both releases come out unchanged.
+    EXPECT_TRUE(waitFor([this] { return received({0x90, 60, 0}) && received({0x80, 60, 0}); }));
+    EXPECT_TRUE(received({0x90, 60, 90}));
+    EXPECT_EQ(w().ASKS, 2);
+    // A note-off with velocity 0 answers nothing.
+    EXPECT_EQ(w().TRYS, 1);
+}
+
+} // namespace
