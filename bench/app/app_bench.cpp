@@ -68,6 +68,17 @@ struct Scene
     ClockedRandom random;
     std::shared_ptr<MidiBackend> midiBackend = std::make_shared<NullMidiBackend>();
     std::shared_ptr<DefaultOutput> synth = std::make_shared<SilentSynth>();
+    std::unique_ptr<frmMain> window;
+
+    frmMain &shownWindow(host::ControlHost &controls)
+    {
+        window = std::make_unique<frmMain>(frmMain::Services{
+            desktop, random, settings, controls, folder.path(), midiBackend, synth});
+        window->show();
+        window->Form_Load();
+        QTest::qWaitForWindowExposed(window.get());
+        return *window;
+    }
     SettingsStore settings{[] { return QStringLiteral("staverly"); }};
 };
 
@@ -95,11 +106,7 @@ void WipeStaffPicture(benchmark::State &state)
 {
     Scene scene;
     host::ControlHost controls;
-    frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
-                    scene.midiBackend, scene.synth});
-    window.show();
-    window.Form_Load();
-    QTest::qWaitForWindowExposed(&window);
+    frmMain &window = scene.shownWindow(controls);
     scene.desktop.realSleep = true;
     int paints = 0;
     for (auto _ : state) {
@@ -122,11 +129,7 @@ void KeyReleaseToJudgementShown(benchmark::State &state)
 {
     Scene scene;
     host::ControlHost controls;
-    frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
-                    scene.midiBackend, scene.synth});
-    window.show();
-    window.Form_Load();
-    QTest::qWaitForWindowExposed(&window);
+    frmMain &window = scene.shownWindow(controls);
     window.newCmd_Click();
     QElapsedTimer clock;
     qint64 judged = -1;
