@@ -28,6 +28,8 @@ EchoClient::EchoClient(const QString &from, const QString &to)
     openNamed(*m_out, to, "out");
     m_in->setCallback(&EchoClient::forward, this);
     openNamed(*m_in, from, "in");
+    // New JACK connections carry messages from the next cycle on.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
 }
 
 EchoClient::~EchoClient()

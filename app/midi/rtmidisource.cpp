@@ -38,6 +38,9 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
                         QStringLiteral("The MIDI input \"%1\" could not be opened: %2")
                             .arg(name, QString::fromStdString(reason)));
     }
+    // A JACK connection carries messages only from the next cycle on; once
+    // open returns, what the device plays arrives.
+    std::this_thread::sleep_for(m_settle);
 }
 
 RtMidiSource::~RtMidiSource()

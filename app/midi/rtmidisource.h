@@ -15,8 +15,8 @@ class RtMidiSource : public MidiSource
 {
 public:
     // Opens port `index` of `in`; throws MidiError when it will not open.
-    // `settle` is how long a closed port may still be read by the back
-    // end's thread.
+    // `settle` is how long a new connection takes to carry messages, and how
+    // long a closed port may still be read by the back end's thread.
     // `port` is the back end's name of port `index`; opening fails when the
     // list changed and the index names another port by then.
     RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const std::string &port,

@@ -1,6 +1,7 @@
 #include "builtinsynth.h"
 #include "audioengine.h"
 #include "jackrequirement.h"
+#include "jackxrunwatch.h"
 #include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
@@ -192,29 +193,44 @@ TEST_F(MidiOverJack, ABurstOfTenThousandArrivesWholeInOrderWithFewAnnouncements)
         }
     });
     openKeys(input);
+    JackXrunWatch xruns;
 
-    // Ten messages a millisecond: about one second for the lot.
-    std::thread keyboard([this] {
-        auto next = std::chrono::steady_clock::now();
-        for (int i = 0; i < Total; ++i) {
-            port->play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
-            if (i % 10 == 9) {
-                next += 1ms;
-                std::this_thread::sleep_until(next);
+    // A cycle that the server drops on a busy machine takes its messages
+    // along; only then is the burst tried again.
+    for (int attempt = 1;; ++attempt) {
+        got.clear();
+        announcements = 0;
+        const int xrunsBefore = xruns.count();
+        // Ten messages a millisecond: about one second for the lot.
+        std::thread keyboard([this] {
+            auto next = std::chrono::steady_clock::now();
+            for (int i = 0; i < Total; ++i) {
+                port->play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
+                if (i % 10 == 9) {
+                    next += 1ms;
+                    std::this_thread::sleep_until(next);
+                }
             }
+        });
+        const bool whole = waitFor([&] { return got.size() >= std::size_t(Total); }, 5000);
+        keyboard.join();
+        waitFor([] { return false; }, 100);
+        const int dropped = xruns.count() - xrunsBefore;
+        if (whole || dropped == 0 || attempt == 3) {
+            ASSERT_TRUE(whole) << got.size() << " of " << Total << " arrived; " << dropped
+                               << " JACK xruns meanwhile";
+            break;
         }
-    });
-    const bool whole = waitFor([&] { return got.size() >= std::size_t(Total); }, 15000);
-    keyboard.join();
-    waitFor([] { return false; }, 100);
-
-    ASSERT_TRUE(whole) << got.size() << " of " << Total << " arrived";
+        std::cout << "[ burst    ] " << Total - int(got.size()) << " messages lost in " << dropped
+                  << " JACK xruns; once more\n";
+    }
     EXPECT_EQ(got.size(), std::size_t(Total)) << "duplicates";
     for (int i = 0; i < Total && i < int(got.size()); ++i)
         ASSERT_EQ(got[i], (MidiMessage{0x90, qint16(i >> 7), qint16(i & 0x7F)})) << "at " << i;
     EXPECT_FALSE(offThread);
     EXPECT_LT(announcements, Total / 4);
-    std::cout << "[ burst    ] " << Total << " messages, " << announcements << " announcements\n";
+    std::cout << "[ burst    ] " << Total << " messages, " << announcements << " announcements, "
+              << xruns.count() << " JACK xruns\n";
 }
 
 TEST_F(MidiOverJack, DeviceMinusOneSoundsThroughTheSharedAudioOutput)
