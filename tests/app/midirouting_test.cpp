@@ -126,7 +126,7 @@ TEST_F(MidiRouting, MessagesWhileAnotherWindowIsActiveAreDropped)
     nextNoteIs(8);
     clickNew();
     midiOut.messages.clear();
-    desktop.onModal("midiFrm", [this](QDialog &dialog) {
+    desktop.onModal("midiFrm", [this](QDialog &) {
         play({0x90, 60, 100});
         play({0x90, 60, 0});
     });
