@@ -411,6 +411,7 @@ void frmMain::Form_Load()
     midi.DEVICE_OUT = readInt(keys::DeviceOut);
     midi.MIDI_THRU = readSwitch(keys::MidiThru);
     midi.USE_MIDI = readSwitch(keys::UseMidi);
+    updateMidiThrough();
     if (midinPrg)
         midinPrg->setVisible(midi.USE_MIDI);
     midi.PATCH_INDEX = readInt(keys::PatchIndex);
@@ -521,6 +522,24 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        if (auto *window = qobject_cast<QWidget *>(watched); window && window->isWindow()) {
+            // A modal window's Show comes before it counts as modal: stop at
+            // once, and look again when the change has settled.
+            if (event->type() == QEvent::Show && window != this && window->isModal())
+                MIDIInput1->setThrough(nullptr);
+            else
+                updateMidiThrough();
+            QMetaObject::invokeMethod(this, &frmMain::updateMidiThrough, Qt::QueuedConnection);
+        }
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == setupImg) {
             showLessonSetup();
@@ -722,6 +741,12 @@ void frmMain::contactItem_Click()
 {
     QString address = QString::fromLatin1(maker::ContactAddress);
     effects.do_mail(address);
+}
+
+void frmMain::updateMidiThrough()
+{
+    const bool on = isActiveMain() && midi.USE_MIDI && midi.MIDI_THRU;
+    MIDIInput1->setThrough(on ? MIDIOutput1 : nullptr);
 }
 
 bool frmMain::isActiveMain() const

@@ -138,6 +138,9 @@ public slots:
     void highSlider_changed(qint16 &loc);
     void Timer1_Timer();
     void MIDIInput1_Message();
+    // Points MIDI through at the output while this window is active and the
+    // switches allow it; call after changing USE_MIDI or MIDI_THRU.
+    void updateMidiThrough();
 
     void newCmd_Click();
     void pianoKey_MouseDown(int index);

@@ -377,9 +377,8 @@ void frmMain::MIDIInput1_Message()
             continue;
         if (midinPrg)
             host::ControlHost::setProperty(midinPrg, "value", message.data2 + 1);
+        // MIDI through has already sent it on, on the device's own thread.
         m_desktop.processEvents();
-        if (midi.MIDI_THRU && midi.USE_MIDI)
-            midi.output().send(message.status, message.data1, message.data2, 0);
         if (message.data2 == 0 || (CLEFF != 0 && CLEFF != 1))
             continue;
         const int key = NoteModel::midiToKey(message.data1, CLEFF);

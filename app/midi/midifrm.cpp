@@ -186,6 +186,7 @@ void midiFrm::usemidiChk_Click()
     enableInput(midi.USE_MIDI);
     if (m_main.midinPrg)
         m_main.midinPrg->setVisible(midi.USE_MIDI);
+    m_main.updateMidiThrough();
 }
 
 void midiFrm::midiThruChk_Click()
@@ -193,6 +194,7 @@ void midiFrm::midiThruChk_Click()
     const bool checked = midiThruChk->isChecked();
     m_main.settings().writeSwitch(keys::MidiThru, checked);
     m_main.midi.MIDI_THRU = checked;
+    m_main.updateMidiThrough();
 }
 
 void midiFrm::inCbo_Click()

@@ -68,6 +68,11 @@ void MIDIInput::close()
     clearQueue();
 }
 
+void MIDIInput::setThrough(MIDIOutput *output)
+{
+    m_through.store(output, std::memory_order_release);
+}
+
 int MIDIInput::pendingMessages() const
 {
     std::lock_guard lock(m_mutex);
@@ -95,6 +100,8 @@ void MIDIInput::receive(const std::uint8_t *bytes, std::size_t size)
         return;
     const MidiMessage message{qint16(bytes[0]), qint16(size > 1 ? bytes[1] : 0),
                               qint16(size > 2 ? bytes[2] : 0)};
+    if (MIDIOutput *output = m_through.load(std::memory_order_acquire))
+        output->forward(message.status, message.data1, message.data2);
     {
         std::lock_guard lock(m_mutex);
         if (m_queue.size() < QueueLimit)

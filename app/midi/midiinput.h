@@ -2,6 +2,7 @@
 
 #include "midibackend.h"
 #include "midimessage.h"
+#include "midioutput.h"
 
 #include <QObject>
 #include <QStringList>
@@ -41,6 +42,12 @@ public:
     void stop();
     void close();
 
+    // MIDI through: while set, every message is sent on to `output` on the
+    // device's own thread as it arrives, before it is queued, so it leaves in
+    // the same audio period. Null stops it. The output must outlive the port.
+    void setThrough(MIDIOutput *output);
+    MIDIOutput *through() const { return m_through.load(std::memory_order_acquire); }
+
     int pendingMessages() const;
     // The oldest message, left in the queue; all zero when none is waiting.
     MidiMessage readMessage() const;
@@ -63,6 +70,7 @@ private:
     std::unique_ptr<MidiSource> m_source;
 
     std::atomic<bool> m_started{false};
+    std::atomic<MIDIOutput *> m_through{nullptr};
     std::atomic<bool> m_announcing{false};
     mutable std::mutex m_mutex;
     std::deque<MidiMessage> m_queue;

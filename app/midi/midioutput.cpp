@@ -83,6 +83,7 @@ void MIDIOutput::open()
                             QStringLiteral("This system has no default MIDI output."));
         }
         m_defaultOutput->open();
+        std::lock_guard lock(m_sending);
         m_target = m_defaultOutput.get();
         return;
     }
@@ -94,33 +95,54 @@ void MIDIOutput::open()
                             .arg(m_device)
                             .arg(m_devices.size()));
     }
-    m_sink = m_backend->openOutput(name);
+    std::unique_ptr<MidiSink> sink = m_backend->openOutput(name);
+    std::lock_guard lock(m_sending);
+    m_sink = std::move(sink);
     m_target = m_sink.get();
 }
 
 void MIDIOutput::close()
 {
-    if (m_target && m_target == m_defaultOutput.get())
+    MidiSink *target = nullptr;
+    std::unique_ptr<MidiSink> sink;
+    {
+        std::lock_guard lock(m_sending);
+        target = m_target;
+        m_target = nullptr;
+        sink = std::move(m_sink);
+    }
+    if (target && target == m_defaultOutput.get())
         m_defaultOutput->close();
-    m_target = nullptr;
-    m_sink.reset();
 }
 
 void MIDIOutput::send()
 {
+    sendLocked(m_status, m_data1, m_data2);
+}
+
+void MIDIOutput::forward(qint16 status, qint16 data1, qint16 data2)
+{
+    sendLocked(status, data1, data2);
+}
+
+void MIDIOutput::sendLocked(qint16 status, qint16 data1, qint16 data2)
+{
+    std::unique_lock lock(m_sending);
     if (!m_target)
         return;
-    const std::size_t length = messageLength(m_status);
+    const std::size_t length = messageLength(status);
     if (length == 0) {
+        lock.unlock();
         report(MidiError::NotAMessage,
-               QStringLiteral("%1 does not start a short MIDI message.").arg(m_status));
+               QStringLiteral("%1 does not start a short MIDI message.").arg(status));
         return;
     }
-    const std::uint8_t bytes[3] = {std::uint8_t(m_status), std::uint8_t(m_data1 & 0x7F),
-                                   std::uint8_t(m_data2 & 0x7F)};
+    const std::uint8_t bytes[3] = {std::uint8_t(status), std::uint8_t(data1 & 0x7F),
+                                   std::uint8_t(data2 & 0x7F)};
     try {
         m_target->send(bytes, length);
     } catch (const MidiError &failure) {
+        lock.unlock();
         report(failure.code(), failure.description());
     }
 }
@@ -138,9 +160,8 @@ void MIDIOutput::report(int code, const QString &description)
 {
     // Queued, so a handler that shows a box does not run inside the sender,
     // and one at a time, so a dead device does not stack up a box per note.
-    if (m_errorPending)
+    if (m_errorPending.exchange(true))
         return;
-    m_errorPending = true;
     QMetaObject::invokeMethod(
         this,
         [this, code, description] {

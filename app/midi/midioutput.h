@@ -6,13 +6,17 @@
 
 #include <QObject>
 #include <QStringList>
+#include <atomic>
 #include <memory>
+#include <mutex>
 
 namespace staverly {
 
 // The output port: a selected device (-1 is the default output, the
 // built-in synthesizer), an open state and a four-field message buffer.
 // Sends go out at once; a failing send raises error(), never an exception.
+// forward() may be called from a device's thread; everything else runs on
+// the user-interface thread.
 class MIDIOutput : public QObject, public NoteOutput
 {
     Q_OBJECT
@@ -49,11 +53,14 @@ public:
     // Sends the buffer. A closed port drops it: the failed open was reported.
     void send();
     void send(qint16 status, qint16 data1, qint16 data2, qint16 fourth) override;
+    // Sends a received message on, from any thread, leaving the buffer alone.
+    void forward(qint16 status, qint16 data1, qint16 data2);
 
 signals:
     void error(int code, const QString &description);
 
 private:
+    void sendLocked(qint16 status, qint16 data1, qint16 data2);
     void report(int code, const QString &description);
 
     std::shared_ptr<MidiBackend> m_backend;
@@ -63,8 +70,10 @@ private:
     int m_device = -1;
     std::unique_ptr<MidiSink> m_sink;
     // The open device's sink or the default output; null when closed.
+    // Guarded by m_sending, which is never held while a device opens or closes.
     MidiSink *m_target = nullptr;
-    bool m_errorPending = false;
+    std::mutex m_sending;
+    std::atomic<bool> m_errorPending{false};
 
     qint16 m_status = 0;
     qint16 m_data1 = 0;

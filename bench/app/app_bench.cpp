@@ -1,90 +1,22 @@
 // Start-up, the staff wipe and answer latency of the real main window.
-#include "audioengine.h"
-#include "controlhost.h"
-#include "frmmain.h"
-#include "defaultoutput.h"
-#include "nullmidibackend.h"
+#include "benchscene.h"
 #include "pianokey.h"
 #include "picturebox.h"
-#include "clockedrandom.h"
-#include "qtdesktop.h"
-#include "settingsstore.h"
 #include "wipepicture.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
 using namespace staverly;
+using bench::BenchScene;
 
 namespace {
 
-// The real desktop, except that the About window closes at once and waits
-// are noted instead of slept, so only the program's own work is timed.
-class BenchDesktop : public QtDesktop
-{
-public:
-    using QtDesktop::QtDesktop;
-    int showModal(QDialog &) override { return QDialog::Accepted; }
-    void sleep(int milliseconds) override
-    {
-        if (onSleep)
-            onSleep();
-        if (realSleep)
-            QtDesktop::sleep(milliseconds);
-    }
-    std::function<void()> onSleep;
-    bool realSleep = false;
-};
-
-// Output device -1 that opens and stays silent.
-class SilentSynth : public DefaultOutput
-{
-public:
-    QString name() const override { return QStringLiteral("Silent"); }
-    void open() override {}
-    void close() override {}
-    void send(const std::uint8_t *, std::size_t) override {}
-};
-
-struct Scene
-{
-    Scene()
-    {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        settings.write(keys::StartUp, QStringLiteral("False"));
-        QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/images"),
-                    folder.filePath(QStringLiteral("images")));
-    }
-    QTemporaryDir settingsDir;
-    QTemporaryDir folder;
-    AudioEngine audio;
-    BenchDesktop desktop{audio};
-    ClockedRandom random;
-    std::shared_ptr<MidiBackend> midiBackend = std::make_shared<NullMidiBackend>();
-    std::shared_ptr<DefaultOutput> synth = std::make_shared<SilentSynth>();
-    std::unique_ptr<frmMain> window;
-
-    frmMain &shownWindow(host::ControlHost &controls)
-    {
-        window = std::make_unique<frmMain>(frmMain::Services{
-            desktop, random, settings, controls, folder.path(), midiBackend, synth});
-        window->show();
-        window->Form_Load();
-        QTest::qWaitForWindowExposed(window.get());
-        return *window;
-    }
-    SettingsStore settings{[] { return QStringLiteral("staverly"); }};
-};
-
 void StartUpToWindowShown(benchmark::State &state)
 {
-    Scene scene;
+    BenchScene scene;
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
@@ -104,7 +36,7 @@ BENCHMARK(StartUpToWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)-
 
 void WipeStaffPicture(benchmark::State &state)
 {
-    Scene scene;
+    BenchScene scene;
     host::ControlHost controls;
     frmMain &window = scene.shownWindow(controls);
     scene.desktop.realSleep = true;
@@ -127,7 +59,7 @@ BENCHMARK(WipeStaffPicture)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 
 void KeyReleaseToJudgementShown(benchmark::State &state)
 {
-    Scene scene;
+    BenchScene scene;
     host::ControlHost controls;
     frmMain &window = scene.shownWindow(controls);
     window.newCmd_Click();

@@ -261,4 +261,39 @@ TEST_F(MidiRouting, SetupDialogChangesApplyAndStoreAtOnce)
               (std::vector<Message>{{0xC9, 40, 0}, {0x99, 60, 127}, {0x99, 60, 0}}));
 }
 
+TEST_F(MidiRouting, MidiThruFollowsTheSetupDialogAndTheWindowsActivation)
+{
+    store(keys::UseMidi, "True");
+    start();
+    midiOut.messages.clear();
+    desktop.onModal("midiFrm", [](QDialog &dialog) {
+        auto &frm = static_cast<midiFrm &>(dialog);
+        QTest::mouseClick(frm.midiThruChk, Qt::LeftButton);
+        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
+    });
+    w().midiItem->trigger();
+    ASSERT_FALSE(w().midi.MIDI_THRU);
+    play({0x90, 60, 100});
+    play({0x90, 60, 0});
+    EXPECT_TRUE(midiOut.messages.empty());
+
+    desktop.onModal("midiFrm", [](QDialog &dialog) {
+        auto &frm = static_cast<midiFrm &>(dialog);
+        QTest::mouseClick(frm.midiThruChk, Qt::LeftButton);
+        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
+    });
+    w().midiItem->trigger();
+    ASSERT_TRUE(w().midi.MIDI_THRU);
+    midiOut.messages.clear();
+    // Nothing while no window of ours is active; once the window manager
+    // gives the window back, the keyboard is heard again.
+    play({0x90, 62, 100});
+    EXPECT_TRUE(midiOut.messages.empty());
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    play({0x90, 62, 100});
+    play({0x90, 62, 0});
+    EXPECT_EQ(midiOut.messages, (std::vector<Message>{{0x90, 62, 100}, {0x90, 62, 0}}));
+}
+
 } // namespace

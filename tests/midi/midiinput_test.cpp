@@ -206,3 +206,43 @@ TEST_F(MidiInputPort, ReopeningAfterCloseReceivesAgain)
     backend->play({0x90, 64, 90});
     EXPECT_EQ(input.readMessage(), (MidiMessage{0x90, 64, 90}));
 }
+
+TEST_F(MidiInputPort, ThroughSendsOnAtArrivalAndNeverCollidesWithTheWindowsOwnNotes)
+{
+    MIDIOutput output(backend);
+    output.selectDevice(0);
+    output.open();
+    openFirst();
+    input.setThrough(&output);
+
+    // Out before the event loop has even heard of it, and still queued.
+    backend->play({0x90, 60, 100});
+    ASSERT_EQ(backend->sent.size(), 1u);
+    EXPECT_EQ(backend->sent.front(), (std::vector<std::uint8_t>{0x90, 60, 100}));
+    EXPECT_EQ(input.pendingMessages(), 1);
+
+    // The device's thread forwards while this thread plays its own notes.
+    input.removeMessage();
+    backend->sent.clear();
+    constexpr int Each = 3000;
+    std::thread device([this] {
+        for (int i = 0; i < Each; ++i)
+            backend->play({0x91, std::uint8_t(i % 128), 1});
+    });
+    for (int i = 0; i < Each; ++i)
+        output.send(0x92, qint16(i % 128), 2, 0);
+    device.join();
+    ASSERT_EQ(backend->sent.size(), std::size_t(2 * Each));
+    int forwarded = 0;
+    for (const auto &bytes : backend->sent) {
+        ASSERT_EQ(bytes.size(), 3u);
+        if (bytes[0] == 0x91)
+            EXPECT_EQ(bytes[1], forwarded++ % 128) << "MIDI through kept its order";
+    }
+    EXPECT_EQ(forwarded, Each);
+
+    input.setThrough(nullptr);
+    backend->sent.clear();
+    backend->play({0x90, 61, 100});
+    EXPECT_TRUE(backend->sent.empty());
+}
