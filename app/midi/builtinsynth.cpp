@@ -165,7 +165,9 @@ std::vector<qint16> BuiltinSynth::renderOffline(int frames)
 void BuiltinSynth::load()
 {
     fluid_settings_t *settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", AudioEngine::SampleRate);
+    // Renders at the rate the output really runs at, or every note is out of tune.
+    fluid_settings_setnum(settings, "synth.sample-rate",
+                          m_engine ? m_engine->sampleRate() : AudioEngine::SampleRate);
     // The default gain of 0.2 is faint beside the lesson sounds.
     fluid_settings_setnum(settings, "synth.gain", 0.5);
     fluid_synth_t *synth = new_fluid_synth(settings);

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+#include <jack/jack.h>
 
 namespace staverly {
 
@@ -49,6 +50,18 @@ float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveF
     return float(raw) / 32768.0f;
 }
 
+// A JACK server runs at its own rate and FluidSynth's driver keeps the one
+// asked for; ask the server. 0 when it does not answer.
+int jackRate()
+{
+    jack_client_t *client = jack_client_open("staverly-rate", JackNoStartServer, nullptr);
+    if (!client)
+        return 0;
+    const auto rate = int(jack_get_sample_rate(client));
+    jack_client_close(client);
+    return rate;
+}
+
 } // namespace
 
 AudioEngine::AudioEngine()
@@ -82,6 +95,8 @@ bool AudioEngine::start(const QStringList &drivers)
         lastFluidError.clear();
         fluid_audio_driver_t *driver = new_fluid_audio_driver2(settings, callback, this);
         if (driver) {
+            const int rate = name == QLatin1String("jack") ? jackRate() : 0;
+            m_rate = rate > 0 ? rate : SampleRate;
             m_settings = settings;
             m_driver = driver;
             m_driverName = name;
@@ -104,11 +119,12 @@ void AudioEngine::stop()
     m_driver = nullptr;
     m_settings = nullptr;
     m_driverName.clear();
+    m_rate = SampleRate;
 }
 
 double AudioEngine::latencyMs() const
 {
-    return 1000.0 * Periods * PeriodSize / SampleRate;
+    return 1000.0 * Periods * PeriodSize / m_rate;
 }
 
 void AudioEngine::playClip(const WaveFile &wave)
@@ -118,7 +134,7 @@ void AudioEngine::playClip(const WaveFile &wave)
         wave.samples.size() / (wave.channels * (wave.bitsPerSample / 8));
     if (frames > 0) {
         // Linear resampling to the output rate is plenty for short effects.
-        const double step = double(wave.sampleRate) / SampleRate;
+        const double step = double(wave.sampleRate) / m_rate;
         const auto outFrames = std::size_t(double(frames) / step);
         clip->left.resize(outFrames);
         clip->right.resize(outFrames);

@@ -40,6 +40,9 @@ public:
     QString error() const { return m_error; }
     // The configured buffering, periods x period size / rate.
     double latencyMs() const;
+    // Frames a second the output really runs at: a JACK server keeps its own
+    // rate, whatever was asked for. SampleRate while stopped.
+    int sampleRate() const { return m_rate; }
 
     // Starts a sound, cutting off the one still playing.
     void playClip(const WaveFile &wave);
@@ -65,6 +68,7 @@ private:
     _fluid_audio_driver_t *m_driver = nullptr;
     QString m_driverName;
     QString m_error;
+    int m_rate = SampleRate;
 
     mutable std::mutex m_mutex;
     std::shared_ptr<const Clip> m_clip;

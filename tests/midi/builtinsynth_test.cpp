@@ -3,16 +3,18 @@
 #include "fakemidibackend.h"
 #include "midierror.h"
 #include "midioutput.h"
+#include "soundcheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <iostream>
 
 using namespace staverly;
 using namespace std::chrono_literals;
+using test::left;
+using test::rms;
 
 namespace {
 
@@ -25,50 +27,9 @@ void send(BuiltinSynth &synth, Bytes bytes)
     synth.send(bytes.data(), bytes.size());
 }
 
-std::vector<double> left(const std::vector<qint16> &stereo, std::size_t from = 0,
-                         std::size_t to = std::size_t(-1))
+double fundamental(const std::vector<double> &samples)
 {
-    std::vector<double> mono;
-    for (std::size_t i = 2 * from; i < stereo.size() && i < 2 * to; i += 2)
-        mono.push_back(stereo[i]);
-    return mono;
-}
-
-double rms(const std::vector<double> &samples)
-{
-    double sum = 0;
-    for (double s : samples)
-        sum += s * s;
-    return samples.empty() ? 0 : std::sqrt(sum / double(samples.size()));
-}
-
-// The lag of the strongest self-similarity between 100 and 1000 Hz, refined
-// between samples, as a frequency.
-double fundamental(std::vector<double> samples)
-{
-    double mean = 0;
-    for (double s : samples)
-        mean += s;
-    mean /= double(samples.size());
-    for (double &s : samples)
-        s -= mean;
-    const int minLag = Rate / 1000;
-    const int maxLag = Rate / 100;
-    std::vector<double> r(maxLag + 2, 0.0);
-    for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) {
-        double sum = 0;
-        for (std::size_t i = 0; i + lag < samples.size(); ++i)
-            sum += samples[i] * samples[i + lag];
-        r[lag] = sum / double(samples.size() - lag);
-    }
-    int best = minLag;
-    for (int lag = minLag; lag <= maxLag; ++lag) {
-        if (r[lag] > r[best])
-            best = lag;
-    }
-    const double a = r[best - 1], b = r[best], c = r[best + 1];
-    const double shift = 0.5 * (a - c) / (a - 2 * b + c);
-    return Rate / (best + shift);
+    return test::fundamental(samples, Rate);
 }
 
 BuiltinSynth &loaded(BuiltinSynth &synth)
