@@ -5,6 +5,7 @@
 #include "midioutput.h"
 #include "soundcheck.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -79,6 +80,56 @@ TEST(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
     EXPECT_LT(tail, level / 20) << "held " << level << ", tail " << tail;
     std::cout << "[ synth    ] middle C: RMS " << level << " of 32767, pitch "
               << fundamental(left(held)) << " Hz, RMS " << tail << " 0.75 s after the note-off\n";
+}
+
+namespace {
+
+// Stereo 16-bit PCM, for a person to listen to.
+void writeWave(const QString &path, const std::vector<qint16> &stereo)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const auto bytes = quint32(stereo.size() * 2);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(2) << quint32(Rate) << quint32(Rate * 4)
+        << quint16(4) << quint16(16);
+    out.writeRawData("data", 4);
+    out << bytes;
+    for (qint16 sample : stereo)
+        out << sample;
+}
+
+} // namespace
+
+TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    send(synth, {0xC0, 0});
+    // As the lesson plays a question: on at full volume, held 450 ms, off.
+    const std::vector<std::pair<int, double>> phrase{{60, 261.63}, {64, 329.63}, {67, 392.0},
+                                                     {72, 523.25}};
+    std::vector<qint16> all;
+    for (const auto &[note, hertz] : phrase) {
+        send(synth, {0x90, std::uint8_t(note), 127});
+        const auto held = synth.renderOffline(Rate * 450 / 1000);
+        send(synth, {0x90, std::uint8_t(note), 0});
+        const auto gap = synth.renderOffline(Rate * 50 / 1000);
+        EXPECT_NEAR(fundamental(left(held, Rate / 10, Rate * 4 / 10)), hertz, hertz / 100)
+            << "note " << note;
+        all.insert(all.end(), held.begin(), held.end());
+        all.insert(all.end(), gap.begin(), gap.end());
+    }
+    const auto tail = synth.renderOffline(Rate);
+    all.insert(all.end(), tail.begin(), tail.end());
+    EXPECT_LT(rms(left(tail, Rate * 3 / 4)), 5.0);
+    // STAVERLY_KEEP_AUDIO=folder keeps the phrase as phrase.wav for listening.
+    if (const QString folder = qEnvironmentVariable("STAVERLY_KEEP_AUDIO"); !folder.isEmpty())
+        writeWave(QDir(folder).filePath(QStringLiteral("phrase.wav")), all);
 }
 
 TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
