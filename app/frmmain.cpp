@@ -213,15 +213,17 @@ void frmMain::buildWindow()
     msglbl->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12, true));
     msglbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     msglbl->setWordWrap(true);
+    // The MIDI meter overlaps the label's top edge; the text starts below it.
+    msglbl->setContentsMargins(0, px(2775 + 195) - px(2880), 0, 0);
     setMessage(msglbl->text(), Qt::black);
 
     auto button = [&](const char *name, const char *icon, int left, const QString &tip) {
         auto *b = new QPushButton(central);
         b->setObjectName(QString::fromLatin1(name));
         // Below the two lines of the message, clear of the high slider.
-        b->setGeometry(px(left), px(3320), px(650), px(350));
+        b->setGeometry(px(left), px(3375), px(650), px(3670 - 3375));
         b->setIcon(symbolIcon(QString::fromLatin1(icon)));
-        b->setIconSize(QSize(18, 18));
+        b->setIconSize(QSize(16, 16));
         b->setToolTip(tip);
         b->setFocusPolicy(Qt::TabFocus);
         return b;

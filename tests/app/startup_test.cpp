@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 using namespace staverly;
 using test::MainWindowFixture;
@@ -84,6 +85,19 @@ TEST_F(StartUp, WithoutLessonSetupAtStartNothingIsAskedUntilNew)
     EXPECT_EQ(w().nameLbl->text(), "Anna...");
     // An existing list is left alone.
     EXPECT_EQ(readProgramFile("players.txt"), QByteArray("Anna Maria\r\nBen\r\n"));
+}
+
+TEST_F(StartUp, TheMessagesTwoLinesStayClearOfTheMidiMeterAndTheButtons)
+{
+    store(keys::StartUp, "False");
+    store(keys::UseMidi, "True");
+    start();
+    ASSERT_TRUE(w().midinPrg && w().midinPrg->isVisible());
+    const QRect text = w().msglbl->contentsRect().translated(w().msglbl->pos());
+    EXPECT_GE(text.top(), w().midinPrg->geometry().bottom() + 1);
+    const int twoLines = 2 * w().msglbl->fontMetrics().height();
+    EXPECT_LE(text.top() + twoLines, w().newCmd->y() + 1);
+    EXPECT_LE(w().newCmd->geometry().bottom(), w().highSlider->y());
 }
 
 TEST_F(StartUp, StoredClefAndTheMismatchRule)
