@@ -266,23 +266,22 @@ TEST_F(MidiRouting, MidiThruFollowsTheSetupDialogAndTheWindowsActivation)
     store(keys::UseMidi, "True");
     start();
     midiOut.messages.clear();
-    desktop.onModal("midiFrm", [](QDialog &dialog) {
-        auto &frm = static_cast<midiFrm &>(dialog);
-        QTest::mouseClick(frm.midiThruChk, Qt::LeftButton);
-        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
-    });
-    w().midiItem->trigger();
+    // In MIDI Setup, click "MIDI Thru" and OK.
+    const auto toggleThru = [this] {
+        desktop.onModal("midiFrm", [](QDialog &dialog) {
+            auto &frm = static_cast<midiFrm &>(dialog);
+            QTest::mouseClick(frm.midiThruChk, Qt::LeftButton);
+            QTest::mouseClick(frm.okCmd, Qt::LeftButton);
+        });
+        w().midiItem->trigger();
+    };
+    toggleThru();
     ASSERT_FALSE(w().midi.MIDI_THRU);
     play({0x90, 60, 100});
     play({0x90, 60, 0});
     EXPECT_TRUE(midiOut.messages.empty());
 
-    desktop.onModal("midiFrm", [](QDialog &dialog) {
-        auto &frm = static_cast<midiFrm &>(dialog);
-        QTest::mouseClick(frm.midiThruChk, Qt::LeftButton);
-        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
-    });
-    w().midiItem->trigger();
+    toggleThru();
     ASSERT_TRUE(w().midi.MIDI_THRU);
     midiOut.messages.clear();
     // Nothing while no window of ours is active; once the window manager
