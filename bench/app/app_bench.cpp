@@ -1,5 +1,6 @@
 // Start-up, the staff wipe and answer latency of the real main window.
 #include "benchscene.h"
+#include "builtinsynth.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "wipepicture.h"
@@ -33,6 +34,30 @@ void StartUpToWindowShown(benchmark::State &state)
 }
 BENCHMARK(StartUpToWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
     ->Repetitions(15)->ReportAggregatesOnly(true);
+
+// From constructing the window to the built-in synthesizer's SoundFont in
+// memory; the synthesizer renders offline, so no audio driver is timed.
+void StartUpToSoundFontLoaded(benchmark::State &state)
+{
+    BenchScene scene;
+    double shown = 0;
+    for (auto _ : state) {
+        auto synth = std::make_shared<BuiltinSynth>(nullptr);
+        scene.synth = synth;
+        QElapsedTimer clock;
+        clock.start();
+        host::ControlHost controls;
+        scene.shownWindow(controls);
+        shown = clock.nsecsElapsed() / 1e6;
+        if (!synth->waitUntilLoaded(std::chrono::seconds(30)))
+            state.SkipWithError("The SoundFont did not load.");
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        scene.window.reset();
+    }
+    state.counters["window_shown_ms"] = shown;
+}
+BENCHMARK(StartUpToSoundFontLoaded)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
+    ->Repetitions(10)->ReportAggregatesOnly(true);
 
 void WipeStaffPicture(benchmark::State &state)
 {
