@@ -9,6 +9,7 @@
 #include "maker.h"
 #include "mainbackground.h"
 #include "midifrm.h"
+#include "playerfrm.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "pianokey.h"
@@ -674,7 +675,13 @@ void frmMain::showMidiSetup()
 
 void frmMain::showPlayerSetup()
 {
-    showStandIn(QStringLiteral("playerFrm"), QStringLiteral("Player Setup"));
+    // The name label and Lesson Setup's Edit button may ask again while it shows.
+    if (m_playerSetupShowing)
+        return;
+    m_playerSetupShowing = true;
+    playerFrm dialog(*this);
+    m_desktop.showModal(dialog);
+    m_playerSetupShowing = false;
 }
 
 void frmMain::showStandIn(const QString &objectName, const QString &title)

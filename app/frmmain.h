@@ -184,6 +184,7 @@ private:
     SettingsStore &m_settings;
     host::ControlHost &m_controls;
     QString m_programFolder;
+    bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
     qint16 m_timeOuts = 0;

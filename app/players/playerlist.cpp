@@ -40,4 +40,22 @@ QString PlayerList::shortLabel(const QString &name)
     return name.left(name.indexOf(QLatin1Char(' '))) + QStringLiteral("...");
 }
 
+QStringList PlayerList::parse(const QByteArray &bytes)
+{
+    QStringList names;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        names << QString::fromLocal8Bit(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        names << QString::fromLocal8Bit(bytes.mid(start));
+    return names;
+}
+
 } // namespace staverly

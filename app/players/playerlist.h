@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace staverly {
 
@@ -20,6 +21,10 @@ public:
 
     // "Pellworth..." for one word, the first word and "..." for more.
     static QString shortLabel(const QString &name);
+
+    // The names in the file's bytes, in order. Lines end with CR LF, LF or
+    // CR; an empty line is a name too, but the end of the file is none.
+    static QStringList parse(const QByteArray &bytes);
 
 private:
     QString m_folder;

@@ -57,6 +57,11 @@ void ScriptedDesktop::onModal(const QString &objectName,
     m_modalHandlers[objectName].push_back(std::move(handler));
 }
 
+void ScriptedDesktop::forgetModal(const QString &objectName)
+{
+    m_modalHandlers.erase(objectName);
+}
+
 bool ScriptedDesktop::scriptDone() const
 {
     return m_replies.empty() && m_inputs.empty() && m_saveFiles.empty()

@@ -37,6 +37,8 @@ public:
     // a person; the dialog's own buttons can be clicked from here. Without a
     // handler the dialog is closed at once, as if by its close box.
     void onModal(const QString &objectName, std::function<void(QDialog &)> handler);
+    // Drops the handlers still waiting for that dialog.
+    void forgetModal(const QString &objectName);
     // Called at every sleep with its length, e.g. to look at the screen then.
     void onSleep(std::function<void(int)> hook);
     // Called at every processEvents(), e.g. to inject input mid-handler.

@@ -1,0 +1,219 @@
+#include "playerfrm.h"
+
+#include "desktop.h"
+#include "fittext.h"
+#include "formlayout.h"
+#include "frmmain.h"
+#include "playerlist.h"
+#include "settingkeys.h"
+#include "settingsstore.h"
+#include "setupfrm.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSignalBlocker>
+#include <cmath>
+
+namespace staverly {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return int(std::lrint(t / 15.0)); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QByteArray line(const QString &name)
+{
+    return name.toLocal8Bit() + "\r\n";
+}
+
+} // namespace
+
+playerFrm::playerFrm(frmMain &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("playerFrm"));
+    setWindowTitle(QStringLiteral("Player Setup"));
+    setFixedSize(twips(0, 0, 2310, 3150).size());
+
+    Label1 = place<QLabel>(this, "Label1", twips(60, 120, 1035, 195));
+    Label1->setText(QStringLiteral("Current Player:"));
+    playerCbo = place<QListWidget>(this, "playerCbo", twips(248, 420, 1815, 1815),
+                                   QStringLiteral("Select a player from the list"));
+    playerCbo->setSelectionMode(QAbstractItemView::SingleSelection);
+    removeCmd = captioned<QPushButton>(this, "removeCmd", QStringLiteral("&Remove"),
+                                       twips(115, 2340, 1000, 350),
+                                       QStringLiteral("Click here to remove the selected player"));
+    removeCmd->setEnabled(false);
+    addCmd = captioned<QPushButton>(this, "addCmd", QStringLiteral("&Add..."),
+                                    twips(1195, 2340, 1000, 350),
+                                    QStringLiteral("Click here to add a new player"));
+    okCmd = captioned<QPushButton>(this, "okCmd", QStringLiteral("&OK"), twips(1195, 2760, 1000, 350),
+                                   QStringLiteral("Click here to close window"));
+    okCmd->setDefault(true);
+    // Only OK may take Enter: the list would otherwise swallow it.
+    addCmd->setAutoDefault(false);
+    removeCmd->setAutoDefault(false);
+
+    connect(playerCbo, &QListWidget::itemSelectionChanged, this, &playerFrm::playerCbo_Click);
+    connect(playerCbo, &QListWidget::itemDoubleClicked, this, &playerFrm::playerCbo_DblClick);
+    connect(addCmd, &QPushButton::clicked, this, &playerFrm::addCmd_Click);
+    connect(removeCmd, &QPushButton::clicked, this, &playerFrm::removeCmd_Click);
+    connect(okCmd, &QPushButton::clicked, this, &playerFrm::okCmd_Click);
+
+    fitText(this);
+    Form_Load();
+}
+
+void playerFrm::Form_Load()
+{
+    get_players();
+    select(m_main.PLAYER_INDEX);
+}
+
+void playerFrm::select(int row)
+{
+    if (row < 0 || row >= playerCbo->count())
+        return;
+    playerCbo->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void playerFrm::get_players()
+{
+    {
+        const QSignalBlocker quiet(playerCbo);
+        playerCbo->clear();
+    }
+    playerCbo_Click();
+    QFile file(PlayerList(m_main.programFolder()).fileName());
+    if (!file.open(QIODevice::ReadOnly)) {
+        QFile empty(file.fileName());
+        if (!empty.exists())
+            empty.open(QIODevice::WriteOnly);
+        return;
+    }
+    const QStringList names = PlayerList::parse(file.readAll());
+    const QSignalBlocker quiet(playerCbo);
+    playerCbo->addItems(names);
+    playerCbo->setCurrentRow(-1, QItemSelectionModel::Clear);
+}
+
+void playerFrm::save_Player()
+{
+    const QList<QListWidgetItem *> selected = playerCbo->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_main.PLAYER_INDEX = qint16(playerCbo->row(selected.front()));
+    m_main.PLAYER_NAME = selected.front()->text();
+    m_main.settings().writeInteger(keys::PlayerIndex, m_main.PLAYER_INDEX);
+    m_main.settings().write(keys::PlayerName, m_main.PLAYER_NAME);
+}
+
+void playerFrm::playerCbo_Click()
+{
+    const bool chosen = !playerCbo->selectedItems().isEmpty();
+    removeCmd->setEnabled(chosen);
+    if (chosen)
+        save_Player();
+}
+
+void playerFrm::playerCbo_DblClick()
+{
+    save_Player();
+    m_main.desktop().processEvents();
+    okCmd_Click();
+}
+
+void playerFrm::addCmd_Click()
+{
+    const QString name = m_main.desktop().inputBox(this, QStringLiteral("Please enter name!"),
+                                                   QStringLiteral("Staverly Players"), QString());
+    if (name.isEmpty())
+        return;
+    if (!appendName(name))
+        return;
+    m_main.desktop().processEvents();
+    get_players();
+    select(playerCbo->count() - 1);
+}
+
+void playerFrm::removeCmd_Click()
+{
+    const QList<QListWidgetItem *> selected = playerCbo->selectedItems();
+    if (selected.isEmpty())
+        return;
+    {
+        // Taking the item out must not select a neighbour and make it current.
+        const QSignalBlocker quiet(playerCbo);
+        delete playerCbo->takeItem(playerCbo->row(selected.front()));
+        playerCbo->setCurrentRow(-1, QItemSelectionModel::Clear);
+    }
+    removeCmd->setEnabled(false);
+    m_main.desktop().processEvents();
+    QStringList names;
+    for (int i = 0; i < playerCbo->count(); ++i)
+        names << playerCbo->item(i)->text();
+    writeList(names);
+    m_main.desktop().processEvents();
+    get_players();
+}
+
+void playerFrm::okCmd_Click()
+{
+    if (playerCbo->selectedItems().isEmpty()) {
+        m_main.desktop().messageBox(this,
+                                    QStringLiteral("You have not selected a current player!\r\n"
+                                                   "You must select one before closing this window."),
+                                    Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                                    QStringLiteral("Player Setup Error"));
+        return;
+    }
+    m_main.lessonSetup().nameLbl->setText(m_main.PLAYER_NAME);
+    m_main.nameLbl->setText(PlayerList::shortLabel(m_main.PLAYER_NAME));
+    accept();
+}
+
+bool playerFrm::writeList(const QStringList &names)
+{
+    QSaveFile file(PlayerList(m_main.programFolder()).fileName());
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportWriteFailure(file.errorString());
+        return false;
+    }
+    for (const QString &name : names)
+        file.write(line(name));
+    if (!file.commit()) {
+        reportWriteFailure(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool playerFrm::appendName(const QString &name)
+{
+    QFile file(PlayerList(m_main.programFolder()).fileName());
+    const QByteArray bytes = line(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        reportWriteFailure(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void playerFrm::reportWriteFailure(const QString &reason)
+{
+    m_main.desktop().messageBox(this,
+                                QStringLiteral("The player list %1 could not be saved: %2")
+                                    .arg(PlayerList(m_main.programFolder()).fileName(), reason),
+                                Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                                QStringLiteral("Staverly Players"));
+}
+
+} // namespace staverly

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace staverly {
+
+class frmMain;
+
+// Player Setup: the names in "players.txt", one of which is the current
+// player. A choice takes effect and is stored the moment it is selected.
+class playerFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit playerFrm(frmMain &main);
+
+    void get_players();
+    void save_Player();
+
+    void playerCbo_Click();
+    void playerCbo_DblClick();
+    void addCmd_Click();
+    void removeCmd_Click();
+    void okCmd_Click();
+
+    QLabel *Label1;
+    QListWidget *playerCbo;
+    QPushButton *removeCmd;
+    QPushButton *addCmd;
+    QPushButton *okCmd;
+
+private:
+    void Form_Load();
+    void select(int row);
+    // Replaces the list file with `names`; the old file stays whole when
+    // the new one cannot be written. False after telling the user.
+    bool writeList(const QStringList &names);
+    bool appendName(const QString &name);
+    void reportWriteFailure(const QString &reason);
+
+    frmMain &m_main;
+};
+
+} // namespace staverly
