@@ -8,6 +8,7 @@
 #include "int16.h"
 #include "maker.h"
 #include "mainbackground.h"
+#include "gradesfrm.h"
 #include "midifrm.h"
 #include "playerfrm.h"
 #include "midiinput.h"
@@ -379,7 +380,10 @@ void frmMain::buildMenus()
     connect(testItem, &QAction::triggered, this,
             [this] { showStandIn(QStringLiteral("testFrm"), QStringLiteral("Test Maker")); });
     connect(gradesItem, &QAction::triggered, this,
-            [this] { showStandIn(QStringLiteral("gradesFrm"), QStringLiteral("Grades")); });
+            [this] {
+                gradesFrm dialog(*this);
+                m_desktop.showModal(dialog);
+            });
     connect(mp3Item, &QAction::triggered, this, &frmMain::mp3Item_Click);
     connect(updatesItem, &QAction::triggered, this, &frmMain::mp3Item_Click);
     connect(contactItem, &QAction::triggered, this, &frmMain::contactItem_Click);

@@ -40,4 +40,70 @@ bool GradeLog::append(const Record &record) const
     return file.write(bytes) == bytes.size();
 }
 
+namespace {
+
+std::optional<qint16> count(const QByteArray &field)
+{
+    bool ok = false;
+    const int value = field.trimmed().toInt(&ok);
+    if (!ok || value < -32768 || value > 32767)
+        return std::nullopt;
+    return qint16(value);
+}
+
+} // namespace
+
+// The two texts are quoted but not escaped, so a name may hold a quote or a
+// comma: the numbers and the date are taken from the right, and the texts
+// split at the last "," between them.
+std::optional<GradeLog::Record> GradeLog::parse(const QByteArray &line)
+{
+    QList<QByteArray> tail;
+    qsizetype end = line.size();
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype comma = line.lastIndexOf(',', end - 1);
+        if (comma < 0)
+            return std::nullopt;
+        tail.prepend(line.mid(comma + 1, end - comma - 1));
+        end = comma;
+    }
+    const QByteArray texts = line.left(end).trimmed();
+    const qsizetype split = texts.lastIndexOf("\",\"");
+    if (texts.size() < 5 || !texts.startsWith('"') || !texts.endsWith('"') || split < 0)
+        return std::nullopt;
+    const QByteArray date = tail[3].trimmed();
+    if (date.size() < 3 || !date.startsWith('#') || !date.endsWith('#'))
+        return std::nullopt;
+    Record record;
+    record.player = QString::fromLocal8Bit(texts.mid(1, split - 1));
+    record.lesson = QString::fromLocal8Bit(texts.mid(split + 3, texts.size() - split - 4));
+    record.date = QDate::fromString(QString::fromLatin1(date.mid(1, date.size() - 2)),
+                                    QStringLiteral("yyyy-MM-dd"));
+    const auto yes = count(tail[0]);
+    const auto no = count(tail[1]);
+    const auto score = count(tail[2]);
+    if (!yes || !no || !score || !record.date.isValid())
+        return std::nullopt;
+    record.yes = *yes;
+    record.no = *no;
+    record.score = *score;
+    return record;
+}
+
+GradeLog::Contents GradeLog::parseAll(const QByteArray &bytes)
+{
+    Contents contents;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (auto record = parse(line))
+            contents.records.push_back(*record);
+        else
+            ++contents.unreadable;
+    }
+    return contents;
+}
+
 } // namespace staverly

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
+#include <vector>
 
 namespace staverly {
 
@@ -21,6 +23,14 @@ public:
         QDate date;
     };
 
+    // What a log holds: its records in order, and how many lines could not
+    // be read as one (they stay in the file, untouched).
+    struct Contents
+    {
+        std::vector<Record> records;
+        int unreadable = 0;
+    };
+
     explicit GradeLog(QString programFolder);
 
     QString fileName() const;
@@ -28,6 +38,10 @@ public:
     static QByteArray format(const Record &record);
     // Appends one record with CR LF; false when the file cannot be written.
     bool append(const Record &record) const;
+
+    // One line without its line end; nullopt when it is not a record.
+    static std::optional<Record> parse(const QByteArray &line);
+    static Contents parseAll(const QByteArray &bytes);
 
 private:
     QString m_folder;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTableWidget;
+
+namespace staverly {
+
+class frmMain;
+
+// The Grades window: the grade log as a list, cleared on request, and
+// written as a printable HTML report that opens in the browser.
+class gradesFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit gradesFrm(frmMain &main);
+
+    // The grid's header texts; each column is as wide as its text.
+    static const QStringList &columns();
+    // The whole report for these records, as saved.
+    static QString report(const QByteArray &log);
+
+    void clearCmd_Click();
+    void printCmd_Click();
+    void closecmd_Click();
+    void make_report();
+
+    QTableWidget *gradesGrid;
+    QPushButton *printCmd;
+    QPushButton *clearCmd;
+    QPushButton *closecmd;
+
+private:
+    void Form_Load();
+
+    frmMain &m_main;
+};
+
+} // namespace staverly

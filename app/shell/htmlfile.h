@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace staverly {
+
+// The printable HTML documents the program saves: the grade report and the
+// note tests. Each is one line of text ended by CR LF.
+class HtmlFile
+{
+public:
+    // "test" becomes "test.htm"; a name with its own extension keeps it.
+    static QString withDefaultSuffix(const QString &path);
+
+    // Replaces the file at `path` with the document; the old file stays whole
+    // when the new one cannot be written. A document with characters beyond
+    // ASCII starts with a UTF-8 byte-order mark, so browsers read the names
+    // in it as written. Returns an empty text or what went wrong.
+    static QString write(const QString &path, const QString &document);
+};
+
+} // namespace staverly

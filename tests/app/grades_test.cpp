@@ -1,0 +1,193 @@
+#include "mainwindowfixture.h"
+
+#include "gradelog.h"
+#include "gradesfrm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace staverly;
+using test::MainWindowFixture;
+using Answer = Desktop::Answer;
+
+namespace {
+
+class Grades : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        store(keys::StartUp, "False");
+    }
+
+    void writeLog(const QByteArray &bytes)
+    {
+        QFile file(programFile("grades.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void withGrades(std::function<void(gradesFrm &)> act)
+    {
+        desktop.onModal("gradesFrm", [act](QDialog &dialog) { act(static_cast<gradesFrm &>(dialog)); });
+        w().gradesItem->trigger();
+    }
+
+    static QStringList row(const gradesFrm &frm, int r)
+    {
+        QStringList cells;
+        for (int c = 0; c < frm.gradesGrid->columnCount(); ++c) {
+            const QTableWidgetItem *item = frm.gradesGrid->item(r, c);
+            cells << (item ? item->text() : QString());
+        }
+        return cells;
+    }
+
+    static QString date(int y, int m, int d)
+    {
+        return QLocale::system().toString(QDate(y, m, d), QLocale::ShortFormat);
+    }
+
+    static constexpr const char *Two = "\"Anna, Lee\",\"Treble Clef\",9,1,90,#2002-03-15#\r\n"
+                                       "\"Ben\",\"Base Clef\",3,1,75,#2002-03-16#\r\n";
+};
+
+TEST_F(Grades, TheListShowsEachLessonUnderTheHeader)
+{
+    writeLog(QByteArray(Two) + "\"Carl\",\"Treble Clef\",1,0,100,#2002-03-17#\r\n");
+    start();
+    withGrades([](gradesFrm &frm) {
+        EXPECT_EQ(frm.windowTitle(), "Grades");
+        const QStringList header{"User Name                ", "Lesson         ", "Yes    ", "No     ",
+                                 "Score   ", "Date                              "};
+        for (int c = 0; c < 6; ++c)
+            EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(c)->text(), header.at(c));
+        // Each column as wide as its text: the date's is the widest.
+        EXPECT_GT(frm.gradesGrid->columnWidth(5), frm.gradesGrid->columnWidth(0));
+        ASSERT_EQ(frm.gradesGrid->rowCount(), 3);
+        // A comma in a name stays inside it.
+        EXPECT_EQ(row(frm, 0), (QStringList{"Anna, Lee", "Treble Clef", "9", "1", "90%", date(2002, 3, 15)}));
+        EXPECT_EQ(row(frm, 1), (QStringList{"Ben", "Base Clef", "3", "1", "75%", date(2002, 3, 16)}));
+        EXPECT_TRUE(frm.printCmd->isEnabled());
+        QTest::mouseClick(frm.closecmd, Qt::LeftButton);
+        EXPECT_FALSE(frm.isVisible());
+    });
+}
+
+TEST_F(Grades, WithoutALogAnEmptyOneIsMadeAndThereIsNothingToPrint)
+{
+    start();
+    withGrades([this](gradesFrm &frm) {
+        EXPECT_TRUE(QFile::exists(programFile("grades.txt")));
+        EXPECT_EQ(frm.gradesGrid->rowCount(), 1);
+        EXPECT_EQ(row(frm, 0), QStringList(6, QString()));
+        EXPECT_FALSE(frm.printCmd->isEnabled());
+        QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
+    });
+    EXPECT_EQ(desktop.beeps, 1);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(Grades, OneLessonIsNotClearedTwoAreAfterAskingAndTheFileGoes)
+{
+    writeLog("\"Ben\",\"Base Clef\",3,1,75,#2002-03-16#\r\n");
+    start();
+    withGrades([](gradesFrm &frm) { QTest::mouseClick(frm.clearCmd, Qt::LeftButton); });
+    EXPECT_EQ(desktop.beeps, 1);
+    EXPECT_TRUE(desktop.boxes.empty());
+
+    writeLog(Two);
+    withGrades([this](gradesFrm &frm) {
+        desktop.answer(Answer::No, [](const auto &box) {
+            EXPECT_EQ(box.title, "Remove Grades Notification");
+            EXPECT_EQ(box.text, "Are you sure you want to clear this list?\r\nChange can not be undone.");
+            EXPECT_EQ(box.buttons, Desktop::Buttons::YesNo);
+            EXPECT_EQ(box.icon, Desktop::Icon::Question);
+        });
+        QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
+        EXPECT_TRUE(QFile::exists(programFile("grades.txt")));
+        EXPECT_EQ(row(frm, 1).first(), "Ben");
+
+        desktop.answer(Answer::Yes);
+        QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
+        EXPECT_FALSE(QFile::exists(programFile("grades.txt")));
+        EXPECT_EQ(frm.gradesGrid->rowCount(), 2) << "the rows stay, blank";
+        EXPECT_EQ(row(frm, 0), QStringList(6, QString()));
+        EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(0)->text(), "");
+        EXPECT_FALSE(frm.printCmd->isEnabled());
+    });
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+TEST_F(Grades, TheReportAlternatesRowsReplacesTheFileAndOpensInTheBrowser)
+{
+    writeLog(QByteArray(Two) + "\"Carl\",\"Treble Clef\",1,0,100,#2002-03-17#\r\n");
+    const QString target = programFile("report");
+    QFile old(target + ".htm");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older report that is much longer than nothing");
+    old.close();
+    start();
+    withGrades([&](gradesFrm &frm) {
+        desktop.answerSaveFile("");
+        QTest::mouseClick(frm.printCmd, Qt::LeftButton);
+        EXPECT_TRUE(desktop.opened.isEmpty()) << "cancelled: nothing written or opened";
+        desktop.answerSaveFile(target);
+        QTest::mouseClick(frm.printCmd, Qt::LeftButton);
+    });
+    ASSERT_EQ(desktop.opened, QStringList{target + ".htm"});
+    const QByteArray html = readProgramFile("report.htm");
+    EXPECT_TRUE(html.startsWith("<html><title>Staverly Grade Report</title><table bgcolor=navy"));
+    EXPECT_TRUE(html.endsWith("</center></html>\r\n"));
+    EXPECT_EQ(html.count("\r\n"), 1);
+    const auto white1 = html.indexOf("<TR bgcolor=white><TD><font face=arial size=2>Anna, Lee");
+    const auto silver = html.indexOf("<TR bgcolor=silver><TD><font face=arial size=2>Ben");
+    const auto white2 = html.indexOf("<TR bgcolor=white><TD><font face=arial size=2>Carl");
+    EXPECT_TRUE(white1 > 0 && silver > white1 && white2 > silver) << html.toStdString();
+    EXPECT_TRUE(html.contains("color=green><B>+ 3</font></td><TD><font face=arial size=2 color=red><B>- 1"
+                              "</font></td><TD><font face=arial size=2 color=navy><B> 75%</font>"));
+    EXPECT_TRUE(html.contains("<I>" + date(2002, 3, 16).toUtf8() + "</i>"));
+    EXPECT_TRUE(html.contains(">staverly.example/music/</a>"));
+}
+
+TEST(GradeLogRecords, ReadBackAsWrittenAndOddLinesAreCountedNotLost)
+{
+    const GradeLog::Record anna{"Anna, Lee", "Treble Clef", 9, 1, 90, QDate(2002, 3, 15)};
+    const QByteArray written = GradeLog::format(anna);
+    EXPECT_EQ(written, "\"Anna, Lee\",\"Treble Clef\",9,1,90,#2002-03-15#\r\n");
+    // The format does not escape quotes: such a name is still read back whole.
+    const QByteArray odd = GradeLog::format({"Bob \"the\" B", "Base Clef", -3, 0, 0, QDate(2026, 12, 7)});
+    const QByteArray log = written + odd + "garbage line\r\n\r\n\"Ann\",\"Treble Clef\",1,2,99999,#2026-12-07#\n"
+                           + "\"Ann\",\"Treble Clef\",1,2,3,#2026-02-30#\n\"Zoë\",\"Base Clef\",1,0,100,#2026-12-07#";
+    const GradeLog::Contents contents = GradeLog::parseAll(log);
+    ASSERT_EQ(contents.records.size(), 3u);
+    EXPECT_EQ(contents.records[0].player, "Anna, Lee");
+    EXPECT_EQ(contents.records[0].date, QDate(2002, 3, 15));
+    EXPECT_EQ(contents.records[1].player, "Bob \"the\" B");
+    EXPECT_EQ(contents.records[1].lesson, "Base Clef");
+    EXPECT_EQ(contents.records[1].yes, -3);
+    EXPECT_EQ(contents.records[2].player, "Zoë");
+    EXPECT_EQ(contents.unreadable, 3) << "garbage, a score past 16 bits, 30 February";
+}
+
+TEST_F(Grades, UnreadableLinesAreToldAndTheRestIsShown)
+{
+    writeLog(QByteArray("garbage\r\n") + Two);
+    start();
+    desktop.answer(Answer::Ok, [](const auto &box) {
+        EXPECT_EQ(box.title, "Grades");
+        EXPECT_TRUE(box.text.startsWith("1 line(s) of the grade log")) << box.text.toStdString();
+    });
+    withGrades([](gradesFrm &frm) { EXPECT_EQ(frm.gradesGrid->rowCount(), 2); });
+    EXPECT_TRUE(readProgramFile("grades.txt").startsWith("garbage\r\n"));
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+} // namespace
