@@ -10,6 +10,7 @@
 #include "mainbackground.h"
 #include "gradesfrm.h"
 #include "midifrm.h"
+#include "testfrm.h"
 #include "playerfrm.h"
 #include "midiinput.h"
 #include "midioutput.h"
@@ -18,7 +19,6 @@
 #include "playerlist.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
-#include "standindialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -378,7 +378,10 @@ void frmMain::buildMenus()
     connect(midiItem, &QAction::triggered, this, &frmMain::showMidiSetup);
     connect(playItem, &QAction::triggered, this, &frmMain::showPlayerSetup);
     connect(testItem, &QAction::triggered, this,
-            [this] { showStandIn(QStringLiteral("testFrm"), QStringLiteral("Test Maker")); });
+            [this] {
+                testFrm dialog(*this);
+                m_desktop.showModal(dialog);
+            });
     connect(gradesItem, &QAction::triggered, this,
             [this] {
                 gradesFrm dialog(*this);
@@ -686,12 +689,6 @@ void frmMain::showPlayerSetup()
     playerFrm dialog(*this);
     m_desktop.showModal(dialog);
     m_playerSetupShowing = false;
-}
-
-void frmMain::showStandIn(const QString &objectName, const QString &title)
-{
-    StandInDialog dialog(objectName, title, this);
-    m_desktop.showModal(dialog);
 }
 
 void frmMain::showAbout()

@@ -69,6 +69,11 @@ public:
     void do_clue();
     void do_grades();
 
+    // One question cell of a printable note test (Type 1, Type 2); each
+    // draws a new note, as a lesson question does.
+    QString get_td(qint16 &q);
+    QString get_td2(qint16 &q);
+
     void play_note(qint16 &the_note);
     void note_shut(qint16 &the_note);
     void play_key();
@@ -175,7 +180,6 @@ private:
     void countWrong();
     void pickNote();
     void showAbout();
-    void showStandIn(const QString &objectName, const QString &title);
     void setSliderValue(QWidget *slider, int value);
     bool isActiveMain() const;
 

@@ -6,6 +6,7 @@
 #include "controlhost.h"
 #include "midiinput.h"
 #include "noteoutput.h"
+#include "notetestsheet.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "random.h"
@@ -13,6 +14,7 @@
 #include "wipepicture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <cmath>
@@ -101,6 +103,22 @@ void frmMain::do_grades()
                                  .arg(log.fileName()),
                              Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Staverly - Grades Error"));
+}
+
+QString frmMain::get_td(qint16 &q)
+{
+    pickNote();
+    const int midi = USE_CROMATICS ? PREV_NOTE : notes.whiteToMidi(PREV_NOTE, CLEFF);
+    return NoteTestSheet::nameCell(QDir(m_programFolder).filePath(QStringLiteral("images")), CLEFF != 0,
+                                   midi, q);
+}
+
+QString frmMain::get_td2(qint16 &q)
+{
+    pickNote();
+    const int midi = USE_CROMATICS ? PREV_NOTE : notes.whiteToMidi(PREV_NOTE, CLEFF);
+    return NoteTestSheet::colourCell(QDir(m_programFolder).filePath(QStringLiteral("images")), CLEFF != 0,
+                                     USE_CROMATICS, midi, q);
 }
 
 void frmMain::pickNote()

@@ -1,0 +1,125 @@
+#include "testfrm.h"
+
+#include "conversionerror.h"
+#include "desktop.h"
+#include "fittext.h"
+#include "formlayout.h"
+#include "frmmain.h"
+#include "htmlfile.h"
+#include "notetestsheet.h"
+#include "settingsstore.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace staverly {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return int(std::lrint(t / 15.0)); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+} // namespace
+
+testFrm::testFrm(frmMain &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("testFrm"));
+    setWindowTitle(QStringLiteral("Test Maker"));
+    setFixedSize(twips(0, 0, 4140, 2505).size());
+
+    Label1 = place<QLabel>(this, "Label1", twips(113, 120, 3915, 615));
+    Label1->setText(QStringLiteral("This featur will help you to make a printable HTML note test based on "
+                                   "the current range and clef selected."));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Frame1 = place<QGroupBox>(this, "Frame1", twips(113, 800, 3915, 1155));
+    Frame1->setTitle(QStringLiteral("Test Setup"));
+    type[0] = captioned<QRadioButton>(Frame1, "type0", QStringLiteral("Type 1"), twips(180, 360, 850, 195));
+    type[1] = captioned<QRadioButton>(Frame1, "type1", QStringLiteral("Type 2"), twips(1210, 360, 850, 195));
+    type[0]->setChecked(true);
+    Label2 = place<QLabel>(Frame1, "Label2", twips(2280, 360, 750, 195));
+    Label2->setText(QStringLiteral("Questions:"));
+    notesTxt = place<QLineEdit>(Frame1, "notesTxt", twips(3180, 300, 555, 300),
+                                QStringLiteral("Enter the number of test questions."));
+    notesTxt->setText(QStringLiteral("20"));
+    testCmd = captioned<QPushButton>(Frame1, "testCmd", QStringLiteral("&Make Test..."),
+                                     twips(1470, 720, 1200, 350),
+                                     QStringLiteral("Click here to make and save note test."));
+    testCmd->setAutoDefault(false);
+    Command1 = captioned<QPushButton>(this, "Command1", QStringLiteral("&Close"), twips(3000, 2050, 1000, 350));
+    Command1->setDefault(true);
+
+    connect(testCmd, &QPushButton::clicked, this, &testFrm::testCmd_Click);
+    connect(Command1, &QPushButton::clicked, this, &testFrm::Command1_Click);
+    notesTxt->installEventFilter(this);
+
+    fitText(this);
+}
+
+bool testFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == notesTxt && event->type() == QEvent::FocusIn) {
+        // From here on Enter makes a test instead of closing the window.
+        Command1->setDefault(false);
+        testCmd->setDefault(true);
+    }
+    if (watched == notesTxt && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            testCmd->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void testFrm::testCmd_Click()
+{
+    Desktop &desktop = m_main.desktop();
+    const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
+        this, QStringLiteral("Save Note Test As..."), QString(), QStringLiteral("html(*.htm)")));
+    if (path.isEmpty())
+        return;
+    qint16 questions = 0;
+    try {
+        questions = SettingsStore::toInteger(notesTxt->text());
+    } catch (const ConversionError &) {
+        return;
+    }
+    // The question counter cannot step past the largest 16-bit number.
+    if (questions == 32767)
+        return;
+    const bool colour = type[1]->isChecked();
+    const QString document = NoteTestSheet::build(
+        colour ? NoteTestSheet::Type::ColourTheKey : NoteTestSheet::Type::NameTheNote, questions,
+        [this, colour](qint16 q) { return colour ? m_main.get_td2(q) : m_main.get_td(q); },
+        QDate::currentDate());
+    const QString failure = HtmlFile::write(path, document);
+    desktop.processEvents();
+    if (!failure.isEmpty()) {
+        desktop.messageBox(this, QStringLiteral("The note test could not be saved as \"%1\": %2").arg(path, failure),
+                           Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."));
+        return;
+    }
+    QString target = path;
+    m_main.effects.open_document(target);
+}
+
+void testFrm::Command1_Click()
+{
+    accept();
+    m_main.next_key();
+}
+
+} // namespace staverly
