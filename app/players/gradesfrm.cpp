@@ -53,6 +53,8 @@ gradesFrm::gradesFrm(frmMain &main)
     gradesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gradesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     gradesGrid->verticalHeader()->hide();
+    // Compact rows, one line of text each, as in a plain list.
+    gradesGrid->verticalHeader()->setDefaultSectionSize(gradesGrid->fontMetrics().height() + 6);
     gradesGrid->setWordWrap(false);
     printCmd = captioned<QPushButton>(this, "printCmd", QStringLiteral("&Print HTML Report..."),
                                       twips(120, 2980, 1650, 350),
@@ -191,7 +193,7 @@ void gradesFrm::make_report()
 {
     Desktop &desktop = m_main.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Grade Report As..."), QString(), QStringLiteral("html(*.htm)")));
+        this, QStringLiteral("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
     if (path.isEmpty())
         return;
     QFile file(GradeLog(m_main.programFolder()).fileName());

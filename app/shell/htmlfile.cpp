@@ -1,9 +1,17 @@
 #include "htmlfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace staverly {
+
+QString HtmlFile::defaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
 
 QString HtmlFile::withDefaultSuffix(const QString &path)
 {

@@ -9,6 +9,8 @@ namespace staverly {
 class HtmlFile
 {
 public:
+    // Where the save dialog opens: the user's documents, else the home folder.
+    static QString defaultFolder();
     // "test" becomes "test.htm"; a name with its own extension keeps it.
     static QString withDefaultSuffix(const QString &path);
 

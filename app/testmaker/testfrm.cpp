@@ -88,7 +88,7 @@ void testFrm::testCmd_Click()
 {
     Desktop &desktop = m_main.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Note Test As..."), QString(), QStringLiteral("html(*.htm)")));
+        this, QStringLiteral("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
     if (path.isEmpty())
         return;
     qint16 questions = 0;
