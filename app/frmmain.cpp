@@ -2,23 +2,24 @@
 
 #include "aboutfrm.h"
 #include "appicon.h"
-#include "conversionerror.h"
 #include "controlhost.h"
+#include "conversionerror.h"
 #include "desktop.h"
-#include "int16.h"
-#include "maker.h"
-#include "mainbackground.h"
+#include "formlayout.h"
 #include "gradesfrm.h"
+#include "int16.h"
+#include "mainbackground.h"
+#include "maker.h"
 #include "midifrm.h"
-#include "testfrm.h"
-#include "playerfrm.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "pianokey.h"
 #include "picturebox.h"
+#include "playerfrm.h"
 #include "playerlist.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
+#include "testfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,16 +38,6 @@
 namespace staverly {
 
 namespace {
-
-int px(int twips)
-{
-    return int(std::lrint(twips / 15.0));
-}
-
-QRect twipRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
 
 const QColor MarkerColor(0xE0, 0xE0, 0xE0);
 
@@ -174,11 +165,11 @@ void frmMain::buildWindow()
     Bar->setObjectName(QStringLiteral("Bar"));
     Bar->setToolTip(QStringLiteral("Question progress bar."));
     Bar->setTextVisible(false);
-    Bar->setGeometry(twipRect(0, 0, 9600, 100));
+    Bar->setGeometry(twips(0, 0, 9600, 100));
 
     setupImg = new QLabel(central);
     setupImg->setObjectName(QStringLiteral("setupImg"));
-    setupImg->setGeometry(twipRect(1440, 480, 735, 1875));
+    setupImg->setGeometry(twips(1440, 480, 735, 1875));
     setupImg->setToolTip(QStringLiteral("Click in this area to open  Lesson Setup..."));
     setupImg->setCursor(Qt::PointingHandCursor);
     setupImg->installEventFilter(this);
@@ -202,7 +193,7 @@ void frmMain::buildWindow()
 
     nameLbl = new QLabel(QStringLiteral("Player *.*"), central);
     nameLbl->setObjectName(QStringLiteral("nameLbl"));
-    nameLbl->setGeometry(twipRect(450, 2355, 1260, 390));
+    nameLbl->setGeometry(twips(450, 2355, 1260, 390));
     nameLbl->setToolTip(QStringLiteral("Click here to change current player."));
     nameLbl->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15, true));
     nameLbl->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -211,7 +202,7 @@ void frmMain::buildWindow()
 
     msglbl = new QLabel(QStringLiteral("Click on the New button..."), central);
     msglbl->setObjectName(QStringLiteral("msglbl"));
-    msglbl->setGeometry(twipRect(100, 2880, 1900, 660));
+    msglbl->setGeometry(twips(100, 2880, 1900, 660));
     msglbl->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12, true));
     msglbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     msglbl->setWordWrap(true);
@@ -294,7 +285,7 @@ void frmMain::buildKeyboard()
             key->setBlack(true);
             key->setBackColor(QColor(0x10, 0x10, 0x10));
         } else {
-            key->setGeometry(twipRect(340 * white, 3780, 330, 2630));
+            key->setGeometry(twips(340 * white, 3780, 330, 2630));
             key->setBackColor(Qt::white);
             ++white;
         }
@@ -304,7 +295,7 @@ void frmMain::buildKeyboard()
     }
     for (const auto &[index, left] : blackLefts) {
         PianoKey *key = pianoKey[std::size_t(index)];
-        key->setGeometry(twipRect(left, 3780, 230, 1590));
+        key->setGeometry(twips(left, 3780, 230, 1590));
         key->raise();
     }
     for (int k = 1; k < NoteModel::Keys; ++k)

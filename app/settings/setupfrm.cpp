@@ -20,16 +20,6 @@
 
 namespace staverly {
 
-namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    auto px = [](int t) { return int(std::lrint(t / 15.0)); };
-    return {px(left), px(top), px(width), px(height)};
-}
-
-} // namespace
-
 setupFrm::setupFrm(frmMain &main)
     : QDialog(&main)
     , m_main(main)

@@ -4,8 +4,20 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <cmath>
 
 namespace staverly {
+
+// Forms are designed in twips, 15 to a pixel.
+inline int px(int twips)
+{
+    return int(std::lrint(twips / 15.0));
+}
+
+inline QRect twips(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
 
 // Dialogs are laid out control by control, at fixed places, like their forms.
 template <typename W>
