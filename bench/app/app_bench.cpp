@@ -1,11 +1,16 @@
 // Start-up, the staff wipe and answer latency of the real main window.
 #include "benchscene.h"
 #include "builtinsynth.h"
+#include "gradelog.h"
+#include "gradesfrm.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "wipepicture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTableWidget>
 #include <QElapsedTimer>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -106,6 +111,42 @@ void KeyReleaseToJudgementShown(benchmark::State &state)
     }
 }
 BENCHMARK(KeyReleaseToJudgementShown)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+QByteArray tenThousandLessons()
+{
+    QByteArray log;
+    for (int i = 0; i < 10000; ++i) {
+        log += GradeLog::format({QStringLiteral("Pupil %1").arg(i % 30), GradeLog::lessonName(qint16(i % 2)),
+                                 qint16(i % 20), qint16(i % 5), qint16(i % 101), QDate(2026, 1, 1).addDays(i % 300)});
+    }
+    return log;
+}
+
+// A classroom's years of lessons: the Grades window opening on them.
+void GradesWindowOnTenThousandLessons(benchmark::State &state)
+{
+    BenchScene scene;
+    QFile file(QDir(scene.folder.path()).filePath(QStringLiteral("grades.txt")));
+    file.open(QIODevice::WriteOnly);
+    file.write(tenThousandLessons());
+    file.close();
+    host::ControlHost controls;
+    frmMain &window = scene.shownWindow(controls);
+    for (auto _ : state) {
+        gradesFrm grades(window);
+        benchmark::DoNotOptimize(grades.gradesGrid->rowCount());
+    }
+}
+BENCHMARK(GradesWindowOnTenThousandLessons)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void GradeReportOfTenThousandLessons(benchmark::State &state)
+{
+    const QByteArray log = tenThousandLessons();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gradesFrm::report(log));
+    state.counters["bytes"] = double(gradesFrm::report(log).toUtf8().size());
+}
+BENCHMARK(GradeReportOfTenThousandLessons)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
