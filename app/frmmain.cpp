@@ -640,6 +640,11 @@ void frmMain::highSlider_changed(qint16 &loc)
                          QStringLiteral("Note Range Error!"));
 }
 
+setupFrm *frmMain::loadedLessonSetup() const
+{
+    return m_setup;
+}
+
 setupFrm &frmMain::lessonSetup()
 {
     if (!m_setup)

@@ -87,6 +87,8 @@ public:
 
     // The Lesson Setup dialog, created hidden when absent.
     setupFrm &lessonSetup();
+    // The Lesson Setup dialog if it is loaded, else null.
+    setupFrm *loadedLessonSetup() const;
     void showLessonSetup();
     void showPlayerSetup();
 
@@ -165,7 +167,10 @@ protected:
 
 private:
     void buildWindow();
-    void removeOldestMidiMessage();
+    // An answer by mouse or letter discards one waiting MIDI message.
+    void dropStaleMidiMessage();
+    // Which of the 20 praise or failure words comes next.
+    std::size_t drawWord();
     void answerFromMidi(qint16 played);
     void buildMenus();
     void buildKeyboard();

@@ -209,14 +209,10 @@ void frmMain::do_yes()
     // key or letter); then it has been judged and moved on already.
     const quint32 asked = m_question;
     m_desktop.processEvents();
-    if (midi.USE_MIDI && !m_answeringFromMidi) {
-        removeOldestMidiMessage();
-        m_desktop.processEvents();
-    }
+    dropStaleMidiMessage();
     if (asked != m_question)
         return;
-    m_random.stir();
-    const auto i = std::size_t(std::floor(m_random.uniform() * 20));
+    const std::size_t i = drawWord();
     const QString name = USE_CROMATICS ? notes.noteName(PREV_NOTE) : notes.whiteLetter(PREV_NOTE);
     setMessage(name + QLatin1Char('\n') + words.praise_words[i], PraiseColor);
 
@@ -234,14 +230,10 @@ void frmMain::do_yes()
 void frmMain::do_no(qint16 &played, qint16 &correct)
 {
     const quint32 asked = m_question;
-    if (midi.USE_MIDI && !m_answeringFromMidi) {
-        removeOldestMidiMessage();
-        m_desktop.processEvents();
-    }
+    dropStaleMidiMessage();
     if (asked != m_question)
         return;
-    m_random.stir();
-    const auto i = std::size_t(std::floor(m_random.uniform() * 20));
+    const std::size_t i = drawWord();
     QString text = msglbl->text();
     if (played < correct)
         text = QStringLiteral("Too Low\n") + words.failure_words[i];
@@ -374,9 +366,19 @@ void frmMain::play_key()
     midi.output().send(midi.noteOnStatus(), note, 0, 0);
 }
 
-void frmMain::removeOldestMidiMessage()
+void frmMain::dropStaleMidiMessage()
 {
+    // The MIDI handler takes its own message off before it answers.
+    if (!midi.USE_MIDI || m_answeringFromMidi)
+        return;
     MIDIInput1->removeMessage();
+    m_desktop.processEvents();
+}
+
+std::size_t frmMain::drawWord()
+{
+    m_random.stir();
+    return std::size_t(std::floor(m_random.uniform() * 20));
 }
 
 void frmMain::MIDIInput1_Message()

@@ -132,6 +132,33 @@ QStringList names(const QString &clientName, const QString &alsaSequencer)
     return result;
 }
 
+// RtMidi opens by position; a JACK port list that changes meanwhile makes the
+// attempt fail, and another look usually succeeds.
+template<class Client, class Opened, class Open>
+std::unique_ptr<Opened> openNamed(const QString &clientName, const QString &alsaSequencer,
+                                  const QString &name, const QString &kind, Open open)
+{
+    for (int attempt = 1;; ++attempt) {
+        try {
+            for (RtMidi::Api api : usableApis(alsaSequencer)) {
+                auto client = makeClient<Client>(api, clientName);
+                if (!client)
+                    continue;
+                for (const Port &port : listPorts(*client, api, clientName)) {
+                    if (port.name == name)
+                        return open(std::move(client), port, api);
+                }
+            }
+        } catch (const MidiError &failure) {
+            if (failure.code() != MidiError::OpenFailed || attempt == OpenAttempts)
+                throw;
+            continue;
+        }
+        throw MidiError(MidiError::NoSuchDevice,
+                        QStringLiteral("The MIDI %1 \"%2\" is not connected.").arg(kind, name));
+    }
+}
+
 } // namespace
 
 RtMidiBackend::RtMidiBackend(const QString &clientName, const QString &alsaSequencer)
@@ -153,52 +180,21 @@ QStringList RtMidiBackend::outputNames()
 
 std::unique_ptr<MidiSource> RtMidiBackend::openInput(const QString &name, Receiver receiver)
 {
-    // RtMidi opens by position; a JACK port list that changes meanwhile makes
-    // the attempt fail, and another look usually succeeds.
-    for (int attempt = 1;; ++attempt) {
-        try {
-            for (RtMidi::Api api : usableApis(m_alsaSequencer)) {
-                auto client = makeClient<RtMidiIn>(api, m_clientName);
-                if (!client)
-                    continue;
-                for (const Port &port : listPorts(*client, api, m_clientName)) {
-                    if (port.name == name)
-                        return std::make_unique<RtMidiSource>(std::move(client), port.index, port.raw,
-                                                              name, receiver, settleTime(api));
-                }
-            }
-        } catch (const MidiError &failure) {
-            if (failure.code() != MidiError::OpenFailed || attempt == OpenAttempts)
-                throw;
-            continue;
-        }
-        throw MidiError(MidiError::NoSuchDevice,
-                        QStringLiteral("The MIDI input \"%1\" is not connected.").arg(name));
-    }
+    return openNamed<RtMidiIn, MidiSource>(
+        m_clientName, m_alsaSequencer, name, QStringLiteral("input"),
+        [&](std::unique_ptr<RtMidiIn> client, const Port &port, RtMidi::Api api) {
+            return std::make_unique<RtMidiSource>(std::move(client), port.index, port.raw, name, receiver,
+                                                  settleTime(api));
+        });
 }
 
 std::unique_ptr<MidiSink> RtMidiBackend::openOutput(const QString &name)
 {
-    for (int attempt = 1;; ++attempt) {
-        try {
-            for (RtMidi::Api api : usableApis(m_alsaSequencer)) {
-                auto client = makeClient<RtMidiOut>(api, m_clientName);
-                if (!client)
-                    continue;
-                for (const Port &port : listPorts(*client, api, m_clientName)) {
-                    if (port.name == name)
-                        return std::make_unique<RtMidiSink>(std::move(client), port.index, port.raw,
-                                                            name, settleTime(api));
-                }
-            }
-        } catch (const MidiError &failure) {
-            if (failure.code() != MidiError::OpenFailed || attempt == OpenAttempts)
-                throw;
-            continue;
-        }
-        throw MidiError(MidiError::NoSuchDevice,
-                        QStringLiteral("The MIDI output \"%1\" is not connected.").arg(name));
-    }
+    return openNamed<RtMidiOut, MidiSink>(
+        m_clientName, m_alsaSequencer, name, QStringLiteral("output"),
+        [&](std::unique_ptr<RtMidiOut> client, const Port &port, RtMidi::Api api) {
+            return std::make_unique<RtMidiSink>(std::move(client), port.index, port.raw, name, settleTime(api));
+        });
 }
 
 } // namespace staverly

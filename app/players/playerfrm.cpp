@@ -84,7 +84,7 @@ void playerFrm::get_players()
         const QSignalBlocker quiet(playerCbo);
         playerCbo->clear();
     }
-    playerCbo_Click();
+    removeCmd->setEnabled(false);
     QFile file(PlayerList(m_main.programFolder()).fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         QFile empty(file.fileName());
@@ -168,7 +168,10 @@ void playerFrm::okCmd_Click()
                                     QStringLiteral("Player Setup Error"));
         return;
     }
-    m_main.lessonSetup().nameLbl->setText(m_main.PLAYER_NAME);
+    // Loading Lesson Setup just for its label would run its start-up writes;
+    // when it loads later it reads the name itself.
+    if (setupFrm *setup = m_main.loadedLessonSetup())
+        setup->nameLbl->setText(m_main.PLAYER_NAME);
     m_main.nameLbl->setText(PlayerList::shortLabel(m_main.PLAYER_NAME));
     accept();
 }

@@ -69,7 +69,7 @@ TEST_F(TestMaker, ACountThatIsNotANumberWritesNothingAndEnterMakesTheTest)
 {
     start();
     withTestMaker([&](testFrm &frm) {
-        for (const QString &bad : {"abc", "", "40000", "32767"}) {
+        for (const char *bad : {"abc", "", "40000", "32767"}) {
             frm.notesTxt->setText(bad);
             desktop.answerSaveFile(programFile("bad"));
             QTest::mouseClick(frm.testCmd, Qt::LeftButton);

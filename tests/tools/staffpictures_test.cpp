@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <string_view>
@@ -76,6 +77,21 @@ QImage picture(const ClefRange &clef, int midi)
 std::string label(const ClefRange &clef, int midi)
 {
     return pictureName(clef, midi).toStdString() + " (" + NoteNames[midi % 12] + ")";
+}
+
+// Reads the picture of every note of both clefs, each with its staff and note
+// head found, and hands it to `check`.
+void forEveryNote(const std::function<void(const ClefRange &, int, const StaffReading &)> &check)
+{
+    for (const ClefRange &clef : BothClefs) {
+        for (int midi = clef.lowest; midi <= clef.highest; ++midi) {
+            SCOPED_TRACE(label(clef, midi));
+            const StaffReading reading(picture(clef, midi));
+            ASSERT_EQ(reading.staffLines().size(), 5);
+            ASSERT_TRUE(reading.noteHead());
+            check(clef, midi, reading);
+        }
+    }
 }
 
 QStringList allPictureNames()
@@ -196,51 +212,39 @@ TEST(StaffPictures, MiddleCSitsOnOneLedgerLineBelowTrebleAndAboveBass)
 
 TEST(StaffPictures, EveryNoteHeadSitsOnTheLineOrSpaceOfItsPitch)
 {
-    for (const ClefRange &clef : BothClefs) {
-        for (int midi = clef.lowest; midi <= clef.highest; ++midi) {
-            SCOPED_TRACE(label(clef, midi));
-            const StaffReading reading(picture(clef, midi));
-            ASSERT_EQ(reading.staffLines().size(), 5);
-            ASSERT_TRUE(reading.noteHead());
-            const StaffReading::Box head = *reading.noteHead();
-            EXPECT_NEAR(reading.stepAt(head.y.centre()), expectedStep(clef, midi), 0.3);
-            // A whole note: an oval about one space high and half as wide again.
-            EXPECT_GE(head.x.length(), 1.3 * reading.spacing());
-            EXPECT_LE(head.x.length(), 2.0 * reading.spacing());
-            EXPECT_GE(head.y.length(), 0.7 * reading.spacing());
-            EXPECT_LE(head.y.length(), 1.2 * reading.spacing());
-            // Clear of the picture's edges.
-            EXPECT_GE(head.y.first, reading.spacing() / 2);
-            EXPECT_LE(head.y.last, reading.scan().height() - reading.spacing() / 2);
-        }
-    }
+    forEveryNote([](const ClefRange &clef, int midi, const StaffReading &reading) {
+        const StaffReading::Box head = *reading.noteHead();
+        EXPECT_NEAR(reading.stepAt(head.y.centre()), expectedStep(clef, midi), 0.3);
+        // A whole note: an oval about one space high and half as wide again.
+        EXPECT_GE(head.x.length(), 1.3 * reading.spacing());
+        EXPECT_LE(head.x.length(), 2.0 * reading.spacing());
+        EXPECT_GE(head.y.length(), 0.7 * reading.spacing());
+        EXPECT_LE(head.y.length(), 1.2 * reading.spacing());
+        // Clear of the picture's edges.
+        EXPECT_GE(head.y.first, reading.spacing() / 2);
+        EXPECT_LE(head.y.last, reading.scan().height() - reading.spacing() / 2);
+    });
 }
 
 TEST(StaffPictures, LedgerLinesAreExactlyThoseBetweenStaffAndNoteAndShort)
 {
-    for (const ClefRange &clef : BothClefs) {
-        for (int midi = clef.lowest; midi <= clef.highest; ++midi) {
-            SCOPED_TRACE(label(clef, midi));
-            const StaffReading reading(picture(clef, midi));
-            ASSERT_EQ(reading.staffLines().size(), 5);
-            ASSERT_TRUE(reading.noteHead());
-            const QList<int> expected = expectedLedgerSteps(expectedStep(clef, midi));
-            ASSERT_EQ(reading.ledgerLines().size(), expected.size());
-            const StaffReading::Span head = reading.noteHead()->x;
-            for (int i = 0; i < expected.size(); ++i) {
-                const StaffReading::Span rows = reading.ledgerLines()[i];
-                EXPECT_NEAR(reading.stepAt(rows.centre()), expected[i], 0.15);
-                EXPECT_LE(rows.length(), 3);
-                // Through or beside the note only, a little longer than its head.
-                const StaffReading::Span extent = reading.ledgerExtent(rows);
-                const int leftOverhang = head.first - extent.first;
-                const int rightOverhang = extent.last - head.last;
-                EXPECT_GE(leftOverhang, 0.2 * reading.spacing());
-                EXPECT_LE(leftOverhang, 0.8 * reading.spacing());
-                EXPECT_NEAR(leftOverhang, rightOverhang, 2);
-            }
+    forEveryNote([](const ClefRange &clef, int midi, const StaffReading &reading) {
+        const QList<int> expected = expectedLedgerSteps(expectedStep(clef, midi));
+        ASSERT_EQ(reading.ledgerLines().size(), expected.size());
+        const StaffReading::Span head = reading.noteHead()->x;
+        for (int i = 0; i < expected.size(); ++i) {
+            const StaffReading::Span rows = reading.ledgerLines()[i];
+            EXPECT_NEAR(reading.stepAt(rows.centre()), expected[i], 0.15);
+            EXPECT_LE(rows.length(), 3);
+            // Through or beside the note only, a little longer than its head.
+            const StaffReading::Span extent = reading.ledgerExtent(rows);
+            const int leftOverhang = head.first - extent.first;
+            const int rightOverhang = extent.last - head.last;
+            EXPECT_GE(leftOverhang, 0.2 * reading.spacing());
+            EXPECT_LE(leftOverhang, 0.8 * reading.spacing());
+            EXPECT_NEAR(leftOverhang, rightOverhang, 2);
         }
-    }
+    });
 }
 
 TEST(StaffPictures, RangeEndsNeedFourOrFiveLedgerLines)
@@ -260,28 +264,22 @@ TEST(StaffPictures, RangeEndsNeedFourOrFiveLedgerLines)
 
 TEST(StaffPictures, SharpStandsBeforeBlackKeyNotesOnly)
 {
-    for (const ClefRange &clef : BothClefs) {
-        for (int midi = clef.lowest; midi <= clef.highest; ++midi) {
-            SCOPED_TRACE(label(clef, midi));
-            const StaffReading reading(picture(clef, midi));
-            ASSERT_EQ(reading.staffLines().size(), 5);
-            ASSERT_TRUE(reading.noteHead());
-            ASSERT_EQ(reading.accidental().has_value(), isBlackKey(midi));
-            if (!reading.accidental())
-                continue;
-            const StaffReading::Box sharp = *reading.accidental();
-            const StaffReading::Box head = *reading.noteHead();
-            EXPECT_NEAR(sharp.y.centre(), head.y.centre(), reading.spacing() / 3);
-            EXPECT_GE(sharp.y.length(), 2.0 * reading.spacing());
-            EXPECT_LE(sharp.y.length(), 3.5 * reading.spacing());
-            EXPECT_GE(sharp.x.length(), 0.6 * reading.spacing());
-            EXPECT_LE(sharp.x.length(), 1.8 * reading.spacing());
-            EXPECT_GE(head.x.first - sharp.x.last, 2);
-            EXPECT_LE(head.x.first - sharp.x.last, reading.spacing());
-            for (const StaffReading::Span &ledger : reading.ledgerLines())
-                EXPECT_LT(sharp.x.last, reading.ledgerExtent(ledger).first);
-        }
-    }
+    forEveryNote([](const ClefRange &, int midi, const StaffReading &reading) {
+        ASSERT_EQ(reading.accidental().has_value(), isBlackKey(midi));
+        if (!reading.accidental())
+            return;
+        const StaffReading::Box sharp = *reading.accidental();
+        const StaffReading::Box head = *reading.noteHead();
+        EXPECT_NEAR(sharp.y.centre(), head.y.centre(), reading.spacing() / 3);
+        EXPECT_GE(sharp.y.length(), 2.0 * reading.spacing());
+        EXPECT_LE(sharp.y.length(), 3.5 * reading.spacing());
+        EXPECT_GE(sharp.x.length(), 0.6 * reading.spacing());
+        EXPECT_LE(sharp.x.length(), 1.8 * reading.spacing());
+        EXPECT_GE(head.x.first - sharp.x.last, 2);
+        EXPECT_LE(head.x.first - sharp.x.last, reading.spacing());
+        for (const StaffReading::Span &ledger : reading.ledgerLines())
+            EXPECT_LT(sharp.x.last, reading.ledgerExtent(ledger).first);
+    });
 }
 
 TEST(StaffPictures, ClefIsTheSameInEveryPictureAndClearOfTheNote)
