@@ -22,12 +22,14 @@ QString GradeLog::lessonName(qint16 cleff)
 
 QByteArray GradeLog::format(const Record &r)
 {
-    const QString line = QStringLiteral("\"%1\",\"%2\",%3,%4,%5,#%6#\r\n")
-                             .arg(r.player, r.lesson)
-                             .arg(r.yes)
-                             .arg(r.no)
-                             .arg(r.score)
-                             .arg(r.date.toString(QStringLiteral("yyyy-MM-dd")));
+    // Put together piece by piece: a name is text, never a pattern that a
+    // later number could fill in.
+    const QLatin1Char quote('"');
+    const QLatin1Char comma(',');
+    const QString line = quote + r.player + QStringLiteral("\",\"") + r.lesson + quote + comma
+                         + QString::number(r.yes) + comma + QString::number(r.no) + comma
+                         + QString::number(r.score) + QStringLiteral(",#")
+                         + r.date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("#\r\n");
     return line.toLocal8Bit();
 }
 

@@ -177,6 +177,22 @@ TEST(GradeLogRecords, ReadBackAsWrittenAndOddLinesAreCountedNotLost)
     EXPECT_EQ(contents.unreadable, 3) << "garbage, a score past 16 bits, 30 February";
 }
 
+// A name is text, never a pattern: %1 in it must not take a number's place.
+TEST(GradeLogRecords, NamesAreWrittenAsTheyAre)
+{
+    const QDate day(2026, 12, 7);
+    for (const QString name : {"Tom%1", "100%", "%3 %2 %1", "Lee, Ann", "Zoë Ægir", "L%1%2%3%4%5%6"}) {
+        const GradeLog::Record record{name, "Treble Clef", 5, 3, 62, day};
+        const QByteArray line = GradeLog::format(record);
+        EXPECT_EQ(line, "\"" + name.toUtf8() + "\",\"Treble Clef\",5,3,62,#2026-12-07#\r\n");
+        const auto back = GradeLog::parse(line.chopped(2));
+        ASSERT_TRUE(back) << line.toStdString();
+        EXPECT_EQ(back->player, name);
+        EXPECT_EQ(back->yes, 5);
+        EXPECT_EQ(back->date, day);
+    }
+}
+
 TEST_F(Grades, UnreadableLinesAreToldAndTheRestIsShown)
 {
     writeLog(QByteArray("garbage\r\n") + Two);
