@@ -7,7 +7,6 @@
 #include "desktop.h"
 #include "formlayout.h"
 #include "gradesfrm.h"
-#include "int16.h"
 #include "mainbackground.h"
 #include "maker.h"
 #include "midifrm.h"
@@ -17,6 +16,7 @@
 #include "picturebox.h"
 #include "playerfrm.h"
 #include "playerlist.h"
+#include "settingsreader.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
 #include "testfrm.h"
@@ -112,12 +112,13 @@ QCursor keyCursor()
 
 frmMain::frmMain(const Services &services, QWidget *parent)
     : QMainWindow(parent)
-    , effects(services.desktop, [this] { return USE_SOUND; })
+    , lesson(*this, *this, *this, services.random)
     , m_desktop(services.desktop)
     , m_random(services.random)
     , m_settings(services.settings)
     , m_controls(services.controls)
     , m_programFolder(services.programFolder)
+    , m_effects(services.desktop, [this] { return lesson.USE_SOUND; })
 {
     setObjectName(QStringLiteral("frmMain"));
     // The window is laid out in fixed pixels; a compact face keeps every
@@ -134,6 +135,9 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     MIDIOutput1->setObjectName(QStringLiteral("MIDIOutput1"));
     midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this);
     connect(MIDIInput1, &MIDIInput::message, this, &frmMain::MIDIInput1_Message);
+    connect(&lesson, &LessonEngine::openQuestionChanged, this, &frmMain::updateMidiRouting);
+    connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
+            [this] { lessonSetup().setTimerChecked(false); });
     connect(MIDIOutput1, &MIDIOutput::error, this, [this](int, const QString &description) {
         m_desktop.messageBox(this, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Midi Output Error!"));
@@ -159,7 +163,7 @@ void frmMain::buildWindow()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(px(2510), px(5), 640 - px(2510), 244);
     Picture1->setBackColor(Qt::white);
-    connect(Picture1, &PictureBox::mousePressed, this, &frmMain::do_clue);
+    connect(Picture1, &PictureBox::mousePressed, &lesson, &LessonEngine::do_clue);
 
     Bar = new QProgressBar(central);
     Bar->setObjectName(QStringLiteral("Bar"));
@@ -208,7 +212,7 @@ void frmMain::buildWindow()
     msglbl->setWordWrap(true);
     // The MIDI meter overlaps the label's top edge; the text starts below it.
     msglbl->setContentsMargins(0, px(2775 + 195) - px(2880), 0, 0);
-    setMessage(msglbl->text(), Qt::black);
+    showMessage(msglbl->text(), LessonEngine::NormalColour);
 
     auto button = [&](const char *name, const char *icon, int left, const QString &tip) {
         auto *b = new QPushButton(central);
@@ -225,7 +229,7 @@ void frmMain::buildWindow()
     clueCmd = button("clueCmd", "clue", 1335,
                      QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
     connect(newCmd, &QPushButton::clicked, this, &frmMain::newCmd_Click);
-    connect(clueCmd, &QPushButton::pressed, this, &frmMain::do_clue);
+    connect(clueCmd, &QPushButton::pressed, &lesson, &LessonEngine::do_clue);
 
     buildKeyboard();
 
@@ -249,11 +253,6 @@ void frmMain::buildWindow()
         midinPrg->move(px(530), px(2775));
         midinPrg->hide();
     }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
 
 QWidget *frmMain::hostControl(const char *identifier, const QString &name)
@@ -359,7 +358,7 @@ void frmMain::buildMenus()
     helpItem = action(helpMnu, "helpItem", QStringLiteral("&Help Using This Program..."));
     aboutItem = action(helpMnu, "aboutItem", QStringLiteral("&About The Staverly..."));
 
-    connect(lessonMnuItem, &QAction::triggered, this, &frmMain::do_new);
+    connect(lessonMnuItem, &QAction::triggered, &lesson, &LessonEngine::do_new);
     connect(trebleItem, &QAction::triggered, this, &frmMain::trebleItem_Click);
     connect(baseItem, &QAction::triggered, this, &frmMain::baseItem_Click);
     connect(printItem, &QAction::triggered, this, &frmMain::printItem_Click);
@@ -370,12 +369,12 @@ void frmMain::buildMenus()
     connect(playItem, &QAction::triggered, this, &frmMain::showPlayerSetup);
     connect(testItem, &QAction::triggered, this,
             [this] {
-                testFrm dialog(*this);
+                testFrm dialog(*static_cast<DialogHost *>(this));
                 m_desktop.showModal(dialog);
             });
     connect(gradesItem, &QAction::triggered, this,
             [this] {
-                gradesFrm dialog(*this);
+                gradesFrm dialog(*static_cast<DialogHost *>(this));
                 m_desktop.showModal(dialog);
             });
     connect(mp3Item, &QAction::triggered, this, &frmMain::mp3Item_Click);
@@ -389,115 +388,67 @@ void frmMain::Form_Load()
 {
     Picture1->clear();
     Bar->setValue(0);
-    notes.load_note_names();
+    lesson.notes.load_note_names();
 
-    // Keys before the clef have no error rule of their own: a text that does
-    // not convert falls back to the key's default.
-    auto readInt = [this](const SettingKey &key) {
-        try {
-            return m_settings.readInteger(key);
-        } catch (const ConversionError &) {
-            return SettingsStore::toInteger(QLatin1String(key.fallback));
-        }
-    };
-    auto readSwitch = [this](const SettingKey &key) {
-        try {
-            return m_settings.readSwitch(key);
-        } catch (const ConversionError &) {
-            return SettingsStore::toSwitch(QLatin1String(key.fallback));
-        }
-    };
+    // A value that cannot be used takes its key's default, is written back,
+    // and is told once; start-up always runs to its end.
+    SettingsReader read(m_settings);
+    midi.DEVICE_IN = read.position(keys::DeviceIn);
+    midi.DEVICE_OUT = read.position(keys::DeviceOut);
+    midi.MIDI_THRU = read.flag(keys::MidiThru);
+    midi.USE_MIDI = read.flag(keys::UseMidi);
+    updateMidiRouting();
+    showMidiMeter(midi.USE_MIDI);
+    midi.PATCH_INDEX = read.integer(keys::PatchIndex);
+    midi.MIDI_VOLUME = read.integer(keys::MidiVolume);
+    midi.MIDI_CHANNEL = read.integer(keys::MidiChannel);
 
-    midi.DEVICE_IN = readInt(keys::DeviceIn);
-    midi.DEVICE_OUT = readInt(keys::DeviceOut);
-    midi.MIDI_THRU = readSwitch(keys::MidiThru);
-    midi.USE_MIDI = readSwitch(keys::UseMidi);
-    updateMidiThrough();
-    if (midinPrg)
-        midinPrg->setVisible(midi.USE_MIDI);
-    midi.PATCH_INDEX = readInt(keys::PatchIndex);
-    midi.MIDI_VOLUME = readInt(keys::MidiVolume);
-    midi.MIDI_CHANNEL = readInt(keys::MidiChannel);
-
-    USE_TIMER = readSwitch(keys::UseTimer);
-    if (USE_TIMER)
-        Timer1->start();
-    else
-        Timer1->stop();
-    USE_CLUES = readSwitch(keys::UseClues);
-    USE_SOUND = readSwitch(keys::UseSound);
-    TO_TIME = readInt(keys::TimeTo);
-    START_UP = readSwitch(keys::StartUp);
-    PLAYER_INDEX = readInt(keys::PlayerIndex);
+    lesson.USE_TIMER = read.flag(keys::UseTimer);
+    lesson.runTimer();
+    lesson.USE_CLUES = read.flag(keys::UseClues);
+    lesson.USE_SOUND = read.flag(keys::UseSound);
+    lesson.TO_TIME = read.integer(keys::TimeTo);
+    lesson.START_UP = read.flag(keys::StartUp);
+    lesson.PLAYER_INDEX = read.position(keys::PlayerIndex);
 
     const PlayerList players(m_programFolder);
     if (!players.exists()) {
         if (!players.createDefault())
             m_startupProblems << QStringLiteral("The player list \"%1\" could not be created.")
                                      .arg(players.fileName());
-        PLAYER_INDEX = 0;
+        lesson.PLAYER_INDEX = 0;
         m_desktop.processEvents();
     }
-    PLAYER_NAME = m_settings.read(keys::PlayerName);
-    nameLbl->setText(PlayerList::shortLabel(PLAYER_NAME));
-    SAVE_GRADES = readSwitch(keys::SaveGrades);
+    lesson.PLAYER_NAME = m_settings.read(keys::PlayerName);
+    nameLbl->setText(PlayerList::shortLabel(lesson.PLAYER_NAME));
+    lesson.SAVE_GRADES = read.flag(keys::SaveGrades);
 
-    // From here on a stored text that does not convert resets the clef and
-    // start-up goes on with the next step; any other failure ends start-up.
-    const std::array<std::function<void()>, 12> steps{
-        [this] {
-            CLEFF = m_settings.readInteger(keys::Cleff);
-        },
-        [this] {
-            QUESTIONS = m_settings.readInteger(keys::Questions);
-            Bar->setMaximum(std::max<int>(QUESTIONS, 1));
-        },
-        [this] { showClef(CLEFF); },
-        [this] {
-            midi.open_midi_in();
-            midi.open_midi_out();
-            midi.send_patch();
-        },
-        [this] {
-            LOW_NOTE = m_settings.readInteger(keys::LowNote);
-        },
-        [this] {
-            HIGH_NOTE = m_settings.readInteger(keys::HighNote);
-        },
-        [this] {
-            set_low_slider(LOW_NOTE);
-            set_high_note(HIGH_NOTE);
-        },
-        [this] { USE_CROMATICS = m_settings.readSwitch(keys::UseChromatics); },
-        [this] { placeSliders(); },
-        [this] {
-            notes.load_treble_white();
-            notes.load_bass_white();
-            words.load();
-        },
-        [this] {
-            for (const QString &problem : std::as_const(m_startupProblems))
-                m_desktop.messageBox(this, problem, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                                     QStringLiteral("Staverly"));
-            m_startupProblems.clear();
-            showAbout();
-        },
-        [this] {
-            if (START_UP)
-                showLessonSetup();
-        },
-    };
-    for (const auto &step : steps) {
-        try {
-            step();
-        } catch (const TypeMismatch &) {
-            m_settings.write(keys::Cleff, QStringLiteral("0"));
-        } catch (const std::exception &failure) {
-            m_desktop.messageBox(this, QString::fromLocal8Bit(failure.what()), Desktop::Buttons::Ok,
-                                 Desktop::Icon::None, QStringLiteral("Staverly"));
-            return;
-        }
-    }
+    lesson.CLEFF = read.integer(keys::Cleff);
+    lesson.QUESTIONS = read.integer(keys::Questions);
+    Bar->setMaximum(std::max<int>(lesson.QUESTIONS, 1));
+    showClef(lesson.CLEFF);
+    midi.open_midi_in();
+    midi.open_midi_out();
+    midi.send_patch();
+    lesson.LOW_NOTE = read.integer(keys::LowNote);
+    lesson.HIGH_NOTE = read.integer(keys::HighNote);
+    set_low_slider(lesson.LOW_NOTE);
+    set_high_note(lesson.HIGH_NOTE);
+    lesson.USE_CROMATICS = read.flag(keys::UseChromatics);
+    placeSliders();
+    lesson.notes.load_treble_white();
+    lesson.notes.load_bass_white();
+    lesson.words.load();
+
+    if (!read.resets().isEmpty())
+        m_startupProblems.prepend(read.report());
+    for (const QString &problem : std::as_const(m_startupProblems))
+        m_desktop.messageBox(this, problem, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                             QStringLiteral("Staverly"));
+    m_startupProblems.clear();
+    showAbout();
+    if (lesson.START_UP)
+        showLessonSetup();
 }
 
 void frmMain::Form_Unload()
@@ -531,17 +482,16 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         if (auto *window = qobject_cast<QWidget *>(watched); window && window->isWindow()) {
             // A modal window's Show comes before it counts as modal: stop at
             // once, and look again when the change has settled.
-            if (event->type() == QEvent::Show && window != this && window->isModal())
+            if (event->type() == QEvent::Show && window != this && window->isModal()) {
                 MIDIInput1->setThrough(nullptr);
-            else
-                updateMidiThrough();
-            QMetaObject::invokeMethod(this, &frmMain::updateMidiThrough, Qt::QueuedConnection);
+                MIDIInput1->setArrival(lesson.openQuestion(), false);
+            } else {
+                updateMidiRouting();
+            }
+            QMetaObject::invokeMethod(this, &frmMain::updateMidiRouting, Qt::QueuedConnection);
         }
         break;
-    default:
-        break;
-    }
-    if (event->type() == QEvent::MouseButtonPress) {
+    case QEvent::MouseButtonPress:
         if (watched == setupImg) {
             showLessonSetup();
             return true;
@@ -550,25 +500,32 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             showPlayerSetup();
             return true;
         }
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        auto *key = static_cast<QKeyEvent *>(event);
-        // Every typed character reaches the window first, once per press.
-        // Unhandled keys travel up to the parents; act on the first delivery only.
-        QWidget *focus = QApplication::focusWidget();
-        const bool first = widget && (widget == focus || (!focus && widget == this));
-        if (first && widget->window() == this && !key->isAutoRepeat()
-            && key->text().size() == 1) {
-            const QChar ch = key->text().at(0);
-            if (ch == QLatin1Char(' ')) {
-                do_clue();
-                return true;
-            }
-            typed(ch);
-        }
+        break;
+    case QEvent::KeyPress:
+        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this)
+            return keyPressed(widget, static_cast<QKeyEvent *>(event));
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Every typed character reaches the window before the focused control. The
+// first sight of a key press is its arrival: what it means is decided there,
+// once, and the press goes no further, so a box that takes the focus while
+// it is handled cannot let it be seen and judged a second time.
+bool frmMain::keyPressed(QWidget *, QKeyEvent *key)
+{
+    constexpr auto Modifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key->isAutoRepeat() || key->text().size() != 1 || (key->modifiers() & Modifiers))
+        return false;
+    const QChar ch = key->text().at(0);
+    const bool letter = ch >= QLatin1Char('a') && ch <= QLatin1Char('h');
+    if (ch != QLatin1Char(' ') && !letter)
+        return false;
+    lesson.typed(ch, lesson.arrival());
+    return true;
 }
 
 void frmMain::showClef(qint16 cleff)
@@ -605,12 +562,13 @@ void frmMain::set_high_note(qint16 &note_index)
 
 void frmMain::lowSlider_changed(qint16 &loc)
 {
+    qint16 &LOW_NOTE = lesson.LOW_NOTE;
     LOW_NOTE = qint16(loc / 330 + 1);
     if (LOW_NOTE < 1)
         LOW_NOTE = 1;
     if (LOW_NOTE > 27)
         LOW_NOTE = 27;
-    if (HIGH_NOTE - LOW_NOTE > 0) {
+    if (lesson.HIGH_NOTE - LOW_NOTE > 0) {
         set_low_slider(LOW_NOTE);
         return;
     }
@@ -623,12 +581,13 @@ void frmMain::lowSlider_changed(qint16 &loc)
 
 void frmMain::highSlider_changed(qint16 &loc)
 {
+    qint16 &HIGH_NOTE = lesson.HIGH_NOTE;
     HIGH_NOTE = qint16(loc / 330 + 1);
     if (HIGH_NOTE > 28)
         HIGH_NOTE = 28;
     if (HIGH_NOTE < 1)
         HIGH_NOTE = 1;
-    if (HIGH_NOTE - LOW_NOTE > 0) {
+    if (HIGH_NOTE - lesson.LOW_NOTE > 0) {
         set_high_note(HIGH_NOTE);
         return;
     }
@@ -648,7 +607,7 @@ setupFrm *frmMain::loadedLessonSetup() const
 setupFrm &frmMain::lessonSetup()
 {
     if (!m_setup)
-        m_setup = new setupFrm(*this);
+        m_setup = new setupFrm(*static_cast<DialogHost *>(this));
     return *m_setup;
 }
 
@@ -666,13 +625,13 @@ void frmMain::showLessonSetup()
     raise();
     activateWindow();
     m_desktop.processEvents();
-    if (!FIRST_TIME || changed == 1)
-        do_new();
+    if (!lesson.FIRST_TIME || changed == 1)
+        lesson.do_new();
 }
 
 void frmMain::showMidiSetup()
 {
-    midiFrm dialog(*this);
+    midiFrm dialog(*static_cast<DialogHost *>(this));
     m_desktop.showModal(dialog);
 }
 
@@ -682,7 +641,7 @@ void frmMain::showPlayerSetup()
     if (m_playerSetupShowing)
         return;
     m_playerSetupShowing = true;
-    playerFrm dialog(*this);
+    playerFrm dialog(*static_cast<DialogHost *>(this));
     m_desktop.showModal(dialog);
     m_playerSetupShowing = false;
 }
@@ -695,22 +654,22 @@ void frmMain::showAbout()
 
 void frmMain::trebleItem_Click()
 {
-    if (CLEFF == 0) {
+    if (lesson.CLEFF == 0) {
         trebleItem->setChecked(true);
         return;
     }
     lessonSetup().cleffOpt_Click(0);
-    do_new();
+    lesson.do_new();
 }
 
 void frmMain::baseItem_Click()
 {
-    if (CLEFF != 0) {
+    if (lesson.CLEFF != 0) {
         baseItem->setChecked(true);
         return;
     }
     lessonSetup().cleffOpt_Click(1);
-    do_new();
+    lesson.do_new();
 }
 
 void frmMain::printItem_Click()
@@ -734,28 +693,48 @@ void frmMain::aboutItem_Click()
 void frmMain::helpItem_Click()
 {
     QString target = QDir(m_programFolder).filePath(QStringLiteral("staverly_help.htm"));
-    effects.open_document(target);
+    m_effects.open_document(target);
 }
 
 void frmMain::mp3Item_Click()
 {
     QString target = QString::fromLatin1(maker::MusicPage);
-    effects.open_document(target);
+    m_effects.open_document(target);
 }
 
 void frmMain::contactItem_Click()
 {
     QString address = QString::fromLatin1(maker::ContactAddress);
-    effects.do_mail(address);
+    m_effects.do_mail(address);
 }
 
-void frmMain::updateMidiThrough()
+void frmMain::updateMidiRouting()
 {
-    const bool on = isActiveMain() && midi.USE_MIDI && midi.MIDI_THRU;
-    MIDIInput1->setThrough(on ? MIDIOutput1 : nullptr);
+    const bool active = isActive();
+    MIDIInput1->setThrough(active && midi.USE_MIDI && midi.MIDI_THRU ? MIDIOutput1 : nullptr);
+    MIDIInput1->setArrival(lesson.openQuestion(), active);
 }
 
-bool frmMain::isActiveMain() const
+void frmMain::midiSwitchesChanged()
+{
+    updateMidiRouting();
+}
+
+void frmMain::showMidiMeter(bool shown)
+{
+    if (midinPrg)
+        midinPrg->setVisible(shown);
+}
+
+void frmMain::playerChosen()
+{
+    // A Lesson Setup that is not loaded reads the name itself when it loads.
+    if (m_setup)
+        m_setup->nameLbl->setText(lesson.PLAYER_NAME);
+    nameLbl->setText(PlayerList::shortLabel(lesson.PLAYER_NAME));
+}
+
+bool frmMain::isActive() const
 {
     // A modal dialog of ours counts as active even before the window
     // manager has moved the focus to it.

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "dialoghost.h"
 #include "effects.h"
-#include "feedbackwords.h"
-#include "mainfields.h"
+#include "lessondesktop.h"
+#include "lessonengine.h"
+#include "lessonrecorder.h"
+#include "lessonview.h"
 #include "midimod.h"
-#include "notemodel.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -15,7 +18,6 @@ class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace staverly {
 
@@ -24,19 +26,21 @@ class ControlHost;
 }
 
 class DefaultOutput;
-class Desktop;
 class MIDIInput;
 class MIDIOutput;
 class MidiBackend;
 class PianoKey;
 class PictureBox;
-class Random;
 class SettingsStore;
 class setupFrm;
 
-// The program's one top-level window: the staff, the keyboard, the lesson
-// and the menus. Its public fields are the lesson state the dialogs share.
-class frmMain : public QMainWindow, public MainFields
+// The program's one top-level window: the staff, the keyboard, the counters
+// and the menus around the lesson engine, which it shows and feeds.
+class frmMain : public QMainWindow,
+                public LessonView,
+                public LessonDesktop,
+                public LessonRecorder,
+                public DialogHost
 {
     Q_OBJECT
 
@@ -61,48 +65,18 @@ public:
     void Form_Load();
     void Form_Unload();
 
-    void do_new();
-    void next_key();
-    void do_yes();
-    void do_no(qint16 &played, qint16 &correct);
-    void quick_no();
-    void do_clue();
-    void do_grades();
-
-    // One question cell of a printable note test (Type 1, Type 2); each
-    // draws a new note, as a lesson question does.
-    QString get_td(qint16 &q);
-    QString get_td2(qint16 &q);
-
-    void play_note(qint16 &the_note);
-    void note_shut(qint16 &the_note);
-    void play_key();
-
-    void showMidiSetup();
-
     void set_low_slider(qint16 &note_index);
     void set_high_note(qint16 &note_index);
-    // Marker on the middle-C key of the clef, and the menu checks.
-    void showClef(qint16 cleff);
 
     // The Lesson Setup dialog, created hidden when absent.
     setupFrm &lessonSetup();
     // The Lesson Setup dialog if it is loaded, else null.
     setupFrm *loadedLessonSetup() const;
     void showLessonSetup();
-    void showPlayerSetup();
+    void showMidiSetup();
 
-    Desktop &desktop() { return m_desktop; }
-    SettingsStore &settings() { return m_settings; }
-    QString programFolder() const { return m_programFolder; }
-    // The note the current question asks, or -1 when there is none.
-    int expectedNote() const;
-    qint16 timeOuts() const { return m_timeOuts; }
-
+    LessonEngine lesson;
     MidiMod midi;
-    NoteModel notes;
-    FeedbackWords words;
-    Effects effects;
 
     QProgressBar *Bar;
     PictureBox *Picture1;
@@ -119,7 +93,6 @@ public:
     QWidget *highSlider = nullptr;
     QWidget *midinPrg = nullptr;
     std::array<PianoKey *, NoteModel::Keys> pianoKey{};
-    QTimer *Timer1;
     MIDIInput *MIDIInput1;
     MIDIOutput *MIDIOutput1;
 
@@ -140,14 +113,54 @@ public:
     QAction *helpItem;
     QAction *aboutItem;
 
+    // LessonView
+    void showMessage(const QString &text) override;
+    void showMessage(const QString &text, quint32 colour) override;
+    void showCounter(Counter counter, qint16 value) override;
+    void showProgress(int value) override;
+    void setProgressMaximum(int maximum) override;
+    void wipePicture() override;
+    void showPicture(int midi, qint16 cleff) override;
+    void setPictureTip(const QString &tip) override;
+    void focusKey(int index) override;
+    void setKeyDown(int index, bool down) override;
+    void markClueKey(int index, bool on) override;
+    void showClef(qint16 cleff) override;
+    void setBusy(bool busy) override;
+    bool isActive() const override;
+
+    // LessonDesktop
+    LessonDesktop::Answer messageBox(const QString &text, LessonDesktop::Buttons buttons,
+                                     LessonDesktop::Icon icon, const QString &title) override;
+    void sleep(int milliseconds) override;
+    void processEvents() override;
+    void beep() override;
+    void flashWindow() override;
+    void playWave(qint16 n) override;
+    void noteOn(qint16 note) override;
+    void noteOff(qint16 note) override;
+    void dropStaleMidiMessage() override;
+
+    // LessonRecorder
+    void recordLesson(const LessonRecord &record) override;
+
+    // DialogHost
+    QWidget *hostWindow() override { return this; }
+    Desktop &desktop() override { return m_desktop; }
+    SettingsStore &settings() override { return m_settings; }
+    Effects &effects() override { return m_effects; }
+    QString programFolder() const override { return m_programFolder; }
+    LessonEngine &lessonEngine() override { return lesson; }
+    MidiMod &midiModule() override { return midi; }
+    void showPlayerSetup() override;
+    void playerChosen() override;
+    void showMidiMeter(bool shown) override;
+    void midiSwitchesChanged() override;
+
 public slots:
     void lowSlider_changed(qint16 &loc);
     void highSlider_changed(qint16 &loc);
-    void Timer1_Timer();
     void MIDIInput1_Message();
-    // Points MIDI through at the output while this window is active and the
-    // switches allow it; call after changing USE_MIDI or MIDI_THRU.
-    void updateMidiThrough();
 
     void newCmd_Click();
     void pianoKey_MouseDown(int index);
@@ -167,41 +180,29 @@ protected:
 
 private:
     void buildWindow();
-    // An answer by mouse or letter discards one waiting MIDI message.
-    void dropStaleMidiMessage();
-    // Which of the 20 praise or failure words comes next.
-    std::size_t drawWord();
-    void answerFromMidi(qint16 played);
     void buildMenus();
     void buildKeyboard();
     QWidget *hostControl(const char *identifier, const QString &name);
     void placeSliders();
-    void typed(QChar ch);
-    void setMessage(const QString &text, const QColor &color);
-    void showCounters();
-    void rescore();
-    // The sound, wait, counts and flash every wrong answer shares.
-    void wrongAnswer();
-    void countWrong();
-    void pickNote();
+    void readSettings();
+    bool keyPressed(QWidget *receiver, QKeyEvent *key);
     void showAbout();
     void setSliderValue(QWidget *slider, int value);
-    bool isActiveMain() const;
+    // Points MIDI through at the output, and stamps arriving messages, by
+    // whether this window is active now and what the switches allow.
+    void updateMidiRouting();
 
     Desktop &m_desktop;
     Random &m_random;
     SettingsStore &m_settings;
     host::ControlHost &m_controls;
     QString m_programFolder;
+    Effects m_effects;
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
-    qint16 m_timeOuts = 0;
-    bool m_gradeLogged = false;
-    qint16 m_lessonClef = -1;
-    quint32 m_question = 0;
+    QColor m_clueKeyColour;
     bool m_inMidiHandler = false;
-    bool m_answeringFromMidi = false;
     bool m_quitting = false;
 };
 

@@ -1,9 +1,10 @@
 #include "midifrm.h"
 
 #include "desktop.h"
+#include "dialoghost.h"
 #include "fittext.h"
 #include "formlayout.h"
-#include "frmmain.h"
+#include "midimod.h"
 #include "settingsstore.h"
 
 #include <QButtonGroup>
@@ -49,9 +50,10 @@ const std::array<const char *, 128> &midiFrm::instrumentNames()
     return names;
 }
 
-midiFrm::midiFrm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+midiFrm::midiFrm(DialogHost &host)
+    : QDialog(host.hostWindow())
+    , m_host(host)
+    , m_midi(host.midiModule())
 {
     setObjectName(QStringLiteral("midiFrm"));
     setWindowTitle(QStringLiteral("Midi Setup"));
@@ -130,7 +132,7 @@ midiFrm::midiFrm(frmMain &main)
 
 void midiFrm::Form_Load()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     midi.list_midi_in(*inCbo);
     midi.list_midi_out(*outCbo);
     load_patches();
@@ -180,77 +182,76 @@ void midiFrm::enableInput(bool on)
 
 void midiFrm::usemidiChk_Click()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     midi.USE_MIDI = usemidiChk->isChecked();
-    m_main.settings().writeSwitch(keys::UseMidi, midi.USE_MIDI);
+    m_host.settings().writeSwitch(keys::UseMidi, midi.USE_MIDI);
     enableInput(midi.USE_MIDI);
-    if (m_main.midinPrg)
-        m_main.midinPrg->setVisible(midi.USE_MIDI);
-    m_main.updateMidiThrough();
+    m_host.showMidiMeter(midi.USE_MIDI);
+    m_host.midiSwitchesChanged();
 }
 
 void midiFrm::midiThruChk_Click()
 {
     const bool checked = midiThruChk->isChecked();
-    m_main.settings().writeSwitch(keys::MidiThru, checked);
-    m_main.midi.MIDI_THRU = checked;
-    m_main.updateMidiThrough();
+    m_host.settings().writeSwitch(keys::MidiThru, checked);
+    m_midi.MIDI_THRU = checked;
+    m_host.midiSwitchesChanged();
 }
 
 void midiFrm::inCbo_Click()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     const int position = inCbo->currentIndex();
     if (position == midi.DEVICE_IN)
         return;
     midi.DEVICE_IN = qint16(position);
     midi.selectInput(midi.DEVICE_IN);
-    m_main.settings().writeInteger(keys::DeviceIn, midi.DEVICE_IN);
+    m_host.settings().writeInteger(keys::DeviceIn, midi.DEVICE_IN);
 }
 
 void midiFrm::outCbo_Click()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     const int position = outCbo->currentIndex();
     if (position == midi.DEVICE_OUT)
         return;
     midi.DEVICE_OUT = qint16(position);
     midi.selectOutput(midi.DEVICE_OUT - 1);
-    m_main.settings().writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
+    m_host.settings().writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
     reset();
 }
 
 void midiFrm::ComboPatch_Click()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     const int position = ComboPatch->currentIndex();
     if (position == midi.PATCH_INDEX)
         return;
     midi.PATCH_INDEX = qint16(position);
-    m_main.settings().writeInteger(keys::PatchIndex, midi.PATCH_INDEX);
+    m_host.settings().writeInteger(keys::PatchIndex, midi.PATCH_INDEX);
     midi.send_patch();
 }
 
 void midiFrm::channelOpt_Click(int index)
 {
-    m_main.midi.MIDI_CHANNEL = qint16(index);
-    m_main.settings().writeInteger(keys::MidiChannel, m_main.midi.MIDI_CHANNEL);
+    m_midi.MIDI_CHANNEL = qint16(index);
+    m_host.settings().writeInteger(keys::MidiChannel, m_midi.MIDI_CHANNEL);
 }
 
 void midiFrm::volumeSld_Change()
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     midi.MIDI_VOLUME = qint16(volumeSld->value());
     volumeLbl->setText(QString::number(midi.MIDI_VOLUME));
-    m_main.settings().writeInteger(keys::MidiVolume, midi.MIDI_VOLUME);
+    m_host.settings().writeInteger(keys::MidiVolume, midi.MIDI_VOLUME);
 }
 
 void midiFrm::test_note(qint16 &the_note)
 {
-    MidiMod &midi = m_main.midi;
+    MidiMod &midi = m_midi;
     setCursor(Qt::WaitCursor);
     midi.output().send(midi.noteOnStatus(), the_note, midi.MIDI_VOLUME, 0);
-    m_main.desktop().sleep(400);
+    m_host.desktop().sleep(400);
     midi.output().send(midi.noteOnStatus(), the_note, 0, 0);
     unsetCursor();
 }
@@ -258,15 +259,15 @@ void midiFrm::test_note(qint16 &the_note)
 void midiFrm::reset()
 {
     setCursor(Qt::WaitCursor);
-    m_main.midi.open_midi_in();
-    m_main.midi.open_midi_out();
+    m_midi.open_midi_in();
+    m_midi.open_midi_out();
     unsetCursor();
 }
 
 void midiFrm::okCmd_Click()
 {
-    m_main.midi.open_midi_in();
-    m_main.midi.open_midi_out();
+    m_midi.open_midi_in();
+    m_midi.open_midi_out();
     accept();
 }
 

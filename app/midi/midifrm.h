@@ -14,7 +14,8 @@ class QSlider;
 
 namespace staverly {
 
-class frmMain;
+class DialogHost;
+class MidiMod;
 
 // The MIDI Setup dialog: devices, instrument, channel and volume, MIDI input
 // and MIDI through. Every change is applied and stored at once.
@@ -23,7 +24,7 @@ class midiFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit midiFrm(frmMain &main);
+    explicit midiFrm(DialogHost &host);
 
     static const std::array<const char *, 128> &instrumentNames();
 
@@ -56,7 +57,8 @@ private:
     void okCmd_Click();
     void enableInput(bool on);
 
-    frmMain &m_main;
+    DialogHost &m_host;
+    MidiMod &m_midi;
     QButtonGroup *m_channels;
 };
 

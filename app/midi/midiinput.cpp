@@ -73,6 +73,11 @@ void MIDIInput::setThrough(MIDIOutput *output)
     m_through.store(output, std::memory_order_release);
 }
 
+void MIDIInput::setArrival(quint32 question, bool active)
+{
+    m_arrival.store(quint64(question) | (active ? quint64(1) << 32 : 0), std::memory_order_release);
+}
+
 int MIDIInput::pendingMessages() const
 {
     std::lock_guard lock(m_mutex);
@@ -82,7 +87,13 @@ int MIDIInput::pendingMessages() const
 MidiMessage MIDIInput::readMessage() const
 {
     std::lock_guard lock(m_mutex);
-    return m_queue.empty() ? MidiMessage{} : m_queue.front();
+    return m_queue.empty() ? MidiMessage{} : m_queue.front().message;
+}
+
+MidiStamp MIDIInput::readStamp() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_queue.empty() ? MidiStamp{} : m_queue.front().stamp;
 }
 
 void MIDIInput::removeMessage()
@@ -100,12 +111,14 @@ void MIDIInput::receive(const std::uint8_t *bytes, std::size_t size)
         return;
     const MidiMessage message{qint16(bytes[0]), qint16(size > 1 ? bytes[1] : 0),
                               qint16(size > 2 ? bytes[2] : 0)};
+    const quint64 arrival = m_arrival.load(std::memory_order_acquire);
+    const MidiStamp stamp{quint32(arrival & 0xFFFFFFFFu), (arrival >> 32) != 0};
     if (MIDIOutput *output = m_through.load(std::memory_order_acquire))
         output->forward(message.status, message.data1, message.data2);
     {
         std::lock_guard lock(m_mutex);
         if (m_queue.size() < QueueLimit)
-            m_queue.push_back(message);
+            m_queue.push_back({message, stamp});
         else
             ++m_dropped;
     }

@@ -3,6 +3,7 @@
 #include "midibackend.h"
 #include "midimessage.h"
 #include "midioutput.h"
+#include "midistamp.h"
 
 #include <QObject>
 #include <QStringList>
@@ -48,9 +49,14 @@ public:
     void setThrough(MIDIOutput *output);
     MIDIOutput *through() const { return m_through.load(std::memory_order_acquire); }
 
+    // What every message is stamped with as it arrives, from now on.
+    void setArrival(quint32 question, bool active);
+
     int pendingMessages() const;
     // The oldest message, left in the queue; all zero when none is waiting.
     MidiMessage readMessage() const;
+    // What the oldest message was stamped with.
+    MidiStamp readStamp() const;
     void removeMessage();
 
 signals:
@@ -71,9 +77,17 @@ private:
 
     std::atomic<bool> m_started{false};
     std::atomic<MIDIOutput *> m_through{nullptr};
+    // The question in the low 32 bits, the active window in bit 32: one
+    // load gives a consistent pair on the device's thread.
+    std::atomic<quint64> m_arrival{0};
     std::atomic<bool> m_announcing{false};
     mutable std::mutex m_mutex;
-    std::deque<MidiMessage> m_queue;
+    struct Received
+    {
+        MidiMessage message;
+        MidiStamp stamp;
+    };
+    std::deque<Received> m_queue;
     std::size_t m_dropped = 0;
 };
 

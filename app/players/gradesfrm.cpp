@@ -3,7 +3,8 @@
 #include "desktop.h"
 #include "fittext.h"
 #include "formlayout.h"
-#include "frmmain.h"
+#include "dialoghost.h"
+#include "effects.h"
 #include "gradelog.h"
 #include "htmlfile.h"
 #include "maker.h"
@@ -35,9 +36,9 @@ const QStringList &gradesFrm::columns()
     return texts;
 }
 
-gradesFrm::gradesFrm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+gradesFrm::gradesFrm(DialogHost &host)
+    : QDialog(host.hostWindow())
+    , m_host(host)
 {
     setObjectName(QStringLiteral("gradesFrm"));
     setWindowTitle(QStringLiteral("Grades"));
@@ -79,7 +80,7 @@ void gradesFrm::Form_Load()
         gradesGrid->setColumnWidth(c, metrics.horizontalAdvance(texts.at(c)) + 8);
     gradesGrid->setRowCount(1);
 
-    const GradeLog log(m_main.programFolder());
+    const GradeLog log(m_host.programFolder());
     QFile file(log.fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         QFile empty(log.fileName());
@@ -100,7 +101,7 @@ void gradesFrm::Form_Load()
     }
     gradesGrid->removeRow(0);
     if (contents.unreadable > 0) {
-        m_main.desktop().messageBox(
+        m_host.desktop().messageBox(
             this,
             QStringLiteral("%1 line(s) of the grade log \"%2\" could not be read as lessons and are "
                            "left out here. The file itself is left as it is.")
@@ -114,10 +115,10 @@ void gradesFrm::clearCmd_Click()
 {
     // The header counts as a row: one lesson alone is not worth a clear.
     if (gradesGrid->rowCount() + 1 < 3) {
-        m_main.desktop().beep();
+        m_host.desktop().beep();
         return;
     }
-    const auto answer = m_main.desktop().messageBox(
+    const auto answer = m_host.desktop().messageBox(
         this,
         QStringLiteral("Are you sure you want to clear this list?\r\nChange can not be undone."),
         Desktop::Buttons::YesNo, Desktop::Icon::Question, QStringLiteral("Remove Grades Notification"));
@@ -128,10 +129,10 @@ void gradesFrm::clearCmd_Click()
         for (int r = 0; r < gradesGrid->rowCount(); ++r)
             gradesGrid->setItem(r, c, new QTableWidgetItem(QString()));
     }
-    const GradeLog log(m_main.programFolder());
+    const GradeLog log(m_host.programFolder());
     QFile file(log.fileName());
     if (file.exists() && !file.remove()) {
-        m_main.desktop().messageBox(this,
+        m_host.desktop().messageBox(this,
                                     QStringLiteral("The grade log \"%1\" could not be deleted: %2")
                                         .arg(log.fileName(), file.errorString()),
                                     Desktop::Buttons::Ok, Desktop::Icon::Warning,
@@ -185,12 +186,12 @@ QString gradesFrm::report(const QByteArray &log)
 
 void gradesFrm::make_report()
 {
-    Desktop &desktop = m_main.desktop();
+    Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
         this, QStringLiteral("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
     if (path.isEmpty())
         return;
-    QFile file(GradeLog(m_main.programFolder()).fileName());
+    QFile file(GradeLog(m_host.programFolder()).fileName());
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QString document = report(file.readAll());
@@ -205,7 +206,7 @@ void gradesFrm::make_report()
         return;
     }
     QString target = path;
-    m_main.effects.open_document(target);
+    m_host.effects().open_document(target);
 }
 
 } // namespace staverly

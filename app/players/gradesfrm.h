@@ -7,7 +7,7 @@ class QTableWidget;
 
 namespace staverly {
 
-class frmMain;
+class DialogHost;
 
 // The Grades window: the grade log as a list, cleared on request, and
 // written as a printable HTML report that opens in the browser.
@@ -16,7 +16,7 @@ class gradesFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit gradesFrm(frmMain &main);
+    explicit gradesFrm(DialogHost &host);
 
     // The grid's header texts; each column is as wide as its text.
     static const QStringList &columns();
@@ -36,7 +36,7 @@ public:
 private:
     void Form_Load();
 
-    frmMain &m_main;
+    DialogHost &m_host;
 };
 
 } // namespace staverly

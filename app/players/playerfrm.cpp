@@ -3,11 +3,12 @@
 #include "desktop.h"
 #include "fittext.h"
 #include "formlayout.h"
-#include "frmmain.h"
+#include "dialoghost.h"
+#include "effects.h"
+#include "lessonengine.h"
 #include "playerlist.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
-#include "setupfrm.h"
 
 #include <QFile>
 #include <QLabel>
@@ -28,9 +29,10 @@ QByteArray line(const QString &name)
 
 } // namespace
 
-playerFrm::playerFrm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+playerFrm::playerFrm(DialogHost &host)
+    : QDialog(host.hostWindow())
+    , m_host(host)
+    , m_lesson(host.lessonEngine())
 {
     setObjectName(QStringLiteral("playerFrm"));
     setWindowTitle(QStringLiteral("Player Setup"));
@@ -68,7 +70,7 @@ playerFrm::playerFrm(frmMain &main)
 void playerFrm::Form_Load()
 {
     get_players();
-    select(m_main.PLAYER_INDEX);
+    select(m_lesson.PLAYER_INDEX);
 }
 
 void playerFrm::select(int row)
@@ -85,7 +87,7 @@ void playerFrm::get_players()
         playerCbo->clear();
     }
     removeCmd->setEnabled(false);
-    QFile file(PlayerList(m_main.programFolder()).fileName());
+    QFile file(PlayerList(m_host.programFolder()).fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         QFile empty(file.fileName());
         if (!empty.exists())
@@ -103,10 +105,10 @@ void playerFrm::save_Player()
     const QList<QListWidgetItem *> selected = playerCbo->selectedItems();
     if (selected.isEmpty())
         return;
-    m_main.PLAYER_INDEX = qint16(playerCbo->row(selected.front()));
-    m_main.PLAYER_NAME = selected.front()->text();
-    m_main.settings().writeInteger(keys::PlayerIndex, m_main.PLAYER_INDEX);
-    m_main.settings().write(keys::PlayerName, m_main.PLAYER_NAME);
+    m_lesson.PLAYER_INDEX = qint16(playerCbo->row(selected.front()));
+    m_lesson.PLAYER_NAME = selected.front()->text();
+    m_host.settings().writeInteger(keys::PlayerIndex, m_lesson.PLAYER_INDEX);
+    m_host.settings().write(keys::PlayerName, m_lesson.PLAYER_NAME);
 }
 
 void playerFrm::playerCbo_Click()
@@ -120,19 +122,19 @@ void playerFrm::playerCbo_Click()
 void playerFrm::playerCbo_DblClick()
 {
     save_Player();
-    m_main.desktop().processEvents();
+    m_host.desktop().processEvents();
     okCmd_Click();
 }
 
 void playerFrm::addCmd_Click()
 {
-    const QString name = m_main.desktop().inputBox(this, QStringLiteral("Please enter name!"),
+    const QString name = m_host.desktop().inputBox(this, QStringLiteral("Please enter name!"),
                                                    QStringLiteral("Staverly Players"), QString());
     if (name.isEmpty())
         return;
     if (!appendName(name))
         return;
-    m_main.desktop().processEvents();
+    m_host.desktop().processEvents();
     get_players();
     select(playerCbo->count() - 1);
 }
@@ -149,36 +151,32 @@ void playerFrm::removeCmd_Click()
         playerCbo->setCurrentRow(-1, QItemSelectionModel::Clear);
     }
     removeCmd->setEnabled(false);
-    m_main.desktop().processEvents();
+    m_host.desktop().processEvents();
     QStringList names;
     for (int i = 0; i < playerCbo->count(); ++i)
         names << playerCbo->item(i)->text();
     writeList(names);
-    m_main.desktop().processEvents();
+    m_host.desktop().processEvents();
     get_players();
 }
 
 void playerFrm::okCmd_Click()
 {
     if (playerCbo->selectedItems().isEmpty()) {
-        m_main.desktop().messageBox(this,
+        m_host.desktop().messageBox(this,
                                     QStringLiteral("You have not selected a current player!\r\n"
                                                    "You must select one before closing this window."),
                                     Desktop::Buttons::Ok, Desktop::Icon::Warning,
                                     QStringLiteral("Player Setup Error"));
         return;
     }
-    // Loading Lesson Setup just for its label would run its start-up writes;
-    // when it loads later it reads the name itself.
-    if (setupFrm *setup = m_main.loadedLessonSetup())
-        setup->nameLbl->setText(m_main.PLAYER_NAME);
-    m_main.nameLbl->setText(PlayerList::shortLabel(m_main.PLAYER_NAME));
+    m_host.playerChosen();
     accept();
 }
 
 bool playerFrm::writeList(const QStringList &names)
 {
-    QSaveFile file(PlayerList(m_main.programFolder()).fileName());
+    QSaveFile file(PlayerList(m_host.programFolder()).fileName());
     if (!file.open(QIODevice::WriteOnly)) {
         reportWriteFailure(file.errorString());
         return false;
@@ -194,7 +192,7 @@ bool playerFrm::writeList(const QStringList &names)
 
 bool playerFrm::appendName(const QString &name)
 {
-    QFile file(PlayerList(m_main.programFolder()).fileName());
+    QFile file(PlayerList(m_host.programFolder()).fileName());
     const QByteArray bytes = line(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
         || !file.flush()) {
@@ -206,9 +204,9 @@ bool playerFrm::appendName(const QString &name)
 
 void playerFrm::reportWriteFailure(const QString &reason)
 {
-    m_main.desktop().messageBox(this,
+    m_host.desktop().messageBox(this,
                                 QStringLiteral("The player list %1 could not be saved: %2")
-                                    .arg(PlayerList(m_main.programFolder()).fileName(), reason),
+                                    .arg(PlayerList(m_host.programFolder()).fileName(), reason),
                                 Desktop::Buttons::Ok, Desktop::Icon::Warning,
                                 QStringLiteral("Staverly Players"));
 }

@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace staverly {
 
-class frmMain;
+class DialogHost;
+class LessonEngine;
 
 // Player Setup: the names in "players.txt", one of which is the current
 // player. A choice takes effect and is stored the moment it is selected.
@@ -17,7 +18,7 @@ class playerFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit playerFrm(frmMain &main);
+    explicit playerFrm(DialogHost &host);
 
     void get_players();
     void save_Player();
@@ -43,7 +44,8 @@ private:
     bool appendName(const QString &name);
     void reportWriteFailure(const QString &reason);
 
-    frmMain &m_main;
+    DialogHost &m_host;
+    LessonEngine &m_lesson;
 };
 
 } // namespace staverly

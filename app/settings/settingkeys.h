@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 
 namespace staverly {
 
-// One stored option: where it lives and the text it reads as when missing.
+// One stored option: where it lives, the text it reads as when missing and,
+// for numbers, the values it may take.
 struct SettingKey
 {
     const char *section;
     const char *key;
     const char *fallback;
+    qint16 lowest = -32768;
+    qint16 highest = 32767;
 };
 
 // Every option in the order start-up reads them.
@@ -19,21 +23,21 @@ inline constexpr SettingKey DeviceIn{"MIDI", "DEVICE_IN", "0"};
 inline constexpr SettingKey DeviceOut{"MIDI", "DEVICE_OUT", "0"};
 inline constexpr SettingKey MidiThru{"MIDI", "MIDI_THRU", "True"};
 inline constexpr SettingKey UseMidi{"MIDI", "USE_MIDI", "False"};
-inline constexpr SettingKey PatchIndex{"MIDI", "PATCH_INDEX", "0"};
-inline constexpr SettingKey MidiVolume{"MIDI", "MIDI_VOLUME", "127"};
-inline constexpr SettingKey MidiChannel{"MIDI", "MIDI_CHANNEL", "0"};
+inline constexpr SettingKey PatchIndex{"MIDI", "PATCH_INDEX", "0", 0, 127};
+inline constexpr SettingKey MidiVolume{"MIDI", "MIDI_VOLUME", "127", 0, 127};
+inline constexpr SettingKey MidiChannel{"MIDI", "MIDI_CHANNEL", "0", 0, 15};
 inline constexpr SettingKey UseTimer{"SETUP", "USE_TIMER", "False"};
 inline constexpr SettingKey UseClues{"SETUP", "USE_CLUES", "True"};
 inline constexpr SettingKey UseSound{"SETUP", "USE_SOUND", "True"};
-inline constexpr SettingKey TimeTo{"SETUP", "TIME_TO", "15"};
+inline constexpr SettingKey TimeTo{"SETUP", "TIME_TO", "15", 3, 60};
 inline constexpr SettingKey StartUp{"SETUP", "START_UP", "True"};
 inline constexpr SettingKey PlayerIndex{"SETUP", "PLAYER_INDEX", "0"};
 inline constexpr SettingKey PlayerName{"SETUP", "PLAYER_NAME", "Pellworth"};
 inline constexpr SettingKey SaveGrades{"SETUP", "SAVE_GRADES", "True"};
-inline constexpr SettingKey Cleff{"SETUP", "CLEFF", "0"};
-inline constexpr SettingKey Questions{"SETUP", "QUESTIONS", "20"};
-inline constexpr SettingKey LowNote{"SETUP", "LOW_NOTE", "8"};
-inline constexpr SettingKey HighNote{"SETUP", "HIGH_NOTE", "15"};
+inline constexpr SettingKey Cleff{"SETUP", "CLEFF", "0", 0, 1};
+inline constexpr SettingKey Questions{"SETUP", "QUESTIONS", "20", 5, 300};
+inline constexpr SettingKey LowNote{"SETUP", "LOW_NOTE", "8", 1, 27};
+inline constexpr SettingKey HighNote{"SETUP", "HIGH_NOTE", "15", 2, 28};
 inline constexpr SettingKey UseChromatics{"SETUP", "USE_CHROMATICS", "False"};
 
 inline constexpr std::array<SettingKey, 20> All{

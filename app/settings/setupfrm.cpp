@@ -1,9 +1,10 @@
 #include "setupfrm.h"
 
 #include "desktop.h"
+#include "dialoghost.h"
 #include "fittext.h"
 #include "formlayout.h"
-#include "frmmain.h"
+#include "lessonengine.h"
 #include "settingsstore.h"
 
 #include <QButtonGroup>
@@ -11,18 +12,17 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTimer>
 #include <cmath>
 
 namespace staverly {
 
-setupFrm::setupFrm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+setupFrm::setupFrm(DialogHost &host)
+    : QDialog(host.hostWindow())
+    , m_host(host)
+    , m_lesson(host.lessonEngine())
 {
     setObjectName(QStringLiteral("setupFrm"));
     setWindowTitle(QStringLiteral("Lesson Setup"));
@@ -94,13 +94,13 @@ setupFrm::setupFrm(frmMain &main)
     connect(chromaticChk, &QCheckBox::toggled, this, &setupFrm::chromaticChk_Click);
     connect(timerChk, &QCheckBox::toggled, this, &setupFrm::timerChk_Click);
     connect(clueshk, &QCheckBox::toggled, this,
-            [this] { switchClick(clueshk, m_main.USE_CLUES, "USE_CLUES"); });
+            [this] { switchClick(clueshk, m_lesson.USE_CLUES, "USE_CLUES"); });
     connect(soundChk, &QCheckBox::toggled, this,
-            [this] { switchClick(soundChk, m_main.USE_SOUND, "USE_SOUND"); });
+            [this] { switchClick(soundChk, m_lesson.USE_SOUND, "USE_SOUND"); });
     connect(startupChk, &QCheckBox::toggled, this,
-            [this] { switchClick(startupChk, m_main.START_UP, "START_UP"); });
+            [this] { switchClick(startupChk, m_lesson.START_UP, "START_UP"); });
     connect(gradesChk, &QCheckBox::toggled, this,
-            [this] { switchClick(gradesChk, m_main.SAVE_GRADES, "SAVE_GRADES"); });
+            [this] { switchClick(gradesChk, m_lesson.SAVE_GRADES, "SAVE_GRADES"); });
     connect(timerSld, &QSlider::valueChanged, this, &setupFrm::timerSld_Change);
     connect(questionCbo, &QComboBox::activated, this, &setupFrm::questionCbo_Click);
     connect(okCmd, &QPushButton::clicked, this, &setupFrm::okCmd_Click);
@@ -113,26 +113,26 @@ setupFrm::setupFrm(frmMain &main)
 void setupFrm::Form_Load()
 {
     CHANGE_FLAG = 0;
-    const int clef = m_main.CLEFF == 1 ? 1 : 0;
+    const int clef = m_lesson.CLEFF == 1 ? 1 : 0;
     cleffOpt[std::size_t(clef)]->setChecked(true);
     cleffOpt_Click(clef);
-    chromaticChk->setChecked(m_main.USE_CROMATICS);
-    timerChk->setChecked(m_main.USE_TIMER);
-    timerLbl->setEnabled(m_main.USE_TIMER);
-    timerSld->setEnabled(m_main.USE_TIMER);
-    clueshk->setChecked(m_main.USE_CLUES);
-    soundChk->setChecked(m_main.USE_SOUND);
-    timerSld->setValue(m_main.TO_TIME);
-    timerLbl->setText(QString::number(m_main.TO_TIME));
-    startupChk->setChecked(m_main.START_UP);
-    nameLbl->setText(m_main.PLAYER_NAME);
-    gradesChk->setChecked(m_main.SAVE_GRADES);
-    optionLbl->setVisible(!m_main.USE_CROMATICS);
+    chromaticChk->setChecked(m_lesson.USE_CROMATICS);
+    timerChk->setChecked(m_lesson.USE_TIMER);
+    timerLbl->setEnabled(m_lesson.USE_TIMER);
+    timerSld->setEnabled(m_lesson.USE_TIMER);
+    clueshk->setChecked(m_lesson.USE_CLUES);
+    soundChk->setChecked(m_lesson.USE_SOUND);
+    timerSld->setValue(m_lesson.TO_TIME);
+    timerLbl->setText(QString::number(m_lesson.TO_TIME));
+    startupChk->setChecked(m_lesson.START_UP);
+    nameLbl->setText(m_lesson.PLAYER_NAME);
+    gradesChk->setChecked(m_lesson.SAVE_GRADES);
+    optionLbl->setVisible(!m_lesson.USE_CROMATICS);
     for (int n = 5; n <= 300; ++n)
         questionCbo->addItem(QString::number(n));
     // A hand-edited count outside the list selects nothing and stores nothing.
-    if (m_main.QUESTIONS >= 5 && m_main.QUESTIONS <= 300) {
-        questionCbo->setCurrentIndex(m_main.QUESTIONS - 5);
+    if (m_lesson.QUESTIONS >= 5 && m_lesson.QUESTIONS <= 300) {
+        questionCbo->setCurrentIndex(m_lesson.QUESTIONS - 5);
         questionCbo_Click();
     } else {
         questionCbo->setCurrentIndex(-1);
@@ -147,13 +147,12 @@ void setupFrm::showEvent(QShowEvent *event)
 
 void setupFrm::cleffOpt_Click(int index)
 {
-    if (index == m_main.CLEFF)
+    if (index == m_lesson.CLEFF)
         return;
-    m_main.CLEFF = qint16(index);
+    m_lesson.setClef(qint16(index));
     cleffOpt[index == 0 ? 0 : 1]->setChecked(true);
-    m_main.showClef(m_main.CLEFF);
     CHANGE_FLAG = 1;
-    m_main.settings().writeInteger(keys::Cleff, m_main.CLEFF);
+    m_host.settings().writeInteger(keys::Cleff, m_lesson.CLEFF);
 }
 
 void setupFrm::switchClick(QCheckBox *box, bool &field, const char *key)
@@ -162,32 +161,27 @@ void setupFrm::switchClick(QCheckBox *box, bool &field, const char *key)
     if (value == field)
         return;
     field = value;
-    m_main.settings().writeSwitch(SettingsStore::Setup, QString::fromLatin1(key), value);
+    m_host.settings().writeSwitch(SettingsStore::Setup, QString::fromLatin1(key), value);
 }
 
 void setupFrm::chromaticChk_Click()
 {
     const bool value = chromaticChk->isChecked();
-    if (value != m_main.USE_CROMATICS) {
-        m_main.USE_CROMATICS = value;
-        m_main.settings().writeSwitch(keys::UseChromatics, value);
+    if (value != m_lesson.USE_CROMATICS) {
+        m_lesson.USE_CROMATICS = value;
+        m_host.settings().writeSwitch(keys::UseChromatics, value);
         CHANGE_FLAG = 1;
     }
-    optionLbl->setVisible(!m_main.USE_CROMATICS);
+    optionLbl->setVisible(!m_lesson.USE_CROMATICS);
 }
 
 void setupFrm::timerChk_Click()
 {
     const bool value = timerChk->isChecked();
-    if (value == m_main.USE_TIMER)
+    if (value == m_lesson.USE_TIMER)
         return;
-    m_main.USE_TIMER = value;
-    if (value)
-        m_main.Timer1->start();
-    else
-        m_main.Timer1->stop();
-    m_main.settings().writeSwitch(keys::UseTimer, value);
-    m_main.MY_TIME = 0;
+    m_lesson.setUseTimer(value);
+    m_host.settings().writeSwitch(keys::UseTimer, value);
     timerLbl->setEnabled(value);
     timerSld->setEnabled(value);
 }
@@ -200,11 +194,11 @@ void setupFrm::setTimerChecked(bool checked)
 void setupFrm::timerSld_Change()
 {
     const auto value = qint16(timerSld->value());
-    if (value == m_main.TO_TIME)
+    if (value == m_lesson.TO_TIME)
         return;
-    m_main.TO_TIME = value;
+    m_lesson.TO_TIME = value;
     timerLbl->setText(QString::number(value));
-    m_main.settings().writeInteger(keys::TimeTo, value);
+    m_host.settings().writeInteger(keys::TimeTo, value);
 }
 
 void setupFrm::questionCbo_Click()
@@ -213,9 +207,8 @@ void setupFrm::questionCbo_Click()
     const int n = questionCbo->currentText().toInt(&ok);
     if (!ok)
         return;
-    m_main.QUESTIONS = qint16(n);
-    m_main.Bar->setMaximum(n);
-    m_main.settings().writeInteger(keys::Questions, m_main.QUESTIONS);
+    m_lesson.setQuestions(qint16(n));
+    m_host.settings().writeInteger(keys::Questions, m_lesson.QUESTIONS);
 }
 
 void setupFrm::okCmd_Click()
@@ -226,8 +219,8 @@ void setupFrm::okCmd_Click()
 
 void setupFrm::editCmd_Click()
 {
-    m_main.desktop().processEvents();
-    m_main.showPlayerSetup();
+    m_host.desktop().processEvents();
+    m_host.showPlayerSetup();
 }
 
 } // namespace staverly

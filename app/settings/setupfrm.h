@@ -14,7 +14,8 @@ class QSlider;
 
 namespace staverly {
 
-class frmMain;
+class DialogHost;
+class LessonEngine;
 
 // The Lesson Setup dialog: every control applies and stores its change at
 // once; OK starts a lesson when none runs or the clef or chromatics changed.
@@ -23,7 +24,7 @@ class setupFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit setupFrm(frmMain &main);
+    explicit setupFrm(DialogHost &host);
 
     qint16 CHANGE_FLAG = 0;
     bool okPressed = false;
@@ -60,7 +61,8 @@ private:
     void okCmd_Click();
     void editCmd_Click();
 
-    frmMain &m_main;
+    DialogHost &m_host;
+    LessonEngine &m_lesson;
     QButtonGroup *m_clefGroup;
     bool m_loading = false;
 };

@@ -4,11 +4,14 @@
 #include "desktop.h"
 #include "fittext.h"
 #include "formlayout.h"
-#include "frmmain.h"
+#include "dialoghost.h"
+#include "effects.h"
+#include "lessonengine.h"
 #include "htmlfile.h"
 #include "notetestsheet.h"
 #include "settingsstore.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,9 +23,10 @@
 
 namespace staverly {
 
-testFrm::testFrm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+testFrm::testFrm(DialogHost &host)
+    : QDialog(host.hostWindow())
+    , m_host(host)
+    , m_lesson(host.lessonEngine())
 {
     setObjectName(QStringLiteral("testFrm"));
     setWindowTitle(QStringLiteral("Test Maker"));
@@ -76,7 +80,7 @@ bool testFrm::eventFilter(QObject *watched, QEvent *event)
 
 void testFrm::testCmd_Click()
 {
-    Desktop &desktop = m_main.desktop();
+    Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
         this, QStringLiteral("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
     if (path.isEmpty())
@@ -93,7 +97,7 @@ void testFrm::testCmd_Click()
     const bool colour = type[1]->isChecked();
     const QString document = NoteTestSheet::build(
         colour ? NoteTestSheet::Type::ColourTheKey : NoteTestSheet::Type::NameTheNote, questions,
-        [this, colour](qint16 q) { return colour ? m_main.get_td2(q) : m_main.get_td(q); },
+        [this, colour](qint16 q) { return colour ? get_td2(q) : get_td(q); },
         QDate::currentDate());
     const QString failure = HtmlFile::write(path, document);
     desktop.processEvents();
@@ -103,13 +107,31 @@ void testFrm::testCmd_Click()
         return;
     }
     QString target = path;
-    m_main.effects.open_document(target);
+    m_host.effects().open_document(target);
 }
 
 void testFrm::Command1_Click()
 {
     accept();
-    m_main.next_key();
+    m_lesson.next_key();
+}
+
+QString testFrm::imagesFolder() const
+{
+    return QDir(m_host.programFolder()).filePath(QStringLiteral("images"));
+}
+
+QString testFrm::get_td(qint16 &q)
+{
+    m_lesson.draw_note();
+    return NoteTestSheet::nameCell(imagesFolder(), m_lesson.CLEFF != 0, m_lesson.questionNote(), q);
+}
+
+QString testFrm::get_td2(qint16 &q)
+{
+    m_lesson.draw_note();
+    return NoteTestSheet::colourCell(imagesFolder(), m_lesson.CLEFF != 0, m_lesson.USE_CROMATICS,
+                                     m_lesson.questionNote(), q);
 }
 
 } // namespace staverly

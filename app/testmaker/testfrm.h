@@ -11,7 +11,8 @@ class QRadioButton;
 
 namespace staverly {
 
-class frmMain;
+class DialogHost;
+class LessonEngine;
 
 // The Test Maker: a printable note test from the current range and clef,
 // saved where the user chooses and opened in the browser.
@@ -20,10 +21,14 @@ class testFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit testFrm(frmMain &main);
+    explicit testFrm(DialogHost &host);
 
     void testCmd_Click();
     void Command1_Click();
+    // One question cell of Type 1 and of Type 2; each draws a new note, as
+    // a lesson question does.
+    QString get_td(qint16 &q);
+    QString get_td2(qint16 &q);
 
     QLabel *Label1;
     QGroupBox *Frame1;
@@ -37,7 +42,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    frmMain &m_main;
+    QString imagesFolder() const;
+
+    DialogHost &m_host;
+    LessonEngine &m_lesson;
 };
 
 } // namespace staverly

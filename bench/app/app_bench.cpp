@@ -101,7 +101,7 @@ void KeyReleaseToJudgementShown(benchmark::State &state)
             judged = clock.nsecsElapsed();
     };
     for (auto _ : state) {
-        const int wrongKey = window.expectedNote() == NoteModel::keyToMidi(0, 0) ? 2 : 0;
+        const int wrongKey = window.lesson.expectedNote() == NoteModel::keyToMidi(0, 0) ? 2 : 0;
         PianoKey *key = window.pianoKey[std::size_t(wrongKey)];
         QTest::mousePress(key, Qt::LeftButton);
         judged = -1;

@@ -78,15 +78,15 @@ TEST_F(JackLesson, APupilsKeyboardAnswersAndIsHeardThroughTheProgram)
     nextWordIs(0);
     nextNoteIs(9);
     port->play({0x90, 60, 90});
-    ASSERT_TRUE(waitFor([this] { return w().YES == 1; }));
+    ASSERT_TRUE(waitFor([this] { return w().lesson.YES == 1; }));
     port->play({0x80, 60, 0});
     port->play({0x90, 60, 0});
     // MIDI through: the press and both releases come out unchanged.
     EXPECT_TRUE(waitFor([this] { return received({0x90, 60, 0}) && received({0x80, 60, 0}); }));
     EXPECT_TRUE(received({0x90, 60, 90}));
-    EXPECT_EQ(w().ASKS, 2);
+    EXPECT_EQ(w().lesson.ASKS, 2);
     // A note-off with velocity 0 answers nothing.
-    EXPECT_EQ(w().TRYS, 1);
+    EXPECT_EQ(w().lesson.TRYS, 1);
 }
 
 } // namespace

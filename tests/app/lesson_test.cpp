@@ -53,8 +53,8 @@ TEST_F(Lesson, WrongAnswersSayTooLowOrTooHighAndOnlyTheRightOneMovesOn)
     startLesson(10);
     nextNoteIs(10); // E above middle C, key 16
     clickNew();
-    ASSERT_EQ(w().PREV_NOTE, 10);
-    EXPECT_EQ(w().HELP_NOTE, 16);
+    ASSERT_EQ(w().lesson.PREV_NOTE, 10);
+    EXPECT_EQ(w().lesson.HELP_NOTE, 16);
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     EXPECT_TRUE(w().Picture1->pictureError().isEmpty());
     EXPECT_EQ(w().Picture1->toolTip(), "E");
@@ -75,13 +75,13 @@ TEST_F(Lesson, WrongAnswersSayTooLowOrTooHighAndOnlyTheRightOneMovesOn)
     clickKey(16);
 
     EXPECT_EQ(seen().mid(0, 4), (QStringList{"Too Low\nWrong", "Too High\nBad", "?", "E\nTerrific"}));
-    EXPECT_EQ(w().NO, 3);
-    EXPECT_EQ(w().YES, 1);
-    EXPECT_EQ(w().TRYS, 4);
-    EXPECT_EQ(w().SCORE, 25);
+    EXPECT_EQ(w().lesson.NO, 3);
+    EXPECT_EQ(w().lesson.YES, 1);
+    EXPECT_EQ(w().lesson.TRYS, 4);
+    EXPECT_EQ(w().lesson.SCORE, 25);
     EXPECT_EQ(w().noLbl->text(), "3");
     EXPECT_EQ(w().scoreLbl->text(), "25");
-    EXPECT_EQ(w().ASKS, 2);
+    EXPECT_EQ(w().lesson.ASKS, 2);
     EXPECT_EQ(w().msglbl->text(), "2 ) - ?");
     EXPECT_EQ(desktop.flashes, 3);
     ASSERT_EQ(desktop.sounds.size(), 3u);
@@ -100,19 +100,19 @@ TEST_F(Lesson, ATypedLetterPressesTheAnswerKeyForItsName)
     desktop.sleeps.clear();
 
     typeText("C"); // capitals are not answers
-    EXPECT_EQ(w().TRYS, 0);
+    EXPECT_EQ(w().lesson.TRYS, 0);
     nextWordIs(0);
     nextNoteIs(9);
     typeText("c");
-    EXPECT_EQ(w().YES, 1);
+    EXPECT_EQ(w().lesson.YES, 1);
     EXPECT_EQ(midiOut.messages[0], (Message{0x90, 60, 127}));
     EXPECT_EQ(midiOut.messages[1], (Message{0x90, 60, 0}));
     EXPECT_EQ(desktop.sleeps.front(), 200);
 
     typeText("h"); // no key is called H
-    EXPECT_EQ(w().NO, 1);
+    EXPECT_EQ(w().lesson.NO, 1);
     typeText("x");
-    EXPECT_EQ(w().TRYS, 2);
+    EXPECT_EQ(w().lesson.TRYS, 2);
 }
 
 TEST_F(Lesson, AClueShowsLightsAndSoundsTheAnswerWithoutCounting)
@@ -136,10 +136,10 @@ TEST_F(Lesson, AClueShowsLightsAndSoundsTheAnswerWithoutCounting)
     EXPECT_EQ(w().pianoKey[12]->backColor(), QColor(0xE0, 0xE0, 0xE0));
     EXPECT_EQ(midiOut.messages, (std::vector<Message>{{0x90, 60, 127}, {0x90, 60, 0}}));
     EXPECT_EQ(desktop.sleeps.back(), 450);
-    EXPECT_EQ(w().TRYS, 0);
+    EXPECT_EQ(w().lesson.TRYS, 0);
 
     // Clues off: a beep only.
-    w().USE_CLUES = false;
+    w().lesson.USE_CLUES = false;
     typeText(" ");
     EXPECT_EQ(desktop.beeps, 2);
 }
@@ -148,12 +148,12 @@ TEST_F(Lesson, LessonOverQuestionNoCarriesOnYesRestartsCancelPauses)
 {
     startLesson(5);
     store(keys::SaveGrades, "False");
-    w().SAVE_GRADES = false;
+    w().lesson.SAVE_GRADES = false;
     nextNoteIs(8);
     clickNew();
     for (int i = 0; i < 4; ++i)
         answerRight(i % 2 ? 8 : 9);
-    EXPECT_EQ(w().ASKS, 5);
+    EXPECT_EQ(w().lesson.ASKS, 5);
 
     // No: question 1 again, counts kept.
     desktop.answer(Answer::No, [this](const test::ScriptedDesktop::Box &box) {
@@ -163,9 +163,9 @@ TEST_F(Lesson, LessonOverQuestionNoCarriesOnYesRestartsCancelPauses)
         EXPECT_EQ(w().Bar->value(), 5);
     });
     answerRight(8);
-    EXPECT_EQ(w().ASKS, 1);
+    EXPECT_EQ(w().lesson.ASKS, 1);
     EXPECT_EQ(w().Bar->value(), 0);
-    EXPECT_EQ(w().YES, 5);
+    EXPECT_EQ(w().lesson.YES, 5);
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     EXPECT_EQ(desktop.sounds.back(), Effects::waveResource(103));
     EXPECT_FALSE(QFile::exists(programFile("grades.txt")));
@@ -175,29 +175,29 @@ TEST_F(Lesson, LessonOverQuestionNoCarriesOnYesRestartsCancelPauses)
         answerRight(i % 2 ? 8 : 9);
     desktop.answer(Answer::Cancel);
     answerRight(8);
-    EXPECT_FALSE(w().FIRST_TIME);
+    EXPECT_FALSE(w().lesson.FIRST_TIME);
     EXPECT_EQ(w().msglbl->text(), "Click New to start!");
-    EXPECT_EQ(w().ASKS, 0);
+    EXPECT_EQ(w().lesson.ASKS, 0);
     const QString today = QDate::currentDate().toString("yyyy-MM-dd");
     EXPECT_EQ(readProgramFile("grades.txt"),
               QStringLiteral("\"Pellworth\",\"Treble Clef\",10,0,100,#%1#\r\n").arg(today).toLatin1());
 
     // Paused: keys sound but are not judged.
     clickKey(0);
-    EXPECT_EQ(w().TRYS, 10);
+    EXPECT_EQ(w().lesson.TRYS, 10);
 
     // Yes: a new lesson; with saving on the finished one is logged first.
     // The paused lesson was logged already and is not logged again by New.
-    w().SAVE_GRADES = true;
+    w().lesson.SAVE_GRADES = true;
     nextNoteIs(9);
     clickNew();
     for (int i = 0; i < 4; ++i)
         answerRight(i % 2 ? 9 : 8);
     desktop.answer(Answer::Yes);
     answerRight(9);
-    EXPECT_EQ(w().YES, 0);
-    EXPECT_EQ(w().ASKS, 1);
-    EXPECT_TRUE(w().FIRST_TIME);
+    EXPECT_EQ(w().lesson.YES, 0);
+    EXPECT_EQ(w().lesson.ASKS, 1);
+    EXPECT_TRUE(w().lesson.FIRST_TIME);
     const QList<QByteArray> records = readProgramFile("grades.txt").split('\n');
     EXPECT_EQ(records.size(), 3); // pause, Yes, and the empty tail
     EXPECT_TRUE(records[1].startsWith("\"Pellworth\",\"Treble Clef\",5,0,100,"));
@@ -212,14 +212,14 @@ TEST_F(Lesson, NewLessonFromTheMenuKeepsTheQuestionCount)
     answerRight(9);
     answerRight(8);
     answerRight(9);
-    ASSERT_EQ(w().ASKS, 4);
+    ASSERT_EQ(w().lesson.ASKS, 4);
     nextNoteIs(8);
     w().lessonMnuItem->trigger();
-    EXPECT_EQ(w().YES, 0);
-    EXPECT_EQ(w().ASKS, 5);
+    EXPECT_EQ(w().lesson.YES, 0);
+    EXPECT_EQ(w().lesson.ASKS, 5);
     nextNoteIs(9);
     clickNew();
-    EXPECT_EQ(w().ASKS, 1);
+    EXPECT_EQ(w().lesson.ASKS, 1);
 }
 
 TEST_F(Lesson, TimeOutsCountAsWrongUntilTheFourthSwitchesTheTimerOff)
@@ -227,26 +227,26 @@ TEST_F(Lesson, TimeOutsCountAsWrongUntilTheFourthSwitchesTheTimerOff)
     store(keys::UseTimer, "True");
     store(keys::TimeTo, "5");
     startLesson();
-    EXPECT_TRUE(w().Timer1->isActive());
+    EXPECT_TRUE(w().lesson.Timer1->isActive());
     // The ticks below are the test's own; keep the real clock out of it.
-    w().Timer1->setInterval(3600 * 1000);
+    w().lesson.Timer1->setInterval(3600 * 1000);
     nextNoteIs(8);
     clickNew();
     for (int t = 1; t <= 3; ++t) {
         for (int i = 0; i < 4; ++i)
-            w().Timer1_Timer();
+            w().lesson.Timer1_Timer();
         EXPECT_EQ(w().timeLbl->text(), "4");
-        w().Timer1_Timer();
-        EXPECT_EQ(w().NO, t);
+        w().lesson.Timer1_Timer();
+        EXPECT_EQ(w().lesson.NO, t);
         EXPECT_EQ(w().msglbl->text(), "?");
         EXPECT_EQ(desktop.sounds.back(), Effects::waveResource(102));
     }
-    EXPECT_EQ(w().PREV_NOTE, 8);
+    EXPECT_EQ(w().lesson.PREV_NOTE, 8);
     for (int i = 0; i < 5; ++i)
-        w().Timer1_Timer();
-    EXPECT_EQ(w().NO, 3);
-    EXPECT_FALSE(w().USE_TIMER);
-    EXPECT_FALSE(w().Timer1->isActive());
+        w().lesson.Timer1_Timer();
+    EXPECT_EQ(w().lesson.NO, 3);
+    EXPECT_FALSE(w().lesson.USE_TIMER);
+    EXPECT_FALSE(w().lesson.Timer1->isActive());
     EXPECT_EQ(stored(keys::UseTimer), "False");
 }
 
@@ -263,11 +263,11 @@ TEST_F(Lesson, AnEmptyRangeRefusesToAskButCountsTheAttempt)
             EXPECT_EQ(box.icon, Desktop::Icon::Warning);
         });
         clickNew();
-        EXPECT_EQ(w().ASKS, 1);
+        EXPECT_EQ(w().lesson.ASKS, 1);
     }
     desktop.answer(Answer::Ok);
     w().lessonMnuItem->trigger(); // does not reset ASKS
-    EXPECT_EQ(w().ASKS, 2);
+    EXPECT_EQ(w().lesson.ASKS, 2);
     EXPECT_TRUE(desktop.scriptDone());
 }
 
@@ -279,16 +279,16 @@ TEST_F(Lesson, ChromaticLessonsAskBlackKeysAndIgnoreLetters)
     startLesson();
     random.pick(1, 3); // lo 48, hi 50: MIDI 49
     clickNew();
-    EXPECT_EQ(w().PREV_NOTE, 49);
-    EXPECT_EQ(w().HELP_NOTE, 1);
+    EXPECT_EQ(w().lesson.PREV_NOTE, 49);
+    EXPECT_EQ(w().lesson.HELP_NOTE, 1);
     EXPECT_EQ(w().Picture1->toolTip(), "C# or Db");
     typeText("c");
-    EXPECT_EQ(w().TRYS, 0);
+    EXPECT_EQ(w().lesson.TRYS, 0);
     nextWordIs(0);
     random.pick(2, 3);
     clickKey(1);
-    EXPECT_EQ(w().YES, 1);
-    EXPECT_EQ(w().PREV_NOTE, 50);
+    EXPECT_EQ(w().lesson.YES, 1);
+    EXPECT_EQ(w().lesson.PREV_NOTE, 50);
 }
 
 TEST_F(Lesson, AQuickSecondAnswerIsNotJudgedAgainstTheNextQuestion)
@@ -308,10 +308,10 @@ TEST_F(Lesson, AQuickSecondAnswerIsNotJudgedAgainstTheNextQuestion)
         w().pianoKey_MouseUp(right);
     });
     clickKey(right);
-    EXPECT_EQ(w().YES, 1);
-    EXPECT_EQ(w().NO, 0);
-    EXPECT_EQ(w().ASKS, 2);
-    EXPECT_EQ(w().PREV_NOTE, 12);
+    EXPECT_EQ(w().lesson.YES, 1);
+    EXPECT_EQ(w().lesson.NO, 0);
+    EXPECT_EQ(w().lesson.ASKS, 2);
+    EXPECT_EQ(w().lesson.PREV_NOTE, 12);
 }
 
 TEST_F(Lesson, CountersStopAtTheLargest16BitNumber)
@@ -319,12 +319,12 @@ TEST_F(Lesson, CountersStopAtTheLargest16BitNumber)
     startLesson();
     nextNoteIs(8);
     clickNew();
-    w().NO = 32767;
-    w().TRYS = 32767;
+    w().lesson.NO = 32767;
+    w().lesson.TRYS = 32767;
     nextWordIs(0);
     clickKey(0);
-    EXPECT_EQ(w().NO, 32767);
-    EXPECT_EQ(w().TRYS, 32767);
+    EXPECT_EQ(w().lesson.NO, 32767);
+    EXPECT_EQ(w().lesson.TRYS, 32767);
     EXPECT_EQ(w().noLbl->text(), "32767");
 }
 
@@ -333,7 +333,7 @@ TEST_F(Lesson, ALetterBeforeTheFirstQuestionIsIgnored)
     startLesson();
     typeText("c");
     typeText("h");
-    EXPECT_EQ(w().TRYS, 0);
+    EXPECT_EQ(w().lesson.TRYS, 0);
     EXPECT_TRUE(desktop.sounds.empty());
 }
 
@@ -346,7 +346,7 @@ TEST_F(Lesson, AMissingPictureLeavesANoticeAndTheLessonGoesOn)
     EXPECT_FALSE(w().Picture1->pictureError().isEmpty());
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     answerRight(9);
-    EXPECT_EQ(w().YES, 1);
+    EXPECT_EQ(w().lesson.YES, 1);
 }
 
 TEST_F(Lesson, TheWipeRunsBeforeEachNewPicture)

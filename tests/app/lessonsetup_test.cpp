@@ -93,15 +93,15 @@ protected:
     }
 
     // The lesson state the dialog shares with the main window.
-    bool lessonRuns() { return w().FIRST_TIME; }
-    int answers() { return w().TRYS; }
-    int asked() { return w().ASKS; }
-    int clef() { return w().CLEFF; }
-    qint16 &elapsed() { return w().MY_TIME; }
+    bool lessonRuns() { return w().lesson.FIRST_TIME; }
+    int answers() { return w().lesson.TRYS; }
+    int asked() { return w().lesson.ASKS; }
+    int clef() { return w().lesson.CLEFF; }
+    qint16 &elapsed() { return w().lesson.MY_TIME; }
     // The main window's copy of an option, as the store would hold it.
     QString inMemory(const SettingKey &key)
     {
-        const frmMain &m = w();
+        const LessonEngine &m = w().lesson;
         const auto sw = &SettingsStore::fromSwitch;
         const std::map<QString, QString> copies{
             {"CLEFF", QString::number(m.CLEFF)}, {"TIME_TO", QString::number(m.TO_TIME)},
@@ -210,7 +210,7 @@ TEST_F(LessonSetup, ChromaticsTimerAndQuestionsActOnTheWindowAtOnce)
         for (const bool on : {true, false}) {
             elapsed() = 9;
             click(s.timerChk);
-            EXPECT_EQ(w().Timer1->isActive(), on);
+            EXPECT_EQ(w().lesson.Timer1->isActive(), on);
             EXPECT_EQ(s.timerSld->isEnabled(), on);
             EXPECT_EQ(s.timerLbl->isEnabled(), on);
             EXPECT_EQ(elapsed(), 0);

@@ -78,12 +78,12 @@ void MainWindowFixture::clickNew()
 
 void MainWindowFixture::nextNoteIs(int white)
 {
-    random.pick(white - w().LOW_NOTE, w().HIGH_NOTE - w().LOW_NOTE + 1);
+    random.pick(white - w().lesson.LOW_NOTE, w().lesson.HIGH_NOTE - w().lesson.LOW_NOTE + 1);
 }
 
 int MainWindowFixture::keyOfAnswer() const
 {
-    return NoteModel::midiToKey(window->expectedNote(), window->CLEFF);
+    return NoteModel::midiToKey(window->lesson.expectedNote(), window->lesson.CLEFF);
 }
 
 QString MainWindowFixture::programFile(const QString &name) const

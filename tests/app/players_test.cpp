@@ -81,7 +81,7 @@ TEST_F(Players, OpeningSelectsTheStoredPlayerAndAChoiceIsStoredAtOnce)
         QTest::mouseClick(frm.okCmd, Qt::LeftButton);
         EXPECT_FALSE(frm.isVisible());
     });
-    EXPECT_EQ(w().PLAYER_NAME, "Mary Ann Smith");
+    EXPECT_EQ(w().lesson.PLAYER_NAME, "Mary Ann Smith");
     EXPECT_EQ(w().nameLbl->text(), "Mary...");
     EXPECT_EQ(w().lessonSetup().nameLbl->text(), "Mary Ann Smith");
 }
@@ -155,8 +155,8 @@ TEST_F(Players, RemovingTheMiddleKeepsTheOthersInOrderAndChoosesNobody)
         EXPECT_EQ(stored(keys::PlayerName), "Ben");
     });
     EXPECT_EQ(readProgramFile("players.txt"), QByteArray("Anna\r\nCarl\r\n"));
-    EXPECT_EQ(w().PLAYER_INDEX, 1);
-    EXPECT_EQ(w().PLAYER_NAME, "Ben");
+    EXPECT_EQ(w().lesson.PLAYER_INDEX, 1);
+    EXPECT_EQ(w().lesson.PLAYER_NAME, "Ben");
 }
 
 TEST_F(Players, DoubleClickChoosesAndClosesAndShortNamesFollowTheSpaceRule)

@@ -67,21 +67,21 @@ TEST_F(Range, DraggingReadsKeysInStepsOf330AndSnapsInStepsOf340)
     store(keys::HighNote, "28");
     start();
     dragTo(w().lowSlider, 0);
-    EXPECT_EQ(w().LOW_NOTE, 1);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 1);
     EXPECT_EQ(thumb(w().lowSlider), 0);
     dragTo(w().lowSlider, 329);
-    EXPECT_EQ(w().LOW_NOTE, 1);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 1);
     dragTo(w().lowSlider, 330);
-    EXPECT_EQ(w().LOW_NOTE, 2);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 2);
     EXPECT_EQ(thumb(w().lowSlider), 340);
     dragTo(w().lowSlider, 6600);
-    EXPECT_EQ(w().LOW_NOTE, 21);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 21);
     EXPECT_EQ(thumb(w().lowSlider), 6800);
     EXPECT_EQ(stored(keys::LowNote), "21");
     dragTo(w().lowSlider, 9270);
-    EXPECT_EQ(w().LOW_NOTE, 27);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 27);
     dragTo(w().highSlider, 9270);
-    EXPECT_EQ(w().HIGH_NOTE, 28);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 28);
     EXPECT_EQ(thumb(w().highSlider), 9180);
     EXPECT_TRUE(desktop.boxes.empty());
 }
@@ -91,18 +91,18 @@ TEST_F(Range, CrossingTheOtherThumbMovesBackOneKeyWithAMessage)
     start();
     expectRangeBox("The low note range must be 1 less then the high note!");
     dragTo(w().lowSlider, 340 * 14 + 10); // onto key 15
-    EXPECT_EQ(w().LOW_NOTE, 14);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 14);
     EXPECT_EQ(stored(keys::LowNote), "14");
 
     expectRangeBox("The high note range must be 1 greater then the low note!");
     dragTo(w().highSlider, 340 * 13 + 10); // onto key 14
-    EXPECT_EQ(w().HIGH_NOTE, 15);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 15);
 
     // One move two keys past the other end leaves the range inverted.
     expectRangeBox("The low note range must be 1 less then the high note!");
     dragTo(w().lowSlider, 330 * 16);
-    EXPECT_EQ(w().LOW_NOTE, 16);
-    EXPECT_GT(w().LOW_NOTE, w().HIGH_NOTE);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 16);
+    EXPECT_GT(w().lesson.LOW_NOTE, w().lesson.HIGH_NOTE);
     EXPECT_TRUE(desktop.scriptDone());
 }
 
@@ -117,26 +117,26 @@ TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
     w().baseItem->trigger();
     // The treble lesson it ended is logged as treble.
     EXPECT_TRUE(readProgramFile("grades.txt").startsWith("\"Pellworth\",\"Treble Clef\",0,1,0,#"));
-    EXPECT_EQ(w().CLEFF, 1);
+    EXPECT_EQ(w().lesson.CLEFF, 1);
     EXPECT_TRUE(w().baseItem->isChecked());
     EXPECT_FALSE(w().trebleItem->isChecked());
     EXPECT_EQ(w().pianoKey[36]->backColor(), QColor(0xE0, 0xE0, 0xE0));
     EXPECT_EQ(w().pianoKey[12]->backColor(), QColor(Qt::white));
     EXPECT_TRUE(w().pianoKey[12]->text().isEmpty());
     EXPECT_EQ(stored(keys::Cleff), "1");
-    EXPECT_EQ(w().LOW_NOTE, 8);
-    EXPECT_EQ(w().HIGH_NOTE, 15);
-    EXPECT_TRUE(w().FIRST_TIME);
-    EXPECT_EQ(w().expectedNote(), 36); // white key 8 in bass
+    EXPECT_EQ(w().lesson.LOW_NOTE, 8);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 15);
+    EXPECT_TRUE(w().lesson.FIRST_TIME);
+    EXPECT_EQ(w().lesson.expectedNote(), 36); // white key 8 in bass
     // The hidden Lesson Setup dialog remembers the change for its OK.
     EXPECT_EQ(w().lessonSetup().CHANGE_FLAG, 1);
     EXPECT_TRUE(w().lessonSetup().cleffOpt[1]->isChecked());
 
     // Choosing the checked clef again changes and writes nothing.
-    const int asks = w().ASKS;
+    const int asks = w().lesson.ASKS;
     store(keys::Cleff, "marker");
     w().baseItem->trigger();
-    EXPECT_EQ(w().ASKS, asks);
+    EXPECT_EQ(w().lesson.ASKS, asks);
     EXPECT_EQ(stored(keys::Cleff), "marker");
     EXPECT_TRUE(w().baseItem->isChecked());
 

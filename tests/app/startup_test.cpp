@@ -29,16 +29,16 @@ TEST_F(StartUp, FirstRunCreatesThePlayerListShowsAboutThenLessonSetupAndStartsAL
     EXPECT_EQ(w().windowTitle(), "Pellworth's Staverly v1.0");
 
     // Defaults of an empty store.
-    EXPECT_EQ(w().CLEFF, 0);
-    EXPECT_EQ(w().LOW_NOTE, 8);
-    EXPECT_EQ(w().HIGH_NOTE, 15);
-    EXPECT_EQ(w().QUESTIONS, 20);
-    EXPECT_EQ(w().TO_TIME, 15);
-    EXPECT_TRUE(w().USE_CLUES);
-    EXPECT_TRUE(w().USE_SOUND);
-    EXPECT_FALSE(w().USE_TIMER);
-    EXPECT_FALSE(w().USE_CROMATICS);
-    EXPECT_TRUE(w().SAVE_GRADES);
+    EXPECT_EQ(w().lesson.CLEFF, 0);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 8);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 15);
+    EXPECT_EQ(w().lesson.QUESTIONS, 20);
+    EXPECT_EQ(w().lesson.TO_TIME, 15);
+    EXPECT_TRUE(w().lesson.USE_CLUES);
+    EXPECT_TRUE(w().lesson.USE_SOUND);
+    EXPECT_FALSE(w().lesson.USE_TIMER);
+    EXPECT_FALSE(w().lesson.USE_CROMATICS);
+    EXPECT_TRUE(w().lesson.SAVE_GRADES);
     EXPECT_FALSE(w().midi.USE_MIDI);
     EXPECT_TRUE(w().midi.MIDI_THRU);
     EXPECT_EQ(w().midi.MIDI_VOLUME, 127);
@@ -53,8 +53,8 @@ TEST_F(StartUp, FirstRunCreatesThePlayerListShowsAboutThenLessonSetupAndStartsAL
     EXPECT_TRUE(w().pianoKey[36]->text().isEmpty());
 
     // OK started the first lesson: question 1 is asked and sounded.
-    EXPECT_TRUE(w().FIRST_TIME);
-    EXPECT_EQ(w().ASKS, 1);
+    EXPECT_TRUE(w().lesson.FIRST_TIME);
+    EXPECT_EQ(w().lesson.ASKS, 1);
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
     ASSERT_GE(midiOut.messages.size(), 3u);
     EXPECT_EQ(midiOut.messages[0], (test::RecordingSynth::Message{0xC0, 0, 0}));
@@ -80,7 +80,7 @@ TEST_F(StartUp, WithoutLessonSetupAtStartNothingIsAskedUntilNew)
 
     start();
     EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm"}));
-    EXPECT_FALSE(w().FIRST_TIME);
+    EXPECT_FALSE(w().lesson.FIRST_TIME);
     EXPECT_EQ(w().msglbl->text(), "Click on the New button...");
     EXPECT_EQ(w().nameLbl->text(), "Anna...");
     // An existing list is left alone.
@@ -105,29 +105,78 @@ TEST_F(StartUp, StoredClefAndTheMismatchRule)
     store(keys::StartUp, "0");
     store(keys::Cleff, "1");
     start();
-    EXPECT_EQ(w().CLEFF, 1);
+    EXPECT_EQ(w().lesson.CLEFF, 1);
     EXPECT_TRUE(w().baseItem->isChecked());
     EXPECT_EQ(w().pianoKey[36]->backColor(), QColor(0xE0, 0xE0, 0xE0));
     EXPECT_EQ(w().pianoKey[12]->backColor(), QColor(Qt::white));
     EXPECT_TRUE(w().pianoKey[12]->text().isEmpty());
 }
 
-TEST_F(StartUp, UnreadableClefFallsBackToTrebleAndIsRewritten)
+// A hand-edited value that cannot be used takes its default; only that key
+// is rewritten, one box names them all, and start-up goes on to the end.
+TEST_F(StartUp, UnusableSettingsFallBackToTheirDefaultsAndAreToldOnce)
 {
-    store(keys::StartUp, "False");
-    store(keys::Cleff, "x");
-    store(keys::Questions, "abc");
-    store(keys::UseTimer, "maybe");
+    struct Bad
+    {
+        SettingKey key;
+        const char *text;
+    };
+    const std::vector<Bad> bad{
+        {keys::MidiChannel, "16"}, {keys::MidiVolume, "200"}, {keys::PatchIndex, "130"},
+        {keys::UseTimer, "maybe"}, {keys::TimeTo, "99"},     {keys::Questions, "4"},
+        {keys::LowNote, "abc"},    {keys::HighNote, "29"},   {keys::UseChromatics, "x"},
+    };
+    store(keys::Cleff, "1");
+    store(keys::MidiThru, "False");
+    for (const Bad &b : bad)
+        store(b.key, b.text);
+    desktop.answer(Answer::Ok, [&](const test::ScriptedDesktop::Box &box) {
+        EXPECT_EQ(box.title, "Staverly");
+        for (const Bad &b : bad)
+            EXPECT_TRUE(box.text.contains(QStringLiteral("%1 was \"%2\", now %3")
+                                              .arg(b.key.key, b.text, b.key.fallback)))
+                << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains("CLEFF"));
+    });
     start();
-    EXPECT_EQ(w().CLEFF, 0);
-    EXPECT_TRUE(w().trebleItem->isChecked());
+    EXPECT_TRUE(desktop.scriptDone());
+    for (const Bad &b : bad)
+        EXPECT_EQ(stored(b.key), b.key.fallback) << b.key.key;
+    EXPECT_EQ(stored(keys::Cleff), "1");
+    EXPECT_EQ(stored(keys::MidiThru), "False");
+    EXPECT_EQ(w().lesson.CLEFF, 1);
+    EXPECT_TRUE(w().baseItem->isChecked());
+    EXPECT_EQ(w().midi.MIDI_CHANNEL, 0);
+    EXPECT_EQ(w().midi.MIDI_VOLUME, 127);
+    EXPECT_EQ(w().midi.PATCH_INDEX, 0);
+    EXPECT_FALSE(w().lesson.USE_TIMER);
+    EXPECT_EQ(w().lesson.TO_TIME, 15);
+    EXPECT_EQ(w().lesson.QUESTIONS, 20);
+    EXPECT_EQ(w().Bar->maximum(), 20);
+    EXPECT_EQ(w().lesson.LOW_NOTE, 8);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 15);
+    EXPECT_FALSE(w().lesson.USE_CROMATICS);
+    // Start-up ran to its end: the Lesson Setup dialog came after About.
+    EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm", "setupFrm"}));
+    // The instrument went out on channel 1, and notes sound at full velocity.
+    ASSERT_FALSE(midiOut.messages.empty());
+    EXPECT_EQ(midiOut.messages.front(), (test::RecordingSynth::Message{0xC0, 0, 0}));
+    EXPECT_EQ(midiOut.messages.back()[0], 0x90);
+}
+
+TEST_F(StartUp, AClefPastSixteenBitsNoLongerStopsStartUp)
+{
+    store(keys::Cleff, "99999");
+    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
+        EXPECT_TRUE(box.text.contains("CLEFF was \"99999\", now 0")) << box.text.toStdString();
+    });
+    start();
+    EXPECT_EQ(w().lesson.CLEFF, 0);
     EXPECT_EQ(stored(keys::Cleff), "0");
-    // Later steps still ran.
-    EXPECT_EQ(w().LOW_NOTE, 8);
-    EXPECT_EQ(stored(keys::HighNote), "15");
-    // A switch read before the clef that does not convert takes its default.
-    EXPECT_FALSE(w().USE_TIMER);
-    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(w().lesson.QUESTIONS, 20);
+    EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm", "setupFrm"}));
+    EXPECT_TRUE(w().lesson.FIRST_TIME);
+    EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
 }
 
 TEST_F(StartUp, QuitAsksAndOnlyYesEndsTheProgram)

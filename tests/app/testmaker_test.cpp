@@ -43,7 +43,7 @@ TEST_F(TestMaker, ATypeTwoTestOfTheRangeIsSavedAndOpenedWithoutRepeats)
         EXPECT_EQ(frm.notesTxt->text(), "20");
         QTest::mouseClick(frm.type[1], Qt::LeftButton);
         frm.notesTxt->setText("3");
-        nextNoteIs(w().PREV_NOTE); // the question's note again is drawn anew
+        nextNoteIs(w().lesson.PREV_NOTE); // the question's note again is drawn anew
         nextNoteIs(8);
         nextNoteIs(8); // so is the one just drawn
         nextNoteIs(10);
@@ -98,8 +98,8 @@ TEST_F(TestMaker, ClosingShowsTheNextQuestion)
     start();
     nextNoteIs(11);
     withTestMaker([](testFrm &frm) { QTest::mouseClick(frm.Command1, Qt::LeftButton); });
-    EXPECT_EQ(w().PREV_NOTE, 11);
-    EXPECT_EQ(w().expectedNote(), 65);
+    EXPECT_EQ(w().lesson.PREV_NOTE, 11);
+    EXPECT_EQ(w().lesson.expectedNote(), 65);
 }
 
 } // namespace

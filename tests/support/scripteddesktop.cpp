@@ -1,14 +1,25 @@
 #include "scripteddesktop.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace staverly::test {
 
 void ScriptedDesktop::answer(Answer reply, std::function<void(const Box &)> check)
 {
-    m_replies.push_back({reply, std::move(check)});
+    m_replies.push_back({reply, std::move(check), false, {}, 0});
+}
+
+void ScriptedDesktop::answerWithRealBox(Answer reply, std::function<void()> meanwhile,
+                                        int windowBackAfterMs)
+{
+    m_replies.push_back({reply, {}, true, std::move(meanwhile), windowBackAfterMs});
 }
 
 void ScriptedDesktop::answerInput(const QString &text)
@@ -68,7 +79,7 @@ bool ScriptedDesktop::scriptDone() const
            && m_printerSetups.empty();
 }
 
-Desktop::Answer ScriptedDesktop::messageBox(QWidget *, const QString &text, Buttons buttons,
+Desktop::Answer ScriptedDesktop::messageBox(QWidget *parent, const QString &text, Buttons buttons,
                                             Icon icon, const QString &title)
 {
     const Box box{text, buttons, icon, title};
@@ -82,6 +93,40 @@ Desktop::Answer ScriptedDesktop::messageBox(QWidget *, const QString &text, Butt
     m_replies.pop_front();
     if (reply.check)
         reply.check(box);
+    if (reply.real)
+        return realBox(parent, box, reply);
+    return reply.answer;
+}
+
+Desktop::Answer ScriptedDesktop::realBox(QWidget *parent, const Box &box, const Reply &reply)
+{
+    static const std::map<Buttons, QMessageBox::StandardButtons> buttons{
+        {Buttons::Ok, QMessageBox::Ok},
+        {Buttons::YesNo, QMessageBox::Yes | QMessageBox::No},
+        {Buttons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}};
+    static const std::map<Answer, QMessageBox::StandardButton> press{
+        {Answer::Ok, QMessageBox::Ok},
+        {Answer::Yes, QMessageBox::Yes},
+        {Answer::No, QMessageBox::No},
+        {Answer::Cancel, QMessageBox::Cancel}};
+    // A window manager gives the window back its activation after the box,
+    // a little later: not while the handler that opened the box still runs.
+    QPointer<QWidget> before = QApplication::activeWindow();
+    QMessageBox real(QMessageBox::NoIcon, box.title, box.text, buttons.at(box.buttons), parent);
+    QTimer::singleShot(0, &real, [&] {
+        if (reply.meanwhile)
+            reply.meanwhile();
+        QCoreApplication::processEvents();
+        real.button(press.at(reply.answer))->click();
+    });
+    real.exec();
+    // On an X server the closed box leaves no window active until the
+    // window manager acts; offscreen hands the activation back at once.
+    QApplication::setActiveWindow(nullptr);
+    QTimer::singleShot(reply.windowBackAfterMs, [before] {
+        if (before)
+            before->activateWindow();
+    });
     return reply.answer;
 }
 

@@ -27,6 +27,12 @@ public:
 
     // Queue the answer to the next message box; the optional check sees it first.
     void answer(Answer reply, std::function<void(const Box &)> check = {});
+    // The next box is a real one, with its own event loop, taking the focus
+    // as a person's box does; `meanwhile` runs inside that loop before the
+    // reply's button is clicked. Like a window manager, the desktop gives the
+    // window that was active back its activation some time after the box.
+    void answerWithRealBox(Answer reply, std::function<void()> meanwhile = {},
+                           int windowBackAfterMs = 0);
     void answerInput(const QString &text);
     void answerSaveFile(const QString &path);
     void answerPrinterSetup(bool accepted);
@@ -82,7 +88,11 @@ private:
     {
         Answer answer;
         std::function<void(const Box &)> check;
+        bool real = false;
+        std::function<void()> meanwhile;
+        int windowBackAfterMs = 0;
     };
+    Answer realBox(QWidget *parent, const Box &box, const Reply &reply);
     std::deque<Reply> m_replies;
     std::deque<QString> m_inputs;
     std::deque<QString> m_saveFiles;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace staverly {
+
+class Desktop;
+class Effects;
+class LessonEngine;
+class MidiMod;
+class SettingsStore;
+
+// What a dialog may use of the main window: the lesson, the MIDI module,
+// the services, and a few things only the window can do. Dialogs never
+// reach into the window's widgets, or into each other.
+class DialogHost
+{
+public:
+    virtual ~DialogHost() = default;
+
+    // The dialogs' parent window.
+    virtual QWidget *hostWindow() = 0;
+    virtual Desktop &desktop() = 0;
+    virtual SettingsStore &settings() = 0;
+    virtual Effects &effects() = 0;
+    virtual QString programFolder() const = 0;
+    virtual LessonEngine &lessonEngine() = 0;
+    virtual MidiMod &midiModule() = 0;
+
+    virtual void showPlayerSetup() = 0;
+    // PLAYER_NAME changed: every label that shows it follows.
+    virtual void playerChosen() = 0;
+    virtual void showMidiMeter(bool shown) = 0;
+    // USE_MIDI or MIDI_THRU changed: the routing of incoming messages follows.
+    virtual void midiSwitchesChanged() = 0;
+};
+
+} // namespace staverly
