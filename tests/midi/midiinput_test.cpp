@@ -236,8 +236,9 @@ TEST_F(MidiInputPort, ThroughSendsOnAtArrivalAndNeverCollidesWithTheWindowsOwnNo
     int forwarded = 0;
     for (const auto &bytes : backend->sent) {
         ASSERT_EQ(bytes.size(), 3u);
-        if (bytes[0] == 0x91)
+        if (bytes[0] == 0x91) {
             EXPECT_EQ(bytes[1], forwarded++ % 128) << "MIDI through kept its order";
+        }
     }
     EXPECT_EQ(forwarded, Each);
 

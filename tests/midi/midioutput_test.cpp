@@ -161,6 +161,43 @@ TEST_F(MidiOutputPort, AFailingSendIsReportedNotThrown)
     EXPECT_EQ(errors.count(), 2);
 }
 
+// Every status byte goes out with as many data bytes as its message has:
+// none that the program invents, none that it drops.
+TEST_F(MidiOutputPort, EachStatusByteGoesOutWithItsMessagesLength)
+{
+    openDevice0();
+    QSignalSpy errors(&output, &MIDIOutput::error);
+    const auto expectedLength = [](int status) -> std::size_t {
+        if (status < 0xF0)
+            return (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 2 : 3;
+        switch (status) {
+        case 0xF1: case 0xF3: return 2; // time code quarter frame, song select
+        case 0xF2: return 3;            // song position
+        case 0xF0: case 0xF7: case 0xF4: case 0xF5: case 0xF9: case 0xFD:
+            return 0; // exclusive and undefined: no short message
+        default: return 1; // tune request and the real-time bytes
+        }
+    };
+    int refused = 0;
+    for (int status = 0x80; status <= 0xFF; ++status) {
+        backend->sent.clear();
+        output.send(qint16(status), 0x45, 0x67, 0);
+        QCoreApplication::processEvents();
+        const std::size_t length = expectedLength(status);
+        if (length == 0) {
+            EXPECT_TRUE(backend->sent.empty()) << std::hex << status;
+            ++refused;
+            continue;
+        }
+        const Bytes whole{std::uint8_t(status), 0x45, 0x67};
+        ASSERT_EQ(backend->sent.size(), 1u) << std::hex << status;
+        EXPECT_EQ(backend->sent[0], Bytes(whole.begin(), whole.begin() + long(length)))
+            << std::hex << status;
+    }
+    EXPECT_EQ(refused, 6);
+    EXPECT_EQ(errors.count(), 6);
+}
+
 TEST_F(MidiOutputPort, ADataByteIsNotAStatus)
 {
     openDevice0();
