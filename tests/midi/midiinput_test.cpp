@@ -116,6 +116,24 @@ TEST_F(MidiInputPort, QueuesReadsWithoutRemovingAndRemovesTheOldest)
     EXPECT_EQ(input.pendingMessages(), 0);
 }
 
+// Each message keeps what the program showed when it arrived, however
+// late the handler reaches it.
+TEST_F(MidiInputPort, EachMessageKeepsTheStampOfItsArrival)
+{
+    openFirst();
+    EXPECT_EQ(input.readStamp(), (MidiStamp{0, false}));
+    input.setArrival(7, true);
+    backend->play({0x90, 60, 100});
+    input.setArrival(0, true);
+    backend->play({0x90, 62, 100});
+    input.setArrival(0xFFFFFFFFu, false);
+    backend->play({0x90, 64, 100});
+    for (const MidiStamp stamp : {MidiStamp{7, true}, MidiStamp{0, true}, MidiStamp{0xFFFFFFFFu, false}}) {
+        EXPECT_EQ(input.readStamp(), stamp);
+        input.removeMessage();
+    }
+}
+
 TEST_F(MidiInputPort, ShortMessagesFillTheMissingDataWithZero)
 {
     openFirst();
