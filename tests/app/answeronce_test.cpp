@@ -152,6 +152,24 @@ TEST_F(AnswerOnce, ASecondAnswerDuringTheFirstIsNotJudgedAgainstTheNextNote)
     }
 }
 
+TEST_F(AnswerOnce, ADoubleClickOnTheLastQuestionCountsOnceAroundTheLessonOverBox)
+{
+    startLesson(5);
+    for (int i = 0; i < 4; ++i)
+        answerRight(i % 2 ? 8 : 9);
+    const int right = keyOfAnswer();
+    nextWordIs(0);
+    nextNoteIs(9);
+    // The second click of the pair reaches the window while the box is up.
+    desktop.answerWithRealBox(Answer::No, [this, right] { postClick(w().pianoKey[std::size_t(right)]); });
+    clickKey(right);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w().lesson.YES, 5);
+    EXPECT_EQ(w().lesson.TRYS, 5);
+    EXPECT_EQ(w().lesson.ASKS, 1);
+    EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
+}
+
 TEST_F(AnswerOnce, MidiNotesPlayedWhileTheLessonOverBoxIsUpAreNotJudged)
 {
     store(keys::UseMidi, "True");
