@@ -1,3 +1,5 @@
+#include "expectedscreen.h"
+
 #include <QApplication>
 #include <gmock/gmock.h>
 
@@ -8,5 +10,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleMock(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new staverly::test::ExpectedScreen);
     return RUN_ALL_TESTS();
 }
