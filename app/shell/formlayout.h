@@ -1,17 +1,18 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QLabel>
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <cmath>
 
 namespace staverly {
 
-// Forms are designed in twips, 15 to a pixel.
+// Forms are designed in twips, converted as the controls convert theirs.
 inline int px(int twips)
 {
-    return int(std::lrint(twips / 15.0));
+    return host::pixelsFromTwips(twips);
 }
 
 inline QRect twips(int left, int top, int width, int height)

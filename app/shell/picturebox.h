@@ -1,5 +1,6 @@
 #pragma once
 
+#include "twips.h"
 #include "wipesurface.h"
 
 #include <QElapsedTimer>
@@ -16,7 +17,7 @@ class PictureBox : public QWidget, public WipeSurface
     Q_OBJECT
 
 public:
-    static constexpr int TwipsPerPixel = 15;
+    static constexpr int TwipsPerPixel = host::TwipsPerPixel;
     static constexpr int FlushMs = 4;
 
     explicit PictureBox(QWidget *parent = nullptr);

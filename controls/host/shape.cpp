@@ -8,20 +8,20 @@
 
 namespace staverly::host {
 
-QRect Shape::pixelRect(double twipsPerPixel) const
+QRect Shape::pixelRect() const
 {
     if (!(width > 0.0f) || !(height > 0.0f))
         return {};
-    const int x0 = pixelsFromTwips(left, twipsPerPixel);
-    const int y0 = pixelsFromTwips(top, twipsPerPixel);
-    const int x1 = pixelsFromTwips(double(left) + width, twipsPerPixel);
-    const int y1 = pixelsFromTwips(double(top) + height, twipsPerPixel);
+    const int x0 = pixelsFromTwips(left);
+    const int y0 = pixelsFromTwips(top);
+    const int x1 = pixelsFromTwips(double(left) + width);
+    const int y1 = pixelsFromTwips(double(top) + height);
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }
 
-void Shape::paint(QPainter &painter, double twipsPerPixel, const QPalette &palette) const
+void Shape::paint(QPainter &painter, const QPalette &palette) const
 {
-    const QRect r = pixelRect(twipsPerPixel);
+    const QRect r = pixelRect();
     if (r.isEmpty())
         return;
     painter.save();

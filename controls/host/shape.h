@@ -21,8 +21,8 @@ struct Shape
 
     // Each edge is rounded on its own, so shapes that touch in twips touch
     // on screen. Empty when the width or height is not positive.
-    QRect pixelRect(double twipsPerPixel) const;
-    void paint(QPainter &painter, double twipsPerPixel, const QPalette &palette) const;
+    QRect pixelRect() const;
+    void paint(QPainter &painter, const QPalette &palette) const;
 };
 
 } // namespace staverly::host

@@ -1,28 +1,17 @@
 #include "twips.h"
 
-#include <QWidget>
 #include <cmath>
 
 namespace staverly::host {
 
-double twipsPerPixel(double logicalDpi)
+int pixelsFromTwips(double twips)
 {
-    return logicalDpi > 0.0 ? TwipsPerInch / logicalDpi : 15.0;
+    return int(std::lrint(twips / TwipsPerPixel));
 }
 
-double twipsPerPixel(const QWidget *widget)
+double twipsFromPixels(double pixels)
 {
-    return twipsPerPixel(double(widget->logicalDpiX()));
-}
-
-int pixelsFromTwips(double twips, double twipsPerPixel)
-{
-    return int(std::lrint(twips / twipsPerPixel));
-}
-
-double twipsFromPixels(double pixels, double twipsPerPixel)
-{
-    return pixels * twipsPerPixel;
+    return pixels * TwipsPerPixel;
 }
 
 } // namespace staverly::host

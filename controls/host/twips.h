@@ -1,18 +1,14 @@
 #pragma once
 
-class QWidget;
-
 namespace staverly::host {
 
-inline constexpr double TwipsPerInch = 1440.0;
-
-// 15 at 96 dpi.
-double twipsPerPixel(double logicalDpi);
-// For the screen the widget is on (its logical dpi).
-double twipsPerPixel(const QWidget *widget);
+// The one conversion for the main window, its forms and the controls: a
+// logical pixel is 15 twips whatever the screen's dpi. Qt maps logical
+// pixels to the screen by its device pixel ratio.
+inline constexpr int TwipsPerPixel = 15;
 
 // The nearest whole pixel, halves to even.
-int pixelsFromTwips(double twips, double twipsPerPixel);
-double twipsFromPixels(double pixels, double twipsPerPixel);
+int pixelsFromTwips(double twips);
+double twipsFromPixels(double pixels);
 
 } // namespace staverly::host

@@ -60,7 +60,6 @@ UserControl1::UserControl1(QWidget *parent)
         segment.fillColor = SegmentColors[i];
         segment.borderColor = host::WindowBackground;
     }
-    m_twipsPerPixel = host::twipsPerPixel(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applySize();
@@ -84,19 +83,9 @@ void UserControl1::setValue(const QVariant &vNewValue)
     m_busy = false;
 }
 
-void UserControl1::setTwipsPerPixel(double twipsPerPixel)
-{
-    m_twipsPerPixel = twipsPerPixel;
-    m_busy = true;
-    applySize();
-    m_busy = false;
-    update();
-}
-
 QSize UserControl1::pixelSize() const
 {
-    return QSize(host::pixelsFromTwips(m_width, m_twipsPerPixel),
-                 host::pixelsFromTwips(m_height, m_twipsPerPixel));
+    return QSize(host::pixelsFromTwips(m_width), host::pixelsFromTwips(m_height));
 }
 
 QSize UserControl1::sizeHint() const
@@ -127,7 +116,7 @@ void UserControl1::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.fillRect(rect(), host::toQColor(host::ButtonFace, palette()));
     for (const host::Shape &segment : indi)
-        segment.paint(painter, m_twipsPerPixel, palette());
+        segment.paint(painter, palette());
 }
 
 } // namespace staverly::lumetra

@@ -39,9 +39,6 @@ public:
     const std::array<host::Shape, SegmentCount> &segments() const { return indi; }
     float heightTwips() const { return m_height; }
 
-    double twipsPerPixel() const { return m_twipsPerPixel; }
-    void setTwipsPerPixel(double twipsPerPixel);
-
     QSize sizeHint() const override;
 
 protected:
@@ -58,7 +55,6 @@ private:
     // Set while a level change resizes the control, so that resize handling
     // can tell it from a host's resize.
     bool m_busy = false;
-    double m_twipsPerPixel = 15.0;
 };
 
 } // namespace staverly::lumetra

@@ -19,7 +19,6 @@ UserControl1::UserControl1(QWidget *parent)
     Shape1.height = TrackHeight;
     Shape1.fillColor = DefaultSliderColor;
     Shape1.borderColor = ThumbOutline;
-    m_twipsPerPixel = host::twipsPerPixel(this);
 
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button have to arrive as well: they put the pointer back.
@@ -93,21 +92,14 @@ void UserControl1::writeProperties(host::PropertyBag &bag) const
               QVariant::fromValue(host::ButtonFace));
 }
 
-void UserControl1::setTwipsPerPixel(double twipsPerPixel)
-{
-    m_twipsPerPixel = twipsPerPixel;
-    setFixedHeight(lockedHeight());
-    update();
-}
-
 float UserControl1::widthTwips() const
 {
-    return float(host::twipsFromPixels(width(), m_twipsPerPixel));
+    return float(host::twipsFromPixels(width()));
 }
 
 int UserControl1::lockedHeight() const
 {
-    return host::pixelsFromTwips(TrackHeight, m_twipsPerPixel);
+    return host::pixelsFromTwips(TrackHeight);
 }
 
 void UserControl1::mouseMoveTwips(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x)
@@ -128,7 +120,7 @@ void UserControl1::mouseMoveTwips(Qt::MouseButtons button, Qt::KeyboardModifiers
 
 void UserControl1::mouseMoveEvent(QMouseEvent *event)
 {
-    const double x = host::twipsFromPixels(event->position().x(), m_twipsPerPixel);
+    const double x = host::twipsFromPixels(event->position().x());
     try {
         mouseMoveTwips(event->buttons(), event->modifiers(), float(x));
     } catch (const host::OverflowError &) {
@@ -149,7 +141,7 @@ void UserControl1::paintEvent(QPaintEvent *event)
     Q_UNUSED(event);
     QPainter painter(this);
     painter.fillRect(rect(), host::toQColor(m_background, palette()));
-    Shape1.paint(painter, m_twipsPerPixel, palette());
+    Shape1.paint(painter, palette());
 }
 
 } // namespace staverly::piano

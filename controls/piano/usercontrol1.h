@@ -50,8 +50,6 @@ public:
     void readProperties(const host::PropertyBag &bag);
     void writeProperties(host::PropertyBag &bag) const;
 
-    double twipsPerPixel() const { return m_twipsPerPixel; }
-    void setTwipsPerPixel(double twipsPerPixel);
     float widthTwips() const;
 
     // One mouse move as the platform reports it: the pressed buttons, the
@@ -74,7 +72,6 @@ private:
 
     host::Shape Shape1;
     quint32 m_background = host::ButtonFace;
-    double m_twipsPerPixel = 15.0;
 };
 
 } // namespace staverly::piano

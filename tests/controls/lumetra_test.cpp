@@ -39,7 +39,6 @@ protected:
         palette.setColor(QPalette::Window, HostBackground);
         window.setPalette(palette);
         window.resize(300, 60);
-        meter.setTwipsPerPixel(15.0);
         meter.move(30, 10);
     }
 
@@ -57,8 +56,7 @@ TEST_F(LumetraMeter, StartsAtFullScale)
     UserControl1 fresh;
     EXPECT_EQ(fresh.value(), 1580.0f);
     EXPECT_EQ(fresh.heightTwips(), 200.0f);
-    EXPECT_EQ(fresh.size(), QSize(int(std::lrint(1580 / fresh.twipsPerPixel())),
-                                  int(std::lrint(200 / fresh.twipsPerPixel()))));
+    EXPECT_EQ(fresh.size(), QSize(105, 13));
 
     EXPECT_EQ(meter.size(), QSize(105, 13));
     EXPECT_EQ(meter.property("value"), QVariant::fromValue(1580.0f));
@@ -161,27 +159,22 @@ TEST_F(LumetraMeter, RenderedSegmentsMatchTheLevel)
     }
 }
 
-TEST_F(LumetraMeter, FullScaleShowsTheButtonFaceBehindTheLastSegment)
+TEST_F(LumetraMeter, LaterSegmentsLieOnTheOutlineOfTheOneBefore)
 {
-    meter.setTwipsPerPixel(1.0);
-    ASSERT_EQ(meter.size(), QSize(1580, 200));
+    // Each segment is 9 pixels wide at a pitch of 8, so its right outline is
+    // the next one's left outline; the last one's is the meter's last column.
     const QImage image = meter.grab().toImage();
-    const QColor face = staverly::host::toQColor(staverly::host::ButtonFace, meter.palette());
-    EXPECT_EQ(image.pixelColor(1576, 100), face);
-    EXPECT_EQ(image.pixelColor(1579, 199), face);
-    EXPECT_EQ(image.pixelColor(1574, 100),
-              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
-    // Neighbours overlap by 15 twips and the later one lies on top, hiding
-    // the right outline of the one before.
+    ASSERT_EQ(image.size(), QSize(105, 13));
+    const QColor separator = staverly::host::toQColor(staverly::host::WindowBackground, meter.palette());
     const QColor crimson = staverly::host::toQColor(0x002D12AB);
     const QColor darkBlue = staverly::host::toQColor(0x00C00000);
-    EXPECT_EQ(image.pixelColor(1439, 100), crimson);
-    EXPECT_EQ(image.pixelColor(1440, 100),
-              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
-    EXPECT_EQ(image.pixelColor(1441, 100), darkBlue);
-    EXPECT_EQ(image.pixelColor(1454, 100), darkBlue);
-    EXPECT_EQ(image.pixelColor(1500, 0),
-              staverly::host::toQColor(staverly::host::WindowBackground, meter.palette()));
+    EXPECT_EQ(image.pixelColor(95, 6), crimson);
+    EXPECT_EQ(image.pixelColor(96, 6), separator);
+    EXPECT_EQ(image.pixelColor(97, 6), darkBlue);
+    EXPECT_EQ(image.pixelColor(103, 6), darkBlue);
+    EXPECT_EQ(image.pixelColor(104, 6), separator);
+    EXPECT_EQ(image.pixelColor(100, 0), separator);
+    EXPECT_EQ(image.pixelColor(100, 12), separator);
 }
 
 } // namespace

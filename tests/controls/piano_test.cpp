@@ -28,7 +28,6 @@ protected:
 
     PianoSlider()
     {
-        slider.setTwipsPerPixel(15.0);
         slider.resize(640, 6);
         QObject::connect(&slider, &UserControl1::changed, [this](qint16 &loc) { changes.append(loc); });
     }
@@ -54,8 +53,7 @@ protected:
 TEST_F(PianoSlider, StartsWithTheDesignGeometry)
 {
     UserControl1 fresh;
-    EXPECT_DOUBLE_EQ(fresh.twipsPerPixel(), 1440.0 / fresh.logicalDpiX());
-    EXPECT_EQ(fresh.height(), qRound(90.0 / fresh.twipsPerPixel()));
+    EXPECT_EQ(fresh.height(), 6);
 
     EXPECT_EQ(slider.height(), 6);
     EXPECT_EQ(slider.thumb().left, 0.0f);
@@ -114,17 +112,14 @@ TEST_F(PianoSlider, TrackEndsAreInclusiveToTheTwip)
 
 TEST_F(PianoSlider, HalfTwipsRoundToEvenThroughRealMoves)
 {
-    // One twip a pixel, so a fractional pointer position is a fractional twip.
-    slider.setTwipsPerPixel(1.0);
-    slider.resize(9600, 90);
-
-    move(100.5, Qt::LeftButton);
-    EXPECT_EQ(slider.thumb().left, 100.5f);
-    EXPECT_EQ(slider.value(), 100);
-    move(101.5, Qt::LeftButton);
-    EXPECT_EQ(slider.thumb().left, 101.5f);
-    EXPECT_EQ(slider.value(), 102);
-    EXPECT_EQ(changes, (QList<qint16>{100, 102}));
+    // Half a pixel is 7.5 twips.
+    move(6.5, Qt::LeftButton);
+    EXPECT_EQ(slider.thumb().left, 97.5f);
+    EXPECT_EQ(slider.value(), 98);
+    move(7.5, Qt::LeftButton);
+    EXPECT_EQ(slider.thumb().left, 112.5f);
+    EXPECT_EQ(slider.value(), 112);
+    EXPECT_EQ(changes, (QList<qint16>{98, 112}));
 }
 
 TEST_F(PianoSlider, HalfTwipsRoundToEvenAtTheScreensScale)
@@ -247,9 +242,6 @@ TEST_F(PianoSlider, HeightStaysNinetyTwipsWhateverTheHostAsks)
     slider.setMaximumHeight(QWIDGETSIZE_MAX);
     slider.resize(700, 40);
     EXPECT_EQ(slider.size(), QSize(700, 6));
-
-    slider.setTwipsPerPixel(1.0);
-    EXPECT_EQ(slider.size(), QSize(700, 90));
 }
 
 TEST_F(PianoSlider, LoadsTheMainWindowsLowerCaseDesign)
