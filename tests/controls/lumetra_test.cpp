@@ -177,4 +177,38 @@ TEST_F(LumetraMeter, LaterSegmentsLieOnTheOutlineOfTheOneBefore)
     EXPECT_EQ(image.pixelColor(100, 12), separator);
 }
 
+// The cases below hold on any screen: tests/controls/CMakeLists.txt runs them
+// again at other logical dpis and device pixel ratios. A logical pixel is 15
+// twips on every one of them, as it is for the window that hosts the meter.
+using LumetraMeterOnAnyScreen = LumetraMeter;
+
+TEST_F(LumetraMeterOnAnyScreen, LevelsSizeTheMeterAtFifteenTwipsAPixel)
+{
+    struct Size
+    {
+        int level;
+        int width;
+    };
+    // 1330 and 130 twips are 88.67 and 8.67 pixels.
+    const Size sizes[] = {{127, 105}, {100, 89}, {65, 57}, {9, 9}, {0, 0}};
+    for (const Size &s : sizes) {
+        meter.setValue(s.level);
+        EXPECT_EQ(meter.size(), QSize(s.width, 13)) << "level " << s.level;
+    }
+    UserControl1 fresh;
+    EXPECT_EQ(fresh.size(), QSize(105, 13));
+}
+
+TEST_F(LumetraMeterOnAnyScreen, SegmentsLieEightPixelsApart)
+{
+    const QImage image = meter.grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    for (int i = 0; i < UserControl1::SegmentCount; ++i) {
+        // Segment i's middle, 120 i + 60 twips, is pixel 8 i + 4.
+        const QPoint middle(int((8 * i + 4.5) * ratio), int(6.5 * ratio));
+        EXPECT_EQ(image.pixelColor(middle), staverly::host::toQColor(UserControl1::SegmentColors[i]))
+            << "segment " << i;
+    }
+}
+
 } // namespace

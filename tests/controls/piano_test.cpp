@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <iterator>
 
 using staverly::host::PropertyBag;
 using staverly::piano::UserControl1;
@@ -346,6 +347,73 @@ TEST_F(PianoSlider, PaintsTheThumbOverTheTrack)
     EXPECT_EQ(image.pixelColor(289, 3), background);
     EXPECT_EQ(image.pixelColor(0, 3), background);
     EXPECT_EQ(image.pixelColor(639, 3), background);
+}
+
+// The cases below hold on any screen: tests/controls/CMakeLists.txt runs them
+// again at other logical dpis and device pixel ratios. A logical pixel is 15
+// twips on every one of them, as it is for the window that hosts the slider.
+class PianoSliderOnAnyScreen : public PianoSlider
+{
+protected:
+    // The middle of logical pixel (x, y), whatever the device pixel ratio.
+    static QColor colourAt(const QImage &image, int x, int y)
+    {
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor(int((x + 0.5) * ratio), int((y + 0.5) * ratio));
+    }
+};
+
+TEST_F(PianoSliderOnAnyScreen, IsNinetyTwipsHighAndAsWideAsTheWindowsKeyboard)
+{
+    UserControl1 fresh;
+    EXPECT_EQ(fresh.height(), 6);
+    slider.setGeometry(0, 245, 640, 90);
+    EXPECT_EQ(slider.size(), QSize(640, 6));
+    EXPECT_EQ(slider.widthTwips(), 9600.0f);
+}
+
+TEST_F(PianoSliderOnAnyScreen, DragPositionsAreFifteenTwipsAPixel)
+{
+    struct Move
+    {
+        qreal x;
+        qint16 position;
+    };
+    // 7350 twips was the end of the track at 120 dpi; 9180 is white key 28's place.
+    const Move moves[] = {{0, 0}, {23, 345}, {490, 7350}, {512, 7680}, {612, 9180}, {618, 9270}};
+    for (const Move &m : moves) {
+        move(m.x, Qt::LeftButton);
+        EXPECT_EQ(slider.value(), m.position) << "pixel " << m.x;
+        EXPECT_EQ(changes.last(), m.position) << "pixel " << m.x;
+    }
+    move(619, Qt::LeftButton);
+    EXPECT_EQ(slider.value(), 9270) << "past the end of the track";
+    EXPECT_EQ(changes.size(), qsizetype(std::size(moves)));
+}
+
+TEST_F(PianoSliderOnAnyScreen, ThumbIsDrawnWhereItsTwipsFall)
+{
+    struct Place
+    {
+        qint16 value;
+        int left;  // first pixel of the thumb
+        int right; // first pixel past it
+    };
+    // 4420..4750 twips are 294.67..316.67 pixels.
+    const Place places[] = {{0, 0, 22}, {4420, 295, 317}, {7680, 512, 534}, {9180, 612, 634}};
+    slider.setBgcolor(0x00FFFFFF);
+    for (const Place &p : places) {
+        slider.setValue(p.value);
+        const QImage image = slider.grab().toImage();
+        const QColor white(Qt::white);
+        if (p.left > 0) {
+            EXPECT_EQ(colourAt(image, p.left - 1, 3), white) << "value " << p.value;
+        }
+        EXPECT_NE(colourAt(image, p.left, 3), white) << "value " << p.value;
+        EXPECT_EQ(colourAt(image, (p.left + p.right) / 2, 3), QColor(Qt::red)) << "value " << p.value;
+        EXPECT_NE(colourAt(image, p.right - 1, 3), white) << "value " << p.value;
+        EXPECT_EQ(colourAt(image, p.right, 3), white) << "value " << p.value;
+    }
 }
 
 } // namespace
