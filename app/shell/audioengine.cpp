@@ -85,6 +85,13 @@ bool AudioEngine::start(const QStringList &drivers)
         return true;
     QStringList failures;
     for (const QString &name : drivers) {
+        // FluidSynth's JACK driver starts a server of its own when none runs,
+        // which takes seconds and may take the sound card from the desktop:
+        // only a server that already runs is used.
+        if (name == QLatin1String("jack") && jackRate() <= 0) {
+            failures << QStringLiteral("jack: no JACK server is running");
+            continue;
+        }
         fluid_settings_t *settings = new_fluid_settings();
         fluid_settings_setstr(settings, "audio.driver", name.toLatin1().constData());
         fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);

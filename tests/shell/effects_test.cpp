@@ -139,3 +139,17 @@ TEST(AudioEngine, NoDriverGivesAClearError)
     EXPECT_TRUE(engine.error().contains("no-such-driver"));
     EXPECT_LE(engine.latencyMs(), 6.0);
 }
+
+// Without a server, JACK is passed over: no server is started for a sound.
+TEST(AudioEngine, AJackServerIsNeverStartedForASound)
+{
+    const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
+    qputenv("JACK_DEFAULT_SERVER", "staverly-none-such");
+    AudioEngine engine;
+    EXPECT_FALSE(engine.start({"jack"}));
+    EXPECT_TRUE(engine.error().contains("jack: no JACK server is running")) << engine.error().toStdString();
+    if (server.isNull())
+        qunsetenv("JACK_DEFAULT_SERVER");
+    else
+        qputenv("JACK_DEFAULT_SERVER", server);
+}
