@@ -1,0 +1,124 @@
+#include "jackserver.h"
+
+#include <QByteArray>
+#include <atomic>
+#include <jack/jack.h>
+#include <mutex>
+
+namespace staverly {
+
+namespace {
+
+void quiet(const char *) {}
+
+// Runs at load time, before any thread or audio driver exists: a JACK client
+// opened without it (FluidSynth's, RtMidi's) may try to start jackd on ALSA
+// and hang for seconds.
+[[maybe_unused]] const bool autostartPrevented = [] {
+    JackServer::preventAutostart();
+    return true;
+}();
+
+std::atomic<quint64> serverGeneration{0};
+std::atomic<quint64> portChanges{0};
+
+// A client of our own that only listens: the server tells it when ports
+// come and go, and libjack tells it when the server is gone.
+struct Watch
+{
+    std::mutex mutex;
+    jack_client_t *client = nullptr;
+    std::atomic<bool> gone{false};
+};
+
+Watch &theWatch()
+{
+    static Watch *watch = new Watch; // never destroyed: libjack may call in late
+    return *watch;
+}
+
+void serverGone(void *)
+{
+    theWatch().gone.store(true);
+    serverGeneration.fetch_add(1);
+    portChanges.fetch_add(1);
+}
+
+void portRegistered(jack_port_id_t, int, void *)
+{
+    portChanges.fetch_add(1);
+}
+
+void clientRegistered(const char *, int, void *)
+{
+    portChanges.fetch_add(1);
+}
+
+} // namespace
+
+void JackServer::preventAutostart()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        qputenv("JACK_NO_START_SERVER", QByteArrayLiteral("1"));
+        jack_set_error_function(quiet);
+        jack_set_info_function(quiet);
+    });
+}
+
+bool JackServer::running()
+{
+    preventAutostart();
+    watch();
+    Watch &w = theWatch();
+    {
+        std::lock_guard lock(w.mutex);
+        if (w.client && !w.gone.load())
+            return true;
+    }
+    jack_status_t status{};
+    jack_client_t *client = jack_client_open("Staverly probe", JackNoStartServer, &status);
+    if (!client)
+        return false;
+    jack_client_close(client);
+    return true;
+}
+
+quint64 JackServer::generation()
+{
+    return serverGeneration.load();
+}
+
+quint64 JackServer::changes()
+{
+    return portChanges.load();
+}
+
+void JackServer::watch()
+{
+    preventAutostart();
+    Watch &w = theWatch();
+    std::lock_guard lock(w.mutex);
+    if (w.client && !w.gone.load())
+        return;
+    // A client of a server that went away is left alone for good.
+    jack_client_t *client = jack_client_open("Staverly watch", JackNoStartServer, nullptr);
+    if (!client) {
+        w.client = nullptr;
+        return;
+    }
+    jack_on_shutdown(client, serverGone, nullptr);
+    jack_set_port_registration_callback(client, portRegistered, nullptr);
+    jack_set_client_registration_callback(client, clientRegistered, nullptr);
+    if (jack_activate(client) != 0) {
+        jack_client_close(client);
+        w.client = nullptr;
+        return;
+    }
+    w.client = client;
+    w.gone.store(false);
+    // A server that came (back) brings ports with it.
+    portChanges.fetch_add(1);
+}
+
+} // namespace staverly

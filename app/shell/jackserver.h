@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace staverly {
+
+// The JACK server this process talks to. Nothing here ever starts one.
+//
+// A server can die or be restarted under the program. libjack then frees
+// what every client of the old server held as soon as the process opens a
+// client on the new one, so a port or client of the old server must never
+// be closed or destroyed after that: whoever keeps one compares the
+// generation it was opened in with generation() and, when it changed, lets
+// it go without touching it.
+class JackServer
+{
+public:
+    // Keeps every JACK client of the process from spawning a server of its
+    // own and silences libjack's console chatter. Idempotent.
+    static void preventAutostart();
+    // Whether a server answers now. Also starts watching it.
+    static bool running();
+
+    // Goes up each time a server the process was connected to went away.
+    static quint64 generation();
+    // Goes up whenever ports come or go, or a server comes or goes.
+    static quint64 changes();
+    // Watches the server when one runs and is not watched yet; cheap when
+    // nothing changed. Call before opening ports, and now and then.
+    static void watch();
+};
+
+} // namespace staverly
