@@ -10,6 +10,7 @@
 #include "mainbackground.h"
 #include "maker.h"
 #include "midifrm.h"
+#include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "pianokey.h"
@@ -133,15 +134,26 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
     MIDIOutput1 = new MIDIOutput(services.midiBackend, services.defaultOutput, this);
     MIDIOutput1->setObjectName(QStringLiteral("MIDIOutput1"));
-    midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this);
+    midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this, &m_notices);
     connect(MIDIInput1, &MIDIInput::message, this, &frmMain::MIDIInput1_Message);
     connect(&lesson, &LessonEngine::openQuestionChanged, this, &frmMain::updateMidiRouting);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
             [this] { lessonSetup().setTimerChecked(false); });
-    connect(MIDIOutput1, &MIDIOutput::error, this, [this](int, const QString &description) {
+    connect(MIDIOutput1, &MIDIOutput::error, this, [this](int code, const QString &description) {
+        // A device that stops answering is told quietly and tried again;
+        // the lesson goes on.
+        if (code == MidiError::SendFailed) {
+            midi.outputFailed(description);
+            return;
+        }
         m_desktop.messageBox(this, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Midi Output Error!"));
     });
+    connect(&m_notices, &NoticeBoard::changed, this, &frmMain::showNotices);
+    m_deviceWatch = new QTimer(this);
+    m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
+    m_deviceWatch->setInterval(1000);
+    connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
     buildWindow();
     buildMenus();
     qApp->installEventFilter(this);
@@ -213,6 +225,16 @@ void frmMain::buildWindow()
     // The MIDI meter overlaps the label's top edge; the text starts below it.
     msglbl->setContentsMargins(0, px(2775 + 195) - px(2880), 0, 0);
     showMessage(msglbl->text(), LessonEngine::NormalColour);
+
+    noticeLbl = new QLabel(central);
+    noticeLbl->setObjectName(QStringLiteral("noticeLbl"));
+    // Above the counters: clear of the staff, the message line and the keys.
+    noticeLbl->setGeometry(4, 8, 159, 22);
+    noticeLbl->setFont(fontOf({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 9, true));
+    noticeLbl->setStyleSheet(QStringLiteral("color: #FFD98A; background: transparent;"));
+    noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    noticeLbl->setWordWrap(true);
+    noticeLbl->hide();
 
     auto button = [&](const char *name, const char *icon, int left, const QString &tip) {
         auto *b = new QPushButton(central);
@@ -395,6 +417,8 @@ void frmMain::Form_Load()
     SettingsReader read(m_settings);
     midi.DEVICE_IN = read.position(keys::DeviceIn);
     midi.DEVICE_OUT = read.position(keys::DeviceOut);
+    midi.DEVICE_IN_NAME = m_settings.read(keys::DeviceInName);
+    midi.DEVICE_OUT_NAME = m_settings.read(keys::DeviceOutName);
     midi.MIDI_THRU = read.flag(keys::MidiThru);
     midi.USE_MIDI = read.flag(keys::UseMidi);
     updateMidiRouting();
@@ -430,6 +454,7 @@ void frmMain::Form_Load()
     midi.open_midi_in();
     midi.open_midi_out();
     midi.send_patch();
+    m_deviceWatch->start();
     lesson.LOW_NOTE = read.integer(keys::LowNote);
     lesson.HIGH_NOTE = read.integer(keys::HighNote);
     set_low_slider(lesson.LOW_NOTE);
@@ -718,6 +743,23 @@ void frmMain::updateMidiRouting()
 void frmMain::midiSwitchesChanged()
 {
     updateMidiRouting();
+}
+
+void frmMain::showNotices()
+{
+    const auto &notices = m_notices.notices();
+    if (notices.empty()) {
+        noticeLbl->hide();
+        noticeLbl->setToolTip(QString());
+        return;
+    }
+    // The newest in a few words; every one in full on the tool tip.
+    QString brief = QStringLiteral("\u26A0 ") + notices.back().brief;
+    if (notices.size() > 1)
+        brief += QStringLiteral(" (+%1)").arg(notices.size() - 1);
+    noticeLbl->setText(brief);
+    noticeLbl->setToolTip(m_notices.texts().join(QLatin1Char('\n')));
+    noticeLbl->show();
 }
 
 void frmMain::showMidiMeter(bool shown)

@@ -7,6 +7,7 @@
 #include "lessonrecorder.h"
 #include "lessonview.h"
 #include "midimod.h"
+#include "noticeboard.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace staverly {
 
@@ -87,6 +89,8 @@ public:
     QLabel *timeLbl;
     QLabel *nameLbl;
     QLabel *msglbl;
+    // What is wrong right now and needs no answer, in the counter panel.
+    QLabel *noticeLbl;
     QPushButton *newCmd;
     QPushButton *clueCmd;
     QWidget *lowSlider = nullptr;
@@ -152,6 +156,7 @@ public:
     QString programFolder() const override { return m_programFolder; }
     LessonEngine &lessonEngine() override { return lesson; }
     MidiMod &midiModule() override { return midi; }
+    NoticeBoard &notices() override { return m_notices; }
     void showPlayerSetup() override;
     void playerChosen() override;
     void showMidiMeter(bool shown) override;
@@ -191,6 +196,7 @@ private:
     // Points MIDI through at the output, and stamps arriving messages, by
     // whether this window is active now and what the switches allow.
     void updateMidiRouting();
+    void showNotices();
 
     Desktop &m_desktop;
     Random &m_random;
@@ -198,6 +204,9 @@ private:
     host::ControlHost &m_controls;
     QString m_programFolder;
     Effects m_effects;
+    NoticeBoard m_notices;
+    // Looks at the devices about once a second.
+    QTimer *m_deviceWatch;
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;

@@ -26,6 +26,10 @@ public:
     // Both throw MidiError when the device is gone or will not open.
     virtual std::unique_ptr<MidiSource> openInput(const QString &name, Receiver receiver) = 0;
     virtual std::unique_ptr<MidiSink> openOutput(const QString &name) = 0;
+
+    // Goes up whenever the lists may have changed since it was last asked:
+    // a device came or went, or a server did. Cheap; asked about once a second.
+    virtual quint64 changes() { return 0; }
 };
 
 } // namespace staverly

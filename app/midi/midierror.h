@@ -23,6 +23,10 @@ public:
 
     MidiError(Code code, const QString &description);
 
+    // A stored position that names no device of the list: `entry` counts
+    // from 1 as the list shows them, `entries` is how many it has.
+    static MidiError notListed(bool input, int entry, int entries);
+
     Code code() const { return m_code; }
     QString description() const { return m_description; }
 

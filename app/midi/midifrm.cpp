@@ -5,6 +5,7 @@
 #include "fittext.h"
 #include "formlayout.h"
 #include "midimod.h"
+#include "noticeboard.h"
 #include "settingsstore.h"
 
 #include <QButtonGroup>
@@ -112,6 +113,9 @@ midiFrm::midiFrm(DialogHost &host)
                                QStringLiteral("Click here to close window"));
     okCmd->setText(QStringLiteral("&OK"));
     okCmd->setDefault(true);
+    noticeLbl = place<QLabel>(this, "noticeLbl", {10, 304, 400, 44});
+    noticeLbl->setWordWrap(true);
+    noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(usemidiChk, &QCheckBox::toggled, this, &midiFrm::usemidiChk_Click);
     connect(midiThruChk, &QCheckBox::toggled, this, &midiFrm::midiThruChk_Click);
@@ -125,6 +129,7 @@ midiFrm::midiFrm(DialogHost &host)
         test_note(middleC);
     });
     connect(okCmd, &QPushButton::clicked, this, &midiFrm::okCmd_Click);
+    connect(&m_host.notices(), &NoticeBoard::changed, this, &midiFrm::showNotices);
 
     fitText(this);
     Form_Load();
@@ -162,6 +167,12 @@ void midiFrm::Form_Load()
     volumeSld->setEnabled(midi.USE_MIDI);
     ComboPatch->setCurrentIndex(midi.PATCH_INDEX >= 0 && midi.PATCH_INDEX < 128 ? midi.PATCH_INDEX
                                                                                  : -1);
+    showNotices();
+}
+
+void midiFrm::showNotices()
+{
+    noticeLbl->setText(m_host.notices().texts().join(QLatin1Char('\n')));
 }
 
 void midiFrm::load_patches()
@@ -202,22 +213,28 @@ void midiFrm::inCbo_Click()
 {
     MidiMod &midi = m_midi;
     const int position = inCbo->currentIndex();
-    if (position == midi.DEVICE_IN)
+    const QString name = inCbo->currentText();
+    if (position == midi.DEVICE_IN && name == midi.DEVICE_IN_NAME)
         return;
     midi.DEVICE_IN = qint16(position);
+    midi.DEVICE_IN_NAME = name;
     midi.selectInput(midi.DEVICE_IN);
     m_host.settings().writeInteger(keys::DeviceIn, midi.DEVICE_IN);
+    m_host.settings().write(keys::DeviceInName, name);
 }
 
 void midiFrm::outCbo_Click()
 {
     MidiMod &midi = m_midi;
     const int position = outCbo->currentIndex();
-    if (position == midi.DEVICE_OUT)
+    const QString name = outCbo->currentText();
+    if (position == midi.DEVICE_OUT && name == midi.DEVICE_OUT_NAME)
         return;
     midi.DEVICE_OUT = qint16(position);
+    midi.DEVICE_OUT_NAME = name;
     midi.selectOutput(midi.DEVICE_OUT - 1);
     m_host.settings().writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
+    m_host.settings().write(keys::DeviceOutName, name);
     reset();
 }
 

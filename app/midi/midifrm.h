@@ -44,6 +44,8 @@ public:
     QLabel *volumeLbl;
     QPushButton *testCmd;
     QPushButton *okCmd;
+    // What is wrong with the devices right now, as on the main window.
+    QLabel *noticeLbl;
 
 private:
     void Form_Load();
@@ -56,6 +58,7 @@ private:
     void volumeSld_Change();
     void okCmd_Click();
     void enableInput(bool on);
+    void showNotices();
 
     DialogHost &m_host;
     MidiMod &m_midi;

@@ -2,19 +2,30 @@
 
 #include "midierror.h"
 
-#include <QMetaObject>
+#include <QSocketNotifier>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace staverly {
 
 MIDIInput::MIDIInput(std::shared_ptr<MidiBackend> backend, QObject *parent)
     : QObject(parent)
     , m_backend(std::move(backend))
+    , m_ring(QueueLimit)
 {
+    m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (m_wakeFd >= 0) {
+        m_wake = new QSocketNotifier(m_wakeFd, QSocketNotifier::Read, this);
+        connect(m_wake, &QSocketNotifier::activated, this, &MIDIInput::announce);
+    }
 }
 
 MIDIInput::~MIDIInput()
 {
     close();
+    delete m_wake;
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 int MIDIInput::deviceCount()
@@ -40,15 +51,12 @@ void MIDIInput::open()
 {
     close();
     const QString name = deviceName();
-    if (name.isEmpty()) {
-        throw MidiError(MidiError::NoSuchDevice,
-                        QStringLiteral("There is no MIDI input device number %1; this system has %2.")
-                            .arg(m_device)
-                            .arg(m_devices.size()));
-    }
+    if (name.isEmpty())
+        throw MidiError::notListed(true, m_device + 1, int(m_devices.size()));
     m_source = m_backend->openInput(name, [this](const std::uint8_t *bytes, std::size_t size) {
         receive(bytes, size);
     });
+    m_openName = name;
 }
 
 void MIDIInput::start()
@@ -65,6 +73,7 @@ void MIDIInput::close()
 {
     m_started = false;
     m_source.reset();
+    m_openName.clear();
     clearQueue();
 }
 
@@ -80,76 +89,86 @@ void MIDIInput::setArrival(quint32 question, bool active)
 
 int MIDIInput::pendingMessages() const
 {
-    std::lock_guard lock(m_mutex);
-    return int(m_queue.size());
+    return int(m_written.load(std::memory_order_acquire) - m_read.load(std::memory_order_relaxed));
 }
 
 MidiMessage MIDIInput::readMessage() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_queue.empty() ? MidiMessage{} : m_queue.front().message;
+    if (pendingMessages() == 0)
+        return {};
+    return m_ring[m_read.load(std::memory_order_relaxed) % QueueLimit].message;
 }
 
 MidiStamp MIDIInput::readStamp() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_queue.empty() ? MidiStamp{} : m_queue.front().stamp;
+    if (pendingMessages() == 0)
+        return {};
+    return m_ring[m_read.load(std::memory_order_relaxed) % QueueLimit].stamp;
 }
 
 void MIDIInput::removeMessage()
 {
-    std::lock_guard lock(m_mutex);
-    if (!m_queue.empty())
-        m_queue.pop_front();
+    if (pendingMessages() > 0)
+        m_read.store(m_read.load(std::memory_order_relaxed) + 1, std::memory_order_release);
 }
 
-// On the device's thread: queue, and post at most one announcement at a time
-// so that a burst costs the event loop one wake-up, not one per message.
+// On the device's thread: check, forward, queue, and wake the user-interface
+// thread at most once until it has looked, so a burst costs one wake-up.
 void MIDIInput::receive(const std::uint8_t *bytes, std::size_t size)
 {
     if (!m_started.load(std::memory_order_acquire) || size == 0)
         return;
+    // Exclusive messages are not short messages; the back ends leave them
+    // out, and one that comes anyway is passed over.
+    if (bytes[0] == 0xF0)
+        return;
+    const std::size_t length = midiMessageLength(bytes[0]);
+    bool whole = length != 0 && size == length;
+    for (std::size_t i = 1; whole && i < size; ++i)
+        whole = bytes[i] < 0x80;
+    if (!whole) {
+        m_malformed.fetch_add(1, std::memory_order_relaxed);
+        return;
+    }
     const MidiMessage message{qint16(bytes[0]), qint16(size > 1 ? bytes[1] : 0),
                               qint16(size > 2 ? bytes[2] : 0)};
     const quint64 arrival = m_arrival.load(std::memory_order_acquire);
     const MidiStamp stamp{quint32(arrival & 0xFFFFFFFFu), (arrival >> 32) != 0};
     if (MIDIOutput *output = m_through.load(std::memory_order_acquire))
         output->forward(message.status, message.data1, message.data2);
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_queue.size() < QueueLimit)
-            m_queue.push_back({message, stamp});
-        else
-            ++m_dropped;
+    const std::size_t written = m_written.load(std::memory_order_relaxed);
+    if (written - m_read.load(std::memory_order_acquire) >= QueueLimit) {
+        m_dropped.fetch_add(1, std::memory_order_relaxed);
+    } else {
+        m_ring[written % QueueLimit] = {message, stamp};
+        m_written.store(written + 1, std::memory_order_release);
     }
-    if (!m_announcing.exchange(true, std::memory_order_acq_rel))
-        QMetaObject::invokeMethod(this, &MIDIInput::announce, Qt::QueuedConnection);
+    if (m_wakeFd >= 0 && !m_announcing.exchange(true, std::memory_order_acq_rel)) {
+        const quint64 one = 1;
+        [[maybe_unused]] const auto sent = ::write(m_wakeFd, &one, sizeof one);
+    }
 }
 
 void MIDIInput::announce()
 {
-    // Cleared before looking, so a message queued from now on posts anew.
+    quint64 count = 0;
+    [[maybe_unused]] const auto got = ::read(m_wakeFd, &count, sizeof count);
+    // Cleared before looking, so a message queued from now on wakes anew.
     m_announcing.store(false, std::memory_order_release);
-    std::size_t dropped = 0;
-    bool waiting = false;
-    {
-        std::lock_guard lock(m_mutex);
-        std::swap(dropped, m_dropped);
-        waiting = !m_queue.empty();
-    }
+    const std::size_t dropped = m_dropped.exchange(0, std::memory_order_relaxed);
     if (dropped > 0) {
         emit error(MidiError::InputOverflow,
                    QStringLiteral("%1 MIDI messages were lost: the input queue was full.").arg(dropped));
     }
-    if (waiting)
+    if (pendingMessages() > 0)
         emit message();
 }
 
 void MIDIInput::clearQueue()
 {
-    std::lock_guard lock(m_mutex);
-    m_queue.clear();
-    m_dropped = 0;
+    // Only after the source is gone: no writer is left.
+    m_read.store(m_written.load(std::memory_order_acquire), std::memory_order_release);
+    m_dropped.store(0, std::memory_order_relaxed);
 }
 
 } // namespace staverly

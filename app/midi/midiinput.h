@@ -8,15 +8,20 @@
 #include <QObject>
 #include <QStringList>
 #include <atomic>
-#include <deque>
 #include <memory>
-#include <mutex>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace staverly {
 
 // The input port: one selected device, opened, started, and a queue of the
-// short messages it received. Everything but the device's own thread runs
-// on the user-interface thread.
+// short messages it received.
+//
+// The device's own thread (for JACK, the audio thread) only checks, forwards
+// and queues: no lock, no allocation, no Qt event. The queue is a ring with
+// one writer, that thread, and one reader, the user-interface thread, which
+// a wake-up descriptor tells that messages wait.
 class MIDIInput : public QObject
 {
     Q_OBJECT
@@ -30,13 +35,23 @@ public:
 
     // Lists the devices anew; they are numbered 0 to n-1.
     int deviceCount();
+    // The names of the last listing.
+    QStringList deviceNames() const { return m_devices; }
     void selectDevice(int device);
     int selectedDevice() const { return m_device; }
     // Empty when the selected number names no device.
     QString deviceName();
+    // The device that is open; empty when none is.
+    QString openName() const { return m_openName; }
+    // Goes up when the system's devices may have changed.
+    quint64 deviceChanges() { return m_backend->changes(); }
 
     // 1 when open, 0 when not.
     int isOpen() const { return m_source ? 1 : 0; }
+    // False when the open device's connection is gone for good.
+    bool isAlive() const { return m_source && m_source->alive(); }
+    // Still joined to the very port it opened; may ask the system.
+    bool isConnected() const { return m_source && m_source->connected(); }
     // Throws MidiError with a description when the device will not open.
     void open();
     void start();
@@ -59,12 +74,23 @@ public:
     MidiStamp readStamp() const;
     void removeMessage();
 
+    // Messages that were not whole short messages (a data byte where a
+    // status belongs, a message shorter than its status needs): dropped
+    // unforwarded and unanswered, and counted here.
+    quint64 malformedCount() const { return m_malformed.load(std::memory_order_relaxed); }
+
 signals:
     // Raised on the user-interface thread after messages have been queued.
     void message();
     void error(int code, const QString &description);
 
 private:
+    struct Received
+    {
+        MidiMessage message;
+        MidiStamp stamp;
+    };
+
     void receive(const std::uint8_t *bytes, std::size_t size);
     void announce();
     void clearQueue();
@@ -73,6 +99,7 @@ private:
     QStringList m_devices;
     bool m_listed = false;
     int m_device = 0;
+    QString m_openName;
     std::unique_ptr<MidiSource> m_source;
 
     std::atomic<bool> m_started{false};
@@ -80,15 +107,16 @@ private:
     // The question in the low 32 bits, the active window in bit 32: one
     // load gives a consistent pair on the device's thread.
     std::atomic<quint64> m_arrival{0};
+
+    std::vector<Received> m_ring;
+    // Counts of messages written and read; their difference is the queue.
+    std::atomic<std::size_t> m_written{0};
+    std::atomic<std::size_t> m_read{0};
+    std::atomic<std::size_t> m_dropped{0};
+    std::atomic<quint64> m_malformed{0};
     std::atomic<bool> m_announcing{false};
-    mutable std::mutex m_mutex;
-    struct Received
-    {
-        MidiMessage message;
-        MidiStamp stamp;
-    };
-    std::deque<Received> m_queue;
-    std::size_t m_dropped = 0;
+    int m_wakeFd = -1;
+    QSocketNotifier *m_wake = nullptr;
 };
 
 } // namespace staverly

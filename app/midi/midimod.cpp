@@ -3,7 +3,9 @@
 #include "desktop.h"
 #include "midierror.h"
 #include "midiinput.h"
+#include "mididevicename.h"
 #include "midioutput.h"
+#include "noticeboard.h"
 
 #include <QComboBox>
 
@@ -11,25 +13,26 @@ namespace staverly {
 
 namespace {
 
-// A stored position past the end of a freshly filled list.
-MidiError notListed(const char *what, int position, int count)
+// A count of malformed input is shown this many looks after the last one.
+constexpr int MalformedShownFor = 10;
+
+QString comesBack(const QString &kind, const QString &name)
 {
-    return MidiError(MidiError::NoSuchDevice,
-                     QStringLiteral("The stored MIDI %1 device %2 is not among the %3 devices "
-                                    "found on this computer.")
-                         .arg(QLatin1String(what))
-                         .arg(position + 1)
-                         .arg(count));
+    return QStringLiteral("The MIDI %1 \"%2\" is not connected. Staverly uses it again as soon as "
+                          "it is back.")
+        .arg(kind, name);
 }
 
 } // namespace
 
-void MidiMod::attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWidget *parent)
+void MidiMod::attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWidget *parent,
+                     NoticeBoard *notices)
 {
     m_input = &input;
     m_output = &output;
     m_desktop = &desktop;
     m_parent = parent;
+    m_notices = notices;
 }
 
 NoteOutput &MidiMod::output()
@@ -46,6 +49,69 @@ void MidiMod::report(const QString &description, const QString &title)
                               title);
 }
 
+void MidiMod::notice(const char *topic, const QString &brief, const QString &text)
+{
+    if (m_notices)
+        m_notices->post(QLatin1String(topic), brief, text);
+}
+
+void MidiMod::clearNotice(const char *topic)
+{
+    if (m_notices)
+        m_notices->clear(QLatin1String(topic));
+}
+
+int MidiMod::findInput() const
+{
+    const QStringList names = m_input->deviceNames();
+    if (!DEVICE_IN_NAME.isEmpty())
+        return MidiDeviceName::find(names, DEVICE_IN_NAME);
+    return DEVICE_IN >= 0 && DEVICE_IN < names.size() ? DEVICE_IN : -1;
+}
+
+// A position in the output list: 0 is the default output, k is device k - 1.
+int MidiMod::findOutput() const
+{
+    const QStringList names = m_output->deviceNames();
+    if (!DEVICE_OUT_NAME.isEmpty()) {
+        if (DEVICE_OUT_NAME == m_output->defaultName())
+            return 0;
+        const int at = MidiDeviceName::find(names, DEVICE_OUT_NAME);
+        return at < 0 ? -1 : at + 1;
+    }
+    return DEVICE_OUT >= 0 && DEVICE_OUT <= names.size() ? DEVICE_OUT : -1;
+}
+
+// Only a keyboard in use is missed: with MIDI input off nobody plays one.
+void MidiMod::inputGone(const QString &name)
+{
+    if (!USE_MIDI) {
+        clearNotice("midi-in");
+        return;
+    }
+    if (name.isEmpty()) {
+        const QString text = MidiError::notListed(true, DEVICE_IN + 1, int(m_input->deviceNames().size()))
+                                 .description();
+        notice("midi-in", QStringLiteral("Choose a MIDI keyboard"),
+               text + QStringLiteral(" Choose one in MIDI Setup."));
+        return;
+    }
+    notice("midi-in", QStringLiteral("MIDI keyboard not connected"), comesBack(QStringLiteral("keyboard"), name));
+}
+
+void MidiMod::outputGone(const QString &name)
+{
+    if (name.isEmpty()) {
+        const QString text = MidiError::notListed(false, DEVICE_OUT + 1,
+                                                  int(m_output->deviceNames().size()) + 1)
+                                 .description();
+        notice("midi-out", QStringLiteral("Choose a MIDI output"),
+               text + QStringLiteral(" Choose one in MIDI Setup."));
+        return;
+    }
+    notice("midi-out", QStringLiteral("MIDI output not connected"), comesBack(QStringLiteral("output"), name));
+}
+
 void MidiMod::list_midi_in(QComboBox &inCbo)
 {
     if (!m_input)
@@ -57,17 +123,18 @@ void MidiMod::list_midi_in(QComboBox &inCbo)
             NO_MIDI_IN = true;
             return;
         }
-        for (int device = 0; device < count; ++device) {
-            m_input->selectDevice(device);
-            inCbo.addItem(m_input->deviceName());
-        }
-        if (DEVICE_IN < 0 || DEVICE_IN >= count) {
-            inCbo.setCurrentIndex(-1);
-            throw notListed("input", DEVICE_IN, count);
-        }
-        inCbo.setCurrentIndex(DEVICE_IN);
-        m_input->selectDevice(DEVICE_IN);
+        inCbo.addItems(m_input->deviceNames());
+        // Devices are there to choose from, whatever was stored before.
         NO_MIDI_IN = false;
+        const int at = findInput();
+        if (at < 0) {
+            inCbo.setCurrentIndex(-1);
+            inputGone(DEVICE_IN_NAME);
+            return;
+        }
+        DEVICE_IN = qint16(at);
+        inCbo.setCurrentIndex(at);
+        m_input->selectDevice(at);
     } catch (const MidiError &failure) {
         report(failure.description(), QStringLiteral("Midi In Open Error!"));
     }
@@ -79,17 +146,18 @@ void MidiMod::list_midi_out(QComboBox &outCbo)
         return;
     try {
         outCbo.clear();
-        const int count = m_output->deviceCount();
-        for (int device = -1; device < count; ++device) {
-            m_output->selectDevice(device);
-            outCbo.addItem(m_output->deviceName());
-        }
-        if (DEVICE_OUT < 0 || DEVICE_OUT > count) {
+        m_output->deviceCount();
+        outCbo.addItem(m_output->defaultName());
+        outCbo.addItems(m_output->deviceNames());
+        const int at = findOutput();
+        if (at < 0) {
             outCbo.setCurrentIndex(-1);
-            throw notListed("output", DEVICE_OUT, count + 1);
+            outputGone(DEVICE_OUT_NAME);
+            return;
         }
-        outCbo.setCurrentIndex(DEVICE_OUT);
-        m_output->selectDevice(DEVICE_OUT - 1);
+        DEVICE_OUT = qint16(at);
+        outCbo.setCurrentIndex(at);
+        m_output->selectDevice(at - 1);
     } catch (const MidiError &failure) {
         report(failure.description(), QStringLiteral("Midi Out Error!"));
     }
@@ -99,16 +167,27 @@ void MidiMod::open_midi_in()
 {
     if (!m_input)
         return;
+    m_wantedIn = DEVICE_IN_NAME;
     try {
         if (m_input->isOpen() >= 1)
             m_input->close();
-        if (m_input->deviceCount() >= 1) {
-            m_input->selectDevice(DEVICE_IN);
-            m_input->open();
-            m_input->start();
+        const int count = m_input->deviceCount();
+        // No device and none asked for by name: nothing to open, nothing to say.
+        if (count < 1 && DEVICE_IN_NAME.isEmpty())
+            return;
+        const int at = findInput();
+        if (at < 0) {
+            inputGone(DEVICE_IN_NAME);
+            return;
         }
+        DEVICE_IN = qint16(at);
+        if (m_wantedIn.isEmpty())
+            m_wantedIn = m_input->deviceNames().at(at);
+        m_input->selectDevice(DEVICE_IN);
+        m_input->open();
+        m_input->start();
+        clearNotice("midi-in");
     } catch (const MidiError &failure) {
-        NO_MIDI_IN = true;
         report(failure.description(), QStringLiteral("Midi In Open Device Error"));
     }
 }
@@ -117,11 +196,22 @@ void MidiMod::open_midi_out()
 {
     if (!m_output)
         return;
+    m_wantedOut = DEVICE_OUT_NAME;
     try {
         if (m_output->isOpen() >= 1 || m_output->selectedDevice() == -1)
             m_output->close();
+        m_output->deviceCount();
+        const int at = findOutput();
+        if (at < 0) {
+            outputGone(DEVICE_OUT_NAME);
+            return;
+        }
+        DEVICE_OUT = qint16(at);
+        if (m_wantedOut.isEmpty())
+            m_wantedOut = at == 0 ? m_output->defaultName() : m_output->deviceNames().at(at - 1);
         m_output->selectDevice(DEVICE_OUT - 1);
         m_output->open();
+        clearNotice("midi-out");
     } catch (const MidiError &failure) {
         report(failure.description(), QStringLiteral("Midi Out Open Device Error"));
     }
@@ -156,6 +246,104 @@ void MidiMod::selectOutput(int device)
 {
     if (m_output)
         m_output->selectDevice(device);
+}
+
+void MidiMod::watchDevices()
+{
+    if (!m_input || !m_output)
+        return;
+    const quint64 changes = m_input->deviceChanges();
+    const bool inDead = m_input->isOpen() && !m_input->isAlive();
+    const bool outDead = m_output->isOpen() && !m_output->isAlive();
+    if (changes != m_changesSeen || inDead || outDead) {
+        m_changesSeen = changes;
+        followInput();
+        followOutput();
+    }
+    if (!USE_MIDI)
+        clearNotice("midi-in");
+    else if (!m_wantedIn.isEmpty() && !m_input->isOpen())
+        inputGone(m_wantedIn);
+
+    const quint64 malformed = m_input->malformedCount();
+    if (malformed > m_malformedSeen) {
+        m_malformedSeen = malformed;
+        m_malformedLooks = 0;
+        notice("midi-malformed", QStringLiteral("Odd MIDI input ignored"),
+               malformed == 1 ? QStringLiteral("1 malformed MIDI message ignored.")
+                              : QStringLiteral("%1 malformed MIDI messages ignored.").arg(malformed));
+    } else if (++m_malformedLooks == MalformedShownFor) {
+        clearNotice("midi-malformed");
+    }
+}
+
+void MidiMod::followInput()
+{
+    if (m_wantedIn.isEmpty())
+        return;
+    m_input->deviceCount();
+    const int at = MidiDeviceName::find(m_input->deviceNames(), m_wantedIn);
+    if (m_input->isOpen()) {
+        if (at >= 0 && m_input->isConnected()) {
+            clearNotice("midi-in");
+            return;
+        }
+        // Gone, or gone and back as another port: a connection of a server
+        // that went away is let go without being touched.
+        m_input->close();
+    }
+    if (at < 0) {
+        inputGone(m_wantedIn);
+        return;
+    }
+    try {
+        m_input->selectDevice(at);
+        m_input->open();
+        m_input->start();
+        DEVICE_IN = qint16(at);
+        clearNotice("midi-in");
+    } catch (const MidiError &) {
+        inputGone(m_wantedIn);
+    }
+}
+
+void MidiMod::followOutput()
+{
+    if (m_wantedOut.isEmpty() || m_wantedOut == m_output->defaultName())
+        return;
+    m_output->deviceCount();
+    const int at = MidiDeviceName::find(m_output->deviceNames(), m_wantedOut);
+    if (m_output->isOpen()) {
+        if (at >= 0 && m_output->isConnected()) {
+            clearNotice("midi-out");
+            return;
+        }
+        m_output->close();
+    }
+    if (at < 0) {
+        outputGone(m_wantedOut);
+        return;
+    }
+    try {
+        m_output->selectDevice(at);
+        m_output->open();
+        DEVICE_OUT = qint16(at + 1);
+        // A device that comes back starts afresh: give it its instrument.
+        send_patch();
+        clearNotice("midi-out");
+    } catch (const MidiError &) {
+        outputGone(m_wantedOut);
+    }
+}
+
+void MidiMod::outputFailed(const QString &description)
+{
+    if (!m_output)
+        return;
+    m_output->close();
+    // Looked at again on the next look, as if the devices had changed.
+    m_changesSeen = ~quint64(0);
+    notice("midi-out", QStringLiteral("MIDI output not answering"), description);
 }
 
 } // namespace staverly

@@ -2,6 +2,7 @@
 
 #include "noteoutput.h"
 
+#include <QString>
 #include <QtGlobal>
 
 class QComboBox;
@@ -12,9 +13,15 @@ namespace staverly {
 class Desktop;
 class MIDIInput;
 class MIDIOutput;
+class NoticeBoard;
 
 // The MIDI module: the configuration loaded from the "MIDI" settings, and
 // the procedures that list, open and close the main window's two ports.
+//
+// A device is remembered by name as well as by its position in the list,
+// which shifts whenever devices come and go. A device that goes away is
+// told on the notice board, not in a box, and opened again by itself when
+// it is back (watchDevices).
 class MidiMod
 {
 public:
@@ -26,10 +33,14 @@ public:
     qint16 PATCH_INDEX = 0;
     qint16 MIDI_CHANNEL = 0;
     bool NO_MIDI_IN = false;
+    // The chosen devices' names; empty when only the position is known.
+    QString DEVICE_IN_NAME;
+    QString DEVICE_OUT_NAME;
 
     // The ports and where failures are shown. Until attached the procedures
     // have no device to act on and do nothing.
-    void attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWidget *parent);
+    void attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWidget *parent,
+                NoticeBoard *notices = nullptr);
     MIDIInput *input() const { return m_input; }
     // The output port, or nowhere when none is attached.
     NoteOutput &output();
@@ -47,14 +58,38 @@ public:
     void selectInput(int device);
     void selectOutput(int device);
 
+    // Looks whether the devices changed (about once a second): a chosen
+    // device that went away is closed and told, one that came back is
+    // opened again, and a count of malformed input is kept on the board.
+    void watchDevices();
+    // The output failed to send: it is told, closed, and opened again on
+    // the next look when it is still there.
+    void outputFailed(const QString &description);
+
 private:
+    // Where the wanted device sits in the list just made; -1 when absent.
+    int findInput() const;
+    int findOutput() const;
+    void followInput();
+    void followOutput();
     void report(const QString &description, const QString &title);
+    void notice(const char *topic, const QString &brief, const QString &text);
+    void clearNotice(const char *topic);
+    void inputGone(const QString &name);
+    void outputGone(const QString &name);
 
     MIDIInput *m_input = nullptr;
     MIDIOutput *m_output = nullptr;
     Desktop *m_desktop = nullptr;
     QWidget *m_parent = nullptr;
+    NoticeBoard *m_notices = nullptr;
     NullNoteOutput m_nowhere;
+    // The devices to follow: the chosen names, or what was opened by position.
+    QString m_wantedIn;
+    QString m_wantedOut;
+    quint64 m_changesSeen = 0;
+    quint64 m_malformedSeen = 0;
+    int m_malformedLooks = 0;
 };
 
 } // namespace staverly

@@ -1,44 +1,9 @@
 #include "midioutput.h"
 
 #include "midierror.h"
+#include "midimessage.h"
 
 namespace staverly {
-
-namespace {
-
-// Bytes on the wire for a status byte; 0 for one that starts no short message.
-std::size_t messageLength(int status)
-{
-    if (status < 0x80 || status > 0xFF)
-        return 0;
-    switch (status & 0xF0) {
-    case 0xC0:
-    case 0xD0:
-        return 2;
-    case 0xF0:
-        break;
-    default:
-        return 3;
-    }
-    switch (status) {
-    case 0xF1:
-    case 0xF3:
-        return 2;
-    case 0xF2:
-        return 3;
-    case 0xF0:
-    case 0xF7:
-    case 0xF4:
-    case 0xF5:
-    case 0xF9:
-    case 0xFD:
-        return 0;
-    default:
-        return 1;
-    }
-}
-
-} // namespace
 
 MIDIOutput::MIDIOutput(std::shared_ptr<MidiBackend> backend,
                        std::shared_ptr<DefaultOutput> defaultOutput, QObject *parent)
@@ -65,10 +30,15 @@ void MIDIOutput::selectDevice(int device)
     m_device = device;
 }
 
+QString MIDIOutput::defaultName() const
+{
+    return m_defaultOutput ? m_defaultOutput->name() : QStringLiteral("No default output");
+}
+
 QString MIDIOutput::deviceName()
 {
     if (m_device == -1)
-        return m_defaultOutput ? m_defaultOutput->name() : QStringLiteral("No default output");
+        return defaultName();
     if (!m_listed)
         deviceCount();
     return m_device >= 0 && m_device < m_devices.size() ? m_devices.at(m_device) : QString();
@@ -85,20 +55,28 @@ void MIDIOutput::open()
         m_defaultOutput->open();
         std::lock_guard lock(m_sending);
         m_target = m_defaultOutput.get();
+        m_openName = m_defaultOutput->name();
         return;
     }
     const QString name = deviceName();
-    if (name.isEmpty()) {
-        throw MidiError(MidiError::NoSuchDevice,
-                        QStringLiteral("There is no MIDI output device number %1; this system has %2 "
-                                       "besides the default output.")
-                            .arg(m_device)
-                            .arg(m_devices.size()));
-    }
+    // The list shows the default output first, then device 0 and on.
+    if (name.isEmpty())
+        throw MidiError::notListed(false, m_device + 2, int(m_devices.size()) + 1);
     std::unique_ptr<MidiSink> sink = m_backend->openOutput(name);
     std::lock_guard lock(m_sending);
     m_sink = std::move(sink);
     m_target = m_sink.get();
+    m_openName = name;
+}
+
+bool MIDIOutput::isAlive() const
+{
+    return m_sink ? m_sink->alive() : m_target != nullptr;
+}
+
+bool MIDIOutput::isConnected() const
+{
+    return m_sink ? m_sink->connected() : m_target != nullptr;
 }
 
 void MIDIOutput::close()
@@ -110,6 +88,7 @@ void MIDIOutput::close()
         target = m_target;
         m_target = nullptr;
         sink = std::move(m_sink);
+        m_openName.clear();
     }
     if (target && target == m_defaultOutput.get())
         m_defaultOutput->close();
@@ -130,7 +109,7 @@ void MIDIOutput::sendLocked(qint16 status, qint16 data1, qint16 data2)
     std::unique_lock lock(m_sending);
     if (!m_target)
         return;
-    const std::size_t length = messageLength(status);
+    const std::size_t length = midiMessageLength(status);
     if (length == 0) {
         lock.unlock();
         report(MidiError::NotAMessage,

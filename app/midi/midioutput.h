@@ -35,8 +35,21 @@ public:
     // Empty when the selected number names no device.
     QString deviceName();
 
+    // The names of the last listing, device 0 first.
+    QStringList deviceNames() const { return m_devices; }
+    // Device -1's name.
+    QString defaultName() const;
+    // The device that is open (-1's name for the default output); empty when
+    // none is.
+    QString openName() const { return m_openName; }
+    quint64 deviceChanges() { return m_backend->changes(); }
+
     // 1 when open, 0 when not.
     int isOpen() const { return m_target ? 1 : 0; }
+    // False when the open device's connection is gone for good.
+    bool isAlive() const;
+    // Still joined to the very port it opened; may ask the system.
+    bool isConnected() const;
     // Throws MidiError with a description when the device will not open.
     void open();
     void close();
@@ -69,6 +82,7 @@ private:
     bool m_listed = false;
     int m_device = -1;
     std::unique_ptr<MidiSink> m_sink;
+    QString m_openName;
     // The open device's sink or the default output; null when closed.
     // Guarded by m_sending, which is never held while a device opens or closes.
     MidiSink *m_target = nullptr;

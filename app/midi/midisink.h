@@ -12,6 +12,11 @@ public:
     virtual ~MidiSink() = default;
     // Sends one complete message at once; throws MidiError when it fails.
     virtual void send(const std::uint8_t *bytes, std::size_t size) = 0;
+    // False once the device's connection is gone for good (its server went
+    // away); a new open is needed.
+    virtual bool alive() const { return true; }
+    // Still joined to the very port it opened.
+    virtual bool connected() const { return alive(); }
 };
 
 } // namespace staverly

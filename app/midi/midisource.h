@@ -9,6 +9,12 @@ class MidiSource
 {
 public:
     virtual ~MidiSource() = default;
+    // False once the device's connection is gone for good (its server went
+    // away): it delivers nothing more, and only a new open helps.
+    virtual bool alive() const { return true; }
+    // Still joined to the very port it opened: false too when that port went
+    // and one of the same name came back, which must be opened anew.
+    virtual bool connected() const { return alive(); }
 };
 
 } // namespace staverly

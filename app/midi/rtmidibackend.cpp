@@ -188,6 +188,14 @@ std::unique_ptr<MidiSource> RtMidiBackend::openInput(const QString &name, Receiv
         });
 }
 
+quint64 RtMidiBackend::changes()
+{
+    JackServer::watch();
+    if (QFileInfo::exists(m_alsaSequencer))
+        ++m_alsaLooks;
+    return JackServer::changes() + m_alsaLooks;
+}
+
 std::unique_ptr<MidiSink> RtMidiBackend::openOutput(const QString &name)
 {
     return openNamed<RtMidiOut, MidiSink>(

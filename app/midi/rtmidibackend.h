@@ -20,10 +20,14 @@ public:
     QStringList outputNames() override;
     std::unique_ptr<MidiSource> openInput(const QString &name, Receiver receiver) override;
     std::unique_ptr<MidiSink> openOutput(const QString &name) override;
+    // JACK tells its port changes; the ALSA sequencer is looked at anew on
+    // every call, which the program makes about once a second.
+    quint64 changes() override;
 
 private:
     QString m_clientName;
     QString m_alsaSequencer;
+    quint64 m_alsaLooks = 0;
 };
 
 } // namespace staverly

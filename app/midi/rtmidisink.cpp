@@ -1,5 +1,6 @@
 #include "rtmidisink.h"
 
+#include "jackserver.h"
 #include "midierror.h"
 
 #include <thread>
@@ -10,6 +11,8 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
                        const QString &name, std::chrono::milliseconds settle)
     : m_name(name)
     , m_settle(settle)
+    , m_jack(out->getCurrentApi() == RtMidi::UNIX_JACK)
+    , m_generation(JackServer::generation())
     , m_out(std::move(out))
 {
     // With an error callback RtMidi reports instead of printing and throwing.
@@ -29,6 +32,9 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
         throw MidiError(MidiError::OpenFailed,
                         QStringLiteral("The MIDI output \"%1\" could not be opened: %2").arg(name, reason));
     }
+    m_port = port;
+    if (m_jack)
+        m_identity = JackServer::portIdentity(port.c_str());
     // A JACK connection carries messages only from the next cycle on: the
     // program change sent right after opening would be lost.
     std::this_thread::sleep_for(m_settle);
@@ -53,10 +59,34 @@ void RtMidiSink::send(const std::uint8_t *bytes, std::size_t size)
                             .arg(m_name, QString::fromStdString(m_error)));
 }
 
+bool RtMidiSink::alive() const
+{
+    return !m_jack || JackServer::generation() == m_generation;
+}
+
+bool RtMidiSink::connected() const
+{
+    if (!alive())
+        return false;
+    if (m_jack)
+        return m_identity != 0 && JackServer::portIdentity(m_port.c_str()) == m_identity;
+    const unsigned count = m_out->getPortCount();
+    for (unsigned i = 0; i < count; ++i) {
+        if (m_out->getPortName(i) == m_port)
+            return true;
+    }
+    return false;
+}
+
 // RtMidi 5 frees a JACK port's ring buffer while its process callback may
 // still be reading it; closing first and waiting lets that callback finish.
+// A client of a JACK server that went away is never touched again.
 void RtMidiSink::release()
 {
+    if (!alive()) {
+        (void)m_out.release();
+        return;
+    }
     m_out->closePort();
     std::this_thread::sleep_for(m_settle);
     m_out.reset();

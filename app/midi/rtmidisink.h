@@ -24,6 +24,8 @@ public:
     ~RtMidiSink() override;
 
     void send(const std::uint8_t *bytes, std::size_t size) override;
+    bool alive() const override;
+    bool connected() const override;
 
 private:
     void release();
@@ -31,6 +33,10 @@ private:
 
     QString m_name;
     std::chrono::milliseconds m_settle;
+    bool m_jack;
+    quint64 m_generation;
+    std::string m_port;
+    quint64 m_identity = 0;
     std::string m_error;
     std::unique_ptr<RtMidiOut> m_out;
 };

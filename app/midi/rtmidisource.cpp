@@ -1,5 +1,6 @@
 #include "rtmidisource.h"
 
+#include "jackserver.h"
 #include "midierror.h"
 
 #include <thread>
@@ -11,6 +12,8 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
                            std::chrono::milliseconds settle)
     : m_receiver(std::move(receiver))
     , m_settle(settle)
+    , m_jack(in->getCurrentApi() == RtMidi::UNIX_JACK)
+    , m_generation(JackServer::generation())
     , m_in(std::move(in))
 {
     // With an error callback RtMidi reports instead of printing and throwing.
@@ -38,6 +41,9 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
                         QStringLiteral("The MIDI input \"%1\" could not be opened: %2")
                             .arg(name, QString::fromStdString(reason)));
     }
+    m_port = port;
+    if (m_jack)
+        m_identity = JackServer::portIdentity(port.c_str());
     // A JACK connection carries messages only from the next cycle on; once
     // open returns, what the device plays arrives.
     std::this_thread::sleep_for(m_settle);
@@ -48,11 +54,37 @@ RtMidiSource::~RtMidiSource()
     release();
 }
 
+bool RtMidiSource::alive() const
+{
+    return !m_jack || JackServer::generation() == m_generation;
+}
+
+bool RtMidiSource::connected() const
+{
+    if (!alive())
+        return false;
+    if (m_jack)
+        return m_identity != 0 && JackServer::portIdentity(m_port.c_str()) == m_identity;
+    // An ALSA port's name carries its client and port numbers, which a
+    // device plugged in again does not keep.
+    const unsigned count = m_in->getPortCount();
+    for (unsigned i = 0; i < count; ++i) {
+        if (m_in->getPortName(i) == m_port)
+            return true;
+    }
+    return false;
+}
+
 // The port is closed and given time to leave the JACK graph before its
 // client goes; destroying the client stops its thread, so no callback
-// outlives this.
+// outlives this. A client of a JACK server that went away is never touched
+// again: libjack has freed what it stood on.
 void RtMidiSource::release()
 {
+    if (!alive()) {
+        (void)m_in.release();
+        return;
+    }
     m_in->closePort();
     std::this_thread::sleep_for(m_settle);
     m_in.reset();

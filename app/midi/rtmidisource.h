@@ -24,6 +24,9 @@ public:
                  std::chrono::milliseconds settle);
     ~RtMidiSource() override;
 
+    bool alive() const override;
+    bool connected() const override;
+
 private:
     void release();
     static void received(double, std::vector<unsigned char> *message, void *self);
@@ -31,6 +34,10 @@ private:
 
     MidiBackend::Receiver m_receiver;
     std::chrono::milliseconds m_settle;
+    bool m_jack;
+    quint64 m_generation;
+    std::string m_port;
+    quint64 m_identity = 0;
     std::mutex m_errorMutex;
     std::string m_error;
     // Last, so it is closed first: its thread uses the members above.

@@ -21,6 +21,9 @@ struct SettingKey
 namespace keys {
 inline constexpr SettingKey DeviceIn{"MIDI", "DEVICE_IN", "0"};
 inline constexpr SettingKey DeviceOut{"MIDI", "DEVICE_OUT", "0"};
+// The chosen devices by name: positions shift as devices come and go.
+inline constexpr SettingKey DeviceInName{"MIDI", "DEVICE_IN_NAME", ""};
+inline constexpr SettingKey DeviceOutName{"MIDI", "DEVICE_OUT_NAME", ""};
 inline constexpr SettingKey MidiThru{"MIDI", "MIDI_THRU", "True"};
 inline constexpr SettingKey UseMidi{"MIDI", "USE_MIDI", "False"};
 inline constexpr SettingKey PatchIndex{"MIDI", "PATCH_INDEX", "0", 0, 127};
@@ -40,8 +43,8 @@ inline constexpr SettingKey LowNote{"SETUP", "LOW_NOTE", "8", 1, 27};
 inline constexpr SettingKey HighNote{"SETUP", "HIGH_NOTE", "15", 2, 28};
 inline constexpr SettingKey UseChromatics{"SETUP", "USE_CHROMATICS", "False"};
 
-inline constexpr std::array<SettingKey, 20> All{
-    DeviceIn, DeviceOut,  MidiThru,   UseMidi,  PatchIndex, MidiVolume, MidiChannel,
+inline constexpr std::array<SettingKey, 22> All{
+    DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
     SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics};
 } // namespace keys

@@ -10,6 +10,7 @@ class Desktop;
 class Effects;
 class LessonEngine;
 class MidiMod;
+class NoticeBoard;
 class SettingsStore;
 
 // What a dialog may use of the main window: the lesson, the MIDI module,
@@ -28,6 +29,8 @@ public:
     virtual QString programFolder() const = 0;
     virtual LessonEngine &lessonEngine() = 0;
     virtual MidiMod &midiModule() = 0;
+    // What is wrong right now that needs no answer (a device gone, ...).
+    virtual NoticeBoard &notices() = 0;
 
     virtual void showPlayerSetup() = 0;
     // PLAYER_NAME changed: every label that shows it follows.

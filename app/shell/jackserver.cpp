@@ -94,6 +94,16 @@ quint64 JackServer::changes()
     return portChanges.load();
 }
 
+quint64 JackServer::portIdentity(const char *fullName)
+{
+    Watch &w = theWatch();
+    std::lock_guard lock(w.mutex);
+    if (!w.client || w.gone.load())
+        return 0;
+    const jack_port_t *port = jack_port_by_name(w.client, fullName);
+    return port ? quint64(jack_port_uuid(port)) : 0;
+}
+
 void JackServer::watch()
 {
     preventAutostart();

@@ -28,6 +28,9 @@ public:
     // Watches the server when one runs and is not watched yet; cheap when
     // nothing changed. Call before opening ports, and now and then.
     static void watch();
+    // What tells this port from one registered again under its name; 0 when
+    // there is no such port, or no server is watched.
+    static quint64 portIdentity(const char *fullName);
 };
 
 } // namespace staverly

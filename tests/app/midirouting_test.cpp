@@ -173,28 +173,116 @@ TEST_F(MidiRouting, ChromaticAnswersCompareTheNoteItselfInEitherClef)
     EXPECT_EQ(QApplication::focusWidget(), w().pianoKey[1]);
 }
 
-TEST_F(MidiRouting, AStoredOutputThatNamesNoDeviceIsReported)
+// Positions shift as devices come and go. One that names no device any
+// more is told quietly, and MIDI Setup lets the user choose again.
+TEST_F(MidiRouting, AStalePositionIsToldQuietlyAndLeavesTheDeviceToBeChosen)
 {
-    store(keys::DeviceOut, "5");
-    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
-        EXPECT_EQ(box.title, "Midi Out Open Device Error");
-        EXPECT_FALSE(box.text.isEmpty());
-    });
-    start();
-    EXPECT_TRUE(desktop.scriptDone());
+    struct Case
+    {
+        SettingKey key;
+        const char *combo;
+        QString told;
+        SettingKey nameKey;
+        QString chosen;
+    };
+    const std::vector<Case> cases{
+        {keys::DeviceIn, "inCbo",
+         "The MIDI input chosen before (entry 4 of the list) is not connected; this computer lists "
+         "1 MIDI input. Choose one in MIDI Setup.",
+         keys::DeviceInName, "Fake Keyboard"},
+        {keys::DeviceOut, "outCbo",
+         "The MIDI output chosen before (entry 6 of the list) is not connected; this computer lists "
+         "2 MIDI outputs. Choose one in MIDI Setup.",
+         keys::DeviceOutName, "Fake Sink"},
+    };
+    for (const Case &c : cases) {
+        store(keys::UseMidi, "True");
+        store(keys::DeviceIn, "0");
+        store(keys::DeviceOut, "0");
+        store(c.key, c.key.key == QLatin1String("DEVICE_IN") ? "3" : "5");
+        start();
+        EXPECT_TRUE(desktop.boxes.empty()) << c.combo;
+        EXPECT_TRUE(w().noticeLbl->isVisible());
+        EXPECT_EQ(w().noticeLbl->toolTip(), c.told);
+        desktop.onModal("midiFrm", [&](QDialog &dialog) {
+            auto *combo = dialog.findChild<QComboBox *>(c.combo);
+            EXPECT_TRUE(combo->isEnabled());
+            EXPECT_TRUE(dialog.findChild<QGroupBox *>("midiFrame")->isEnabled());
+            EXPECT_EQ(combo->currentIndex(), -1);
+            EXPECT_EQ(dialog.findChild<QLabel *>("noticeLbl")->text(), c.told);
+            const int at = combo->findText(c.chosen);
+            combo->setCurrentIndex(at);
+            emit combo->activated(at);
+            QTest::mouseClick(dialog.findChild<QPushButton *>("okCmd"), Qt::LeftButton);
+        });
+        w().midiItem->trigger();
+        EXPECT_TRUE(desktop.boxes.empty());
+        EXPECT_EQ(stored(c.nameKey), c.chosen);
+        EXPECT_FALSE(w().noticeLbl->isVisible()) << w().noticeLbl->toolTip().toStdString();
+        settings.write(c.nameKey, QString());
+    }
+}
 
-    // The dialog lists the devices, selects nothing and says so.
-    desktop.answer(Answer::Ok, [](const test::ScriptedDesktop::Box &box) {
-        EXPECT_EQ(box.title, "Midi Out Error!");
-    });
+// A keyboard pulled out and plugged in again, at another place in the
+// list, is told quietly while it is away and used again by its name.
+TEST_F(MidiRouting, AKeyboardThatComesBackIsUsedAgainByItsName)
+{
+    keyboard->inputs = QStringList{"Other Keyboard", "Fake Keyboard"};
+    store(keys::UseMidi, "True");
+    store(keys::DeviceIn, "1");
+    store(keys::DeviceInName, "Fake Keyboard 20:0");
+    start();
+    ASSERT_EQ(w().midi.DEVICE_IN, 1);
+    ASSERT_TRUE(keyboard->inputOpen());
+    nextNoteIs(8);
+    clickNew();
+
+    keyboard->unplugInput("Fake Keyboard");
+    w().midi.watchDevices();
+    EXPECT_FALSE(keyboard->inputOpen());
+    EXPECT_TRUE(w().noticeLbl->isVisible());
+    EXPECT_TRUE(w().noticeLbl->toolTip().contains("\"Fake Keyboard 20:0\" is not connected"));
+    EXPECT_TRUE(desktop.boxes.empty());
+
+    keyboard->inputs.prepend("Fake Keyboard");
+    ++keyboard->changeCount;
+    w().midi.watchDevices();
+    EXPECT_TRUE(keyboard->inputOpen());
+    EXPECT_EQ(w().midi.DEVICE_IN, 0);
+    EXPECT_FALSE(w().noticeLbl->isVisible());
+    nextWordIs(0);
+    nextNoteIs(9);
+    play({0x90, 60, 100});
+    EXPECT_EQ(w().lesson.YES, 1);
+}
+
+// Bytes that are no whole message (running status, a note cut short) are
+// neither played through nor answered, and never stop the lesson with a box.
+TEST_F(MidiRouting, MalformedInputIsCountedQuietlyNotForwarded)
+{
+    store(keys::UseMidi, "True");
+    start();
+    nextNoteIs(8);
+    clickNew();
+    midiOut.messages.clear();
+    play({0x3C, 0x00});
+    play({0x90, 60});
+    play({0x90});
+    EXPECT_TRUE(midiOut.messages.empty());
+    EXPECT_EQ(w().lesson.TRYS, 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(desktop.boxes.empty());
+    w().midi.watchDevices();
+    EXPECT_EQ(w().noticeLbl->toolTip(), "3 malformed MIDI messages ignored.");
     desktop.onModal("midiFrm", [](QDialog &dialog) {
-        auto *outCbo = dialog.findChild<QComboBox *>("outCbo");
-        EXPECT_EQ(outCbo->count(), 2);
-        EXPECT_EQ(outCbo->itemText(0), "Recording Synthesizer");
-        EXPECT_EQ(outCbo->currentIndex(), -1);
+        EXPECT_TRUE(dialog.findChild<QLabel *>("noticeLbl")->text().contains("3 malformed"));
     });
     w().midiItem->trigger();
-    EXPECT_TRUE(desktop.scriptDone());
+    // The lesson goes on.
+    nextWordIs(0);
+    nextNoteIs(9);
+    play({0x90, 60, 100});
+    EXPECT_EQ(w().lesson.YES, 1);
 }
 
 TEST_F(MidiRouting, WithoutInputDevicesNothingOpensAndTheMidiInGroupIsOff)

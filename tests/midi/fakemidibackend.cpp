@@ -19,6 +19,36 @@ std::unique_ptr<MidiSink> FakeMidiBackend::openOutput(const QString &name)
     return std::make_unique<Sink>(*this);
 }
 
+void FakeMidiBackend::plugInput(const QString &name)
+{
+    inputs << name;
+    ++changeCount;
+}
+
+void FakeMidiBackend::unplugInput(const QString &name)
+{
+    inputs.removeAll(name);
+    ++changeCount;
+}
+
+void FakeMidiBackend::plugOutput(const QString &name)
+{
+    outputs << name;
+    ++changeCount;
+}
+
+void FakeMidiBackend::unplugOutput(const QString &name)
+{
+    outputs.removeAll(name);
+    ++changeCount;
+}
+
+bool FakeMidiBackend::inputOpen()
+{
+    std::lock_guard lock(m_mutex);
+    return bool(m_receiver);
+}
+
 void FakeMidiBackend::play(std::vector<std::uint8_t> bytes)
 {
     std::lock_guard lock(m_mutex);

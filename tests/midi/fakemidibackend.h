@@ -21,11 +21,19 @@ public:
 
     QStringList inputNames() override { return inputs; }
     QStringList outputNames() override { return outputs; }
+    quint64 changes() override { return changeCount; }
+    // A device plugged in or pulled out, as the system announces it.
+    void plugInput(const QString &name);
+    void unplugInput(const QString &name);
+    void plugOutput(const QString &name);
+    void unplugOutput(const QString &name);
+    quint64 changeCount = 0;
     std::unique_ptr<MidiSource> openInput(const QString &name, Receiver receiver) override;
     std::unique_ptr<MidiSink> openOutput(const QString &name) override;
 
     // Delivers bytes as the device's thread would; nothing when closed.
     void play(std::vector<std::uint8_t> bytes);
+    bool inputOpen();
 
 private:
     class Source : public MidiSource

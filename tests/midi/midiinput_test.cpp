@@ -68,9 +68,10 @@ TEST_F(MidiInputPort, OpeningANonexistentDeviceRaisesWithADescription)
         FAIL() << "open succeeded";
     } catch (const MidiError &failure) {
         EXPECT_EQ(failure.code(), MidiError::NoSuchDevice);
-        EXPECT_EQ(failure.description(),
-                  "There is no MIDI input device number 5; this system has 2.");
-        EXPECT_STREQ(failure.what(), "There is no MIDI input device number 5; this system has 2.");
+        const char *text = "The MIDI input chosen before (entry 6 of the list) is not connected; "
+                           "this computer lists 2 MIDI inputs.";
+        EXPECT_EQ(failure.description(), text);
+        EXPECT_STREQ(failure.what(), text);
     }
     EXPECT_EQ(input.isOpen(), 0);
 }
@@ -134,14 +135,41 @@ TEST_F(MidiInputPort, EachMessageKeepsTheStampOfItsArrival)
     }
 }
 
-TEST_F(MidiInputPort, ShortMessagesFillTheMissingDataWithZero)
+// Only whole short messages are queued and sent on; anything else is
+// dropped and counted, never filled up with invented bytes.
+TEST_F(MidiInputPort, OnlyWholeShortMessagesAreQueuedAndForwarded)
 {
+    std::shared_ptr<FakeMidiBackend> out = std::make_shared<FakeMidiBackend>();
+    MIDIOutput through{out};
+    through.deviceCount();
+    through.selectDevice(0);
+    through.open();
     openFirst();
-    backend->play({0xC3, 40});
-    backend->play({0xFE});
-    EXPECT_EQ(input.readMessage(), (MidiMessage{0xC3, 40, 0}));
-    input.removeMessage();
-    EXPECT_EQ(input.readMessage(), (MidiMessage{0xFE, 0, 0}));
+    input.setThrough(&through);
+    const std::vector<std::vector<std::uint8_t>> whole{
+        {0xC3, 40}, {0xFE}, {0xF1, 0x10}, {0xF2, 1, 2}, {0x90, 60, 64}, {0xD5, 3}};
+    const std::vector<std::vector<std::uint8_t>> malformed{
+        {0x3C, 0x00},             // running status: no status byte
+        {0x90, 60},               // a note one byte short
+        {0x90},                   // a note with no data at all
+        {0xC3},                   // a program change without its program
+        {0x90, 60, 64, 0},        // one byte too many
+        {0x90, 0x80, 64},         // a status where a data byte belongs
+        {0xF4}, {0xF7}, {0xFD},   // undefined, or an end without a start
+    };
+    for (const auto &bytes : malformed)
+        backend->play(bytes);
+    backend->play({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}); // exclusive: passed over
+    for (const auto &bytes : whole)
+        backend->play(bytes);
+    EXPECT_EQ(input.malformedCount(), malformed.size());
+    EXPECT_EQ(out->sent, whole);
+    ASSERT_EQ(input.pendingMessages(), int(whole.size()));
+    for (const auto &bytes : whole) {
+        EXPECT_EQ(input.readMessage(), (MidiMessage{bytes[0], qint16(bytes.size() > 1 ? bytes[1] : 0),
+                                                    qint16(bytes.size() > 2 ? bytes[2] : 0)}));
+        input.removeMessage();
+    }
 }
 
 TEST_F(MidiInputPort, NothingIsQueuedBeforeStartOrAfterStop)

@@ -100,8 +100,9 @@ TEST_F(MidiOutputPort, OpeningANonexistentDeviceRaisesWithADescription)
         FAIL() << "open succeeded";
     } catch (const MidiError &failure) {
         EXPECT_EQ(failure.code(), MidiError::NoSuchDevice);
-        EXPECT_EQ(failure.description(),
-                  "There is no MIDI output device number 3; this system has 1 besides the default output.");
+        // The list shows the default output first: device 3 is its fifth entry.
+        EXPECT_EQ(failure.description(), "The MIDI output chosen before (entry 5 of the list) is not "
+                                         "connected; this computer lists 2 MIDI outputs.");
     }
     EXPECT_EQ(output.isOpen(), 0);
 }
