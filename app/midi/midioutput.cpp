@@ -99,30 +99,72 @@ void MIDIOutput::send()
     sendLocked(m_status, m_data1, m_data2);
 }
 
+// On the device's thread: queued, then sent at once unless the other thread
+// is sending, which then sends it on its way out. Nothing here waits.
 void MIDIOutput::forward(qint16 status, qint16 data1, qint16 data2)
 {
-    sendLocked(status, data1, data2);
+    const std::size_t length = midiMessageLength(status);
+    if (length == 0)
+        return;
+    const std::size_t written = m_deferWritten.load(std::memory_order_relaxed);
+    if (written - m_deferRead.load(std::memory_order_acquire) >= DeferLimit)
+        return;
+    m_deferred[written % DeferLimit] = {{std::uint8_t(status), std::uint8_t(data1 & 0x7F),
+                                         std::uint8_t(data2 & 0x7F)},
+                                        std::uint8_t(length)};
+    m_deferWritten.store(written + 1, std::memory_order_release);
+    std::unique_lock lock(m_sending, std::try_to_lock);
+    if (!lock.owns_lock())
+        return;
+    sendHeld(nullptr);
+    release(lock);
 }
 
 void MIDIOutput::sendLocked(qint16 status, qint16 data1, qint16 data2)
 {
-    std::unique_lock lock(m_sending);
-    if (!m_target)
-        return;
     const std::size_t length = midiMessageLength(status);
     if (length == 0) {
-        lock.unlock();
         report(MidiError::NotAMessage,
                QStringLiteral("%1 does not start a short MIDI message.").arg(status));
         return;
     }
-    const std::uint8_t bytes[3] = {std::uint8_t(status), std::uint8_t(data1 & 0x7F),
-                                   std::uint8_t(data2 & 0x7F)};
-    try {
-        m_target->send(bytes, length);
-    } catch (const MidiError &failure) {
+    const Bytes bytes{{std::uint8_t(status), std::uint8_t(data1 & 0x7F), std::uint8_t(data2 & 0x7F)},
+                      std::uint8_t(length)};
+    std::unique_lock lock(m_sending);
+    sendHeld(&bytes);
+    release(lock);
+}
+
+void MIDIOutput::sendHeld(const Bytes *bytes)
+{
+    const auto sendOne = [this](const Bytes &message) {
+        if (!m_target)
+            return;
+        try {
+            m_target->send(message.data, message.size);
+        } catch (const MidiError &failure) {
+            report(failure.code(), failure.description());
+        }
+    };
+    const std::size_t written = m_deferWritten.load(std::memory_order_acquire);
+    std::size_t read = m_deferRead.load(std::memory_order_relaxed);
+    for (; read != written; ++read)
+        sendOne(m_deferred[read % DeferLimit]);
+    m_deferRead.store(read, std::memory_order_release);
+    if (bytes)
+        sendOne(*bytes);
+}
+
+void MIDIOutput::release(std::unique_lock<std::mutex> &lock)
+{
+    for (;;) {
         lock.unlock();
-        report(failure.code(), failure.description());
+        // A message queued while the lock was held, after the last look:
+        // whoever gets the lock now sends it.
+        if (m_deferRead.load(std::memory_order_acquire) == m_deferWritten.load(std::memory_order_acquire)
+            || !lock.try_lock())
+            return;
+        sendHeld(nullptr);
     }
 }
 

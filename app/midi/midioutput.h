@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace staverly {
 
@@ -73,7 +74,17 @@ signals:
     void error(int code, const QString &description);
 
 private:
+    struct Bytes
+    {
+        std::uint8_t data[3];
+        std::uint8_t size;
+    };
+
     void sendLocked(qint16 status, qint16 data1, qint16 data2);
+    // With m_sending held: what the device's thread left, then `bytes`.
+    void sendHeld(const Bytes *bytes);
+    // Lets m_sending go, sending whatever the device's thread left meanwhile.
+    void release(std::unique_lock<std::mutex> &lock);
     void report(int code, const QString &description);
 
     std::shared_ptr<MidiBackend> m_backend;
@@ -87,6 +98,13 @@ private:
     // Guarded by m_sending, which is never held while a device opens or closes.
     MidiSink *m_target = nullptr;
     std::mutex m_sending;
+    // The device's thread never waits for m_sending: when the user-interface
+    // thread holds it, the message waits here, in order, for whoever holds
+    // it next. One writer, that thread; readers hold m_sending.
+    static constexpr std::size_t DeferLimit = 65536;
+    std::vector<Bytes> m_deferred = std::vector<Bytes>(DeferLimit);
+    std::atomic<std::size_t> m_deferWritten{0};
+    std::atomic<std::size_t> m_deferRead{0};
     std::atomic<bool> m_errorPending{false};
 
     qint16 m_status = 0;
