@@ -87,7 +87,8 @@ bool needJack(benchmark::State &state)
 {
     if (JackServer::running())
         return true;
-    state.SkipWithError("No JACK server is running; start one with scripts/jack start.");
+    state.SkipWithError("No JACK server is running; start one with scripts/jack start and "
+                        "export JACK_DEFAULT_SERVER=$(scripts/jack name).");
     return false;
 }
 

@@ -25,7 +25,8 @@ protected:
         if (!JackServer::running()) {
             if (qgetenv("CI") == "true")
                 FAIL() << "No JACK server is running; scripts/test starts one.";
-            GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start.";
+            GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start and "
+                            "export JACK_DEFAULT_SERVER=$(scripts/jack name).";
         }
         port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
         auto backend = std::make_shared<RtMidiBackend>(QStringLiteral("StaverlyTest"));

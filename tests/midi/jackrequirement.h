@@ -17,8 +17,10 @@ protected:
         if (JackServer::running())
             return;
         if (qgetenv("CI") == "true")
-            FAIL() << "No JACK server is running; scripts/test starts one with scripts/jack start.";
-        GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start.";
+            FAIL() << "No JACK server answers; scripts/test starts one with scripts/jack start and "
+                      "exports its name as JACK_DEFAULT_SERVER.";
+        GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start and "
+                        "export JACK_DEFAULT_SERVER=$(scripts/jack name).";
     }
 };
 
