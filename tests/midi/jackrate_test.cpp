@@ -1,14 +1,9 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
-#include "jackserver.h"
+#include "privatejackserver.h"
 #include "soundcheck.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QThread>
-#include <QUuid>
 #include <gtest/gtest.h>
-#include <jack/jack.h>
 
 using namespace staverly;
 using namespace std::chrono_literals;
@@ -16,50 +11,19 @@ using namespace std::chrono_literals;
 namespace {
 
 // A JACK server of the test's own at 44.1 kHz, beside the suite's 48 kHz one.
+// Every JACK client of this process, FluidSynth's too, goes to it.
 class JackAt44100 : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("jackd")).isEmpty())
+        if (!PrivateJackServer::available())
             GTEST_SKIP() << "jackd is not installed (package jackd2)";
-        JackServer::preventAutostart();
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("JACK_NO_AUDIO_RESERVATION"), QStringLiteral("1"));
-        m_jackd.setProcessEnvironment(environment);
-        m_jackd.setProcessChannelMode(QProcess::MergedChannels);
-        m_jackd.start(QStringLiteral("jackd"), {QStringLiteral("--no-realtime"), QStringLiteral("-n"),
-                                                m_name, QStringLiteral("-d"), QStringLiteral("dummy"),
-                                                QStringLiteral("-r"), QStringLiteral("44100"),
-                                                QStringLiteral("-p"), QStringLiteral("64")});
-        ASSERT_TRUE(m_jackd.waitForStarted(5000));
-        // Every JACK client of this process, FluidSynth's too, goes to it.
-        qputenv("JACK_DEFAULT_SERVER", m_name.toUtf8());
-        for (int i = 0; i < 100 && !answers(); ++i)
-            QThread::msleep(100);
-        ASSERT_TRUE(answers()) << m_jackd.readAll().toStdString();
-    }
-
-    void TearDown() override
-    {
-        qunsetenv("JACK_DEFAULT_SERVER");
-        m_jackd.terminate();
-        if (!m_jackd.waitForFinished(5000))
-            m_jackd.kill();
+        ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
     }
 
 private:
-    static bool answers()
-    {
-        jack_client_t *client = jack_client_open("staverly-probe", JackNoStartServer, nullptr);
-        if (!client)
-            return false;
-        jack_client_close(client);
-        return true;
-    }
-
-    QString m_name = QStringLiteral("staverly-") + QUuid::createUuid().toString(QUuid::Id128).left(8);
-    QProcess m_jackd;
+    PrivateJackServer m_server{44100};
 };
 
 } // namespace
