@@ -36,8 +36,10 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
     if (m_jack)
         m_identity = JackServer::portIdentity(port.c_str());
     // A JACK connection carries messages only from the next cycle on: the
-    // program change sent right after opening would be lost.
-    std::this_thread::sleep_for(m_settle);
+    // program change sent right after opening would be lost. A busy server
+    // may take far longer than one period to get there.
+    if (!m_jack || !JackServer::waitCycles(2, 1000))
+        std::this_thread::sleep_for(m_settle);
 }
 
 RtMidiSink::~RtMidiSink()

@@ -45,8 +45,9 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
     if (m_jack)
         m_identity = JackServer::portIdentity(port.c_str());
     // A JACK connection carries messages only from the next cycle on; once
-    // open returns, what the device plays arrives.
-    std::this_thread::sleep_for(m_settle);
+    // open returns, what the device plays arrives, on a busy server too.
+    if (!m_jack || !JackServer::waitCycles(2, 1000))
+        std::this_thread::sleep_for(m_settle);
 }
 
 RtMidiSource::~RtMidiSource()

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <atomic>
 #include <jack/jack.h>
+#include <chrono>
 #include <mutex>
+#include <thread>
 
 namespace staverly {
 
@@ -102,6 +104,38 @@ quint64 JackServer::portIdentity(const char *fullName)
         return 0;
     const jack_port_t *port = jack_port_by_name(w.client, fullName);
     return port ? quint64(jack_port_uuid(port)) : 0;
+}
+
+namespace {
+
+int countCycle(jack_nframes_t, void *counter)
+{
+    static_cast<std::atomic<int> *>(counter)->fetch_add(1, std::memory_order_relaxed);
+    return 0;
+}
+
+} // namespace
+
+bool JackServer::waitCycles(int cycles, int timeoutMs)
+{
+    preventAutostart();
+    jack_client_t *client = jack_client_open("Staverly sync", JackNoStartServer, nullptr);
+    if (!client)
+        return false;
+    std::atomic<int> counted{0};
+    jack_set_process_callback(client, countCycle, &counted);
+    bool done = false;
+    if (jack_activate(client) == 0) {
+        // The first call may come in the cycle that was running already.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (counted.load(std::memory_order_relaxed) <= cycles
+               && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        done = counted.load(std::memory_order_relaxed) > cycles;
+        jack_deactivate(client);
+    }
+    jack_client_close(client);
+    return done;
 }
 
 void JackServer::watch()

@@ -31,6 +31,10 @@ public:
     // What tells this port from one registered again under its name; 0 when
     // there is no such port, or no server is watched.
     static quint64 portIdentity(const char *fullName);
+    // Returns once the server has run `cycles` whole process cycles from
+    // now, so that a connection made before is in effect; false when it
+    // did not within `timeoutMs` (a server too busy, or gone).
+    static bool waitCycles(int cycles, int timeoutMs);
 };
 
 } // namespace staverly

@@ -1,0 +1,178 @@
+// The whole program on a JACK server of the test's own, which the test
+// crashes and starts again, and whose keyboard comes and goes, under it.
+#include "mainwindowfixture.h"
+
+#include "midiinput.h"
+#include "privatejackserver.h"
+#include "rtmidibackend.h"
+#include "testmidiport.h"
+#include "waitfor.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+using namespace staverly;
+using test::MainWindowFixture;
+using namespace std::chrono_literals;
+using Bytes = TestMidiPort::Bytes;
+
+namespace {
+
+// Devices reconnect on the window's own look about once a second.
+constexpr int Reconnect = 2000;
+
+class JackReconnect : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        if (!PrivateJackServer::available()) {
+            if (qgetenv("CI") == "true")
+                FAIL() << "jackd is not installed; scripts/setup installs it.";
+            GTEST_SKIP() << "jackd is not installed (package jackd2)";
+        }
+        server = std::make_unique<PrivateJackServer>();
+        ASSERT_TRUE(server->start()) << server->error().toStdString();
+        port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+        midiBackend = std::make_shared<RtMidiBackend>(QStringLiteral("StaverlyTest"));
+        store(keys::StartUp, "False");
+        store(keys::UseMidi, "True");
+        store(keys::PatchIndex, "40");
+        store(keys::DeviceInName, port->keysName());
+        store(keys::DeviceOutName, port->sinkName());
+    }
+
+    void TearDown() override
+    {
+        MainWindowFixture::TearDown();
+        port.reset();
+        server.reset();
+    }
+
+    bool received(const Bytes &bytes) const
+    {
+        const auto all = port->received();
+        return std::find(all.begin(), all.end(), bytes) != all.end();
+    }
+
+    void answerFromTheKeyboard()
+    {
+        const int yes = w().lesson.YES;
+        nextWordIs(0);
+        nextNoteIs(w().lesson.PREV_NOTE == 8 ? 9 : 8);
+        port->play({0x90, std::uint8_t(w().lesson.expectedNote()), 90});
+        ASSERT_TRUE(waitFor([&] { return w().lesson.YES == yes + 1; }));
+    }
+
+    // The test's keyboard and sink ports belonged to a server that died:
+    // libjack has let go of them, so they are left alone, never closed.
+    void forgetThePortsOfTheDeadServer() { (void)port.release(); }
+
+    std::unique_ptr<PrivateJackServer> server;
+    std::unique_ptr<TestMidiPort> port;
+};
+
+TEST_F(JackReconnect, AServerThatCrashesAndComesBackIsUsedAgainByName)
+{
+    start();
+    ASSERT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text.toStdString();
+    ASSERT_TRUE(port->waitForCount(1, 2000ms));
+    nextNoteIs(8);
+    clickNew();
+    answerFromTheKeyboard();
+
+    server->kill();
+    forgetThePortsOfTheDeadServer();
+    EXPECT_TRUE(waitFor([this] { return w().noticeLbl->isVisible(); }, 3000));
+    // The lesson goes on meanwhile, on the on-screen keys.
+    nextWordIs(0);
+    nextNoteIs(w().lesson.PREV_NOTE == 8 ? 9 : 8);
+    clickKey(keyOfAnswer());
+    EXPECT_EQ(w().lesson.YES, 2);
+
+    ASSERT_TRUE(server->start()) << server->error().toStdString();
+    port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+    // Both ends back by name: the output gets its instrument again.
+    EXPECT_TRUE(waitFor([this] { return received({0xC0, 40}); }, Reconnect));
+    EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
+        << w().noticeLbl->toolTip().toStdString();
+    port->clear();
+    answerFromTheKeyboard();
+    // And heard through the program again.
+    EXPECT_TRUE(waitFor([this] { return port->receivedCount() > 0; }));
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(JackReconnect, AKeyboardThatGoesAndComesBackIsUsedAgain)
+{
+    start();
+    nextNoteIs(8);
+    clickNew();
+    answerFromTheKeyboard();
+
+    port.reset(); // the keyboard's program quits: its ports go
+    EXPECT_TRUE(waitFor([this] { return w().noticeLbl->isVisible(); }, 3000));
+    EXPECT_TRUE(w().noticeLbl->toolTip().contains("is not connected"));
+
+    port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+    EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
+        << w().noticeLbl->toolTip().toStdString();
+    answerFromTheKeyboard();
+    // Played through to the sink again.
+    EXPECT_TRUE(waitFor([this] { return port->receivedCount() > 0; }));
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(JackReconnect, MalformedInputWithThroughOnIsNeitherPlayedNorAnswered)
+{
+    start();
+    nextNoteIs(8);
+    clickNew();
+    // The instrument, and the question's note on and off.
+    ASSERT_TRUE(port->waitForCount(3, 2000ms));
+    port->clear();
+    port->play({0x3C, 0x00}); // running status without its status byte
+    port->play({0x90, 60});   // a note cut short
+    port->play({0x90, 64, 80}); // and a whole one, which goes through
+    EXPECT_TRUE(waitFor([this] { return received({0x90, 64, 80}); }));
+    EXPECT_EQ(port->receivedCount(), 1u);
+    EXPECT_TRUE(waitFor([this] { return w().MIDIInput1->malformedCount() == 2; }));
+    // Only the whole note answers: too high.
+    EXPECT_TRUE(waitFor([this] { return w().lesson.NO == 1; }));
+    EXPECT_EQ(w().lesson.TRYS, 1);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(JackReconnect, AStalePositionLeavesTheKeyboardToBeChosen)
+{
+    settings.write(keys::DeviceInName, QString());
+    store(keys::DeviceIn, "7");
+    start();
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_TRUE(w().noticeLbl->isVisible());
+    desktop.onModal("midiFrm", [this](QDialog &dialog) {
+        auto *inCbo = dialog.findChild<QComboBox *>("inCbo");
+        EXPECT_TRUE(dialog.findChild<QGroupBox *>("midiFrame")->isEnabled());
+        EXPECT_EQ(inCbo->currentIndex(), -1);
+        const int at = inCbo->findText(port->keysName());
+        ASSERT_GE(at, 0);
+        inCbo->setCurrentIndex(at);
+        emit inCbo->activated(at);
+        QTest::mouseClick(dialog.findChild<QPushButton *>("okCmd"), Qt::LeftButton);
+    });
+    w().midiItem->trigger();
+    EXPECT_FALSE(w().noticeLbl->isVisible());
+    // As the window manager does once the dialog is gone.
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    nextNoteIs(8);
+    clickNew();
+    answerFromTheKeyboard();
+}
+
+} // namespace
