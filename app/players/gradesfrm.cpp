@@ -167,7 +167,8 @@ QString gradesFrm::report(const QByteArray &log)
     for (const GradeLog::Record &r : GradeLog::parseAll(log).records) {
         colour = colour == QLatin1String("white") ? QStringLiteral("silver") : QStringLiteral("white");
         html += QStringLiteral("<TR bgcolor=") + colour + QStringLiteral("><TD><font face=arial size=2>")
-                + r.player + QStringLiteral("</font></td><TD><font face=arial size=2>") + r.lesson
+                + HtmlFile::escaped(r.player) + QStringLiteral("</font></td><TD><font face=arial size=2>")
+                + HtmlFile::escaped(r.lesson)
                 + QStringLiteral("</font></td><TD><font face=arial size=2 color=green><B>+ ")
                 + QString::number(r.yes)
                 + QStringLiteral("</font></td><TD><font face=arial size=2 color=red><B>- ")

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace staverly {
 
@@ -18,6 +19,38 @@ QString HtmlFile::withDefaultSuffix(const QString &path)
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     return path + QStringLiteral(".htm");
+}
+
+QString HtmlFile::escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case '&':
+            out += QStringLiteral("&amp;");
+            break;
+        case '<':
+            out += QStringLiteral("&lt;");
+            break;
+        case '>':
+            out += QStringLiteral("&gt;");
+            break;
+        case '"':
+            out += QStringLiteral("&quot;");
+            break;
+        default:
+            out += ch;
+        }
+    }
+    return out;
+}
+
+QString HtmlFile::fileAddress(const QString &path)
+{
+    // The pages quote their attributes with ': it must not end one.
+    return escaped(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded))
+        .replace(QLatin1Char('\''), QStringLiteral("%27"));
 }
 
 QString HtmlFile::write(const QString &path, const QString &document)

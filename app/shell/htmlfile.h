@@ -14,6 +14,13 @@ public:
     // "test" becomes "test.htm"; a name with its own extension keeps it.
     static QString withDefaultSuffix(const QString &path);
 
+    // Text as it must stand in a page to be shown as itself: & < > and "
+    // are written as entities, everything else as it is.
+    static QString escaped(const QString &text);
+    // A file's address for a page's src or href, whatever its folder holds
+    // (#, %, ?, spaces, letters beyond ASCII), escaped for an attribute.
+    static QString fileAddress(const QString &path);
+
     // Replaces the file at `path` with the document; the old file stays whole
     // when the new one cannot be written. A document with characters beyond
     // ASCII starts with a UTF-8 byte-order mark, so browsers read the names

@@ -1,5 +1,6 @@
 #include "notetestsheet.h"
 
+#include "htmlfile.h"
 #include "maker.h"
 
 #include <QDir>
@@ -9,12 +10,11 @@ namespace staverly {
 
 namespace {
 
-// A picture's path inside src='...': a quote in a folder name must not end
-// the attribute.
+// A picture's address inside src='...', from whatever folder the program
+// sits in.
 QString picture(const QString &imagesFolder, const QString &name)
 {
-    QString path = QDir::toNativeSeparators(QDir(imagesFolder).filePath(name));
-    return path.replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+    return HtmlFile::fileAddress(QDir(imagesFolder).filePath(name));
 }
 
 QString staff(const QString &imagesFolder, bool bass, int midi)

@@ -128,7 +128,9 @@ TEST_F(Grades, OneLessonIsNotClearedTwoAreAfterAskingAndTheFileGoes)
 
 TEST_F(Grades, TheReportAlternatesRowsReplacesTheFileAndOpensInTheBrowser)
 {
-    writeLog(QByteArray(Two) + "\"Carl\",\"Treble Clef\",1,0,100,#2002-03-17#\r\n");
+    // Names are shown as text, whatever they hold; the others keep every byte.
+    writeLog(QByteArray(Two) + "\"<!--\",\"Treble Clef\",1,0,100,#2002-03-17#\r\n"
+             + "\"<script>alert(1)</script> & \"Co\"\",\"Base Clef\",0,2,0,#2002-03-18#\r\n");
     const QString target = programFile("report");
     QFile old(target + ".htm");
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -143,18 +145,36 @@ TEST_F(Grades, TheReportAlternatesRowsReplacesTheFileAndOpensInTheBrowser)
         QTest::mouseClick(frm.printCmd, Qt::LeftButton);
     });
     ASSERT_EQ(desktop.opened, QStringList{target + ".htm"});
-    const QByteArray html = readProgramFile("report.htm");
-    EXPECT_TRUE(html.startsWith("<html><title>Staverly Grade Report</title><table bgcolor=navy"));
-    EXPECT_TRUE(html.endsWith("</center></html>\r\n"));
-    EXPECT_EQ(html.count("\r\n"), 1);
-    const auto white1 = html.indexOf("<TR bgcolor=white><TD><font face=arial size=2>Anna, Lee");
-    const auto silver = html.indexOf("<TR bgcolor=silver><TD><font face=arial size=2>Ben");
-    const auto white2 = html.indexOf("<TR bgcolor=white><TD><font face=arial size=2>Carl");
-    EXPECT_TRUE(white1 > 0 && silver > white1 && white2 > silver) << html.toStdString();
-    EXPECT_TRUE(html.contains("color=green><B>+ 3</font></td><TD><font face=arial size=2 color=red><B>- 1"
-                              "</font></td><TD><font face=arial size=2 color=navy><B> 75%</font>"));
-    EXPECT_TRUE(html.contains("<I>" + date(2002, 3, 16).toUtf8() + "</i>"));
-    EXPECT_TRUE(html.contains(">staverly.example/music/</a>"));
+    const auto cell = [](const char *text) { return QStringLiteral("<TD><font face=arial size=2>") + text; };
+    const auto counts = [](int yes, int no, int score) {
+        return QStringLiteral("</font></td><TD><font face=arial size=2 color=green><B>+ %1</font></td>"
+                              "<TD><font face=arial size=2 color=red><B>- %2</font></td>"
+                              "<TD><font face=arial size=2 color=navy><B> %3%</font></td>")
+            .arg(yes)
+            .arg(no)
+            .arg(score);
+    };
+    const auto when = [](int day) {
+        return QStringLiteral("<TD><font face=arial size=2><I>") + date(2002, 3, day)
+               + QStringLiteral("</i></font></td></tr>");
+    };
+    const QString expected =
+        QStringLiteral("<html><title>Staverly Grade Report</title><table bgcolor=navy align=center><tr><Td>"
+                       "<table cellspacing=2 cellpadding=2 align=center bgcolor=white>"
+                       "<TR bgcolor=navy><TD align=center><font face=arial size=2 color=white><B>Name</font></td>"
+                       "<TD align=center><font face=arial size=2 color=white><B>Lesson</font></td>"
+                       "<TD align=center><font face=arial size=2 color=white><B>Yes </font></td>"
+                       "<TD align=center><font face=arial size=2 color=white><B>No </font></td>"
+                       "<TD align=center><font face=arial size=2 color=white><B>Score</font></td>"
+                       "<TD align=center><font face=arial size=2 color=white><B>Date</font></td></tr>")
+        + "<TR bgcolor=white>" + cell("Anna, Lee") + "</font></td>" + cell("Treble Clef") + counts(9, 1, 90) + when(15)
+        + "<TR bgcolor=silver>" + cell("Ben") + "</font></td>" + cell("Base Clef") + counts(3, 1, 75) + when(16)
+        + "<TR bgcolor=white>" + cell("&lt;!--") + "</font></td>" + cell("Treble Clef") + counts(1, 0, 100) + when(17)
+        + "<TR bgcolor=silver>" + cell("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;Co&quot;") + "</font></td>"
+        + cell("Base Clef") + counts(0, 2, 0) + when(18)
+        + "</table></td></tr></table><BR><center><a href=\"https://staverly.example/music/\">"
+          "staverly.example/music/</a></center></html>\r\n";
+    EXPECT_EQ(QString::fromUtf8(readProgramFile("report.htm")), expected);
 }
 
 TEST(GradeLogRecords, ReadBackAsWrittenAndOddLinesAreCountedNotLost)

@@ -1,6 +1,7 @@
 #include "notetestsheet.h"
 
 #include <QLocale>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace staverly;
@@ -59,19 +60,40 @@ TEST(NoteTestSheet, HeadAndFootAroundTheQuestions)
 TEST(NoteTestSheet, CellsNameTheirPicturesForEachClefAndMode)
 {
     EXPECT_EQ(NoteTestSheet::nameCell("/opt/st/images", false, 60, 3),
-              "<TD><img src='/opt/st/images/t60.gif' border=0><BR><font face=arial size=4> 3) - What is this "
-              "note? _______</font></td>");
+              "<TD><img src='file:///opt/st/images/t60.gif' border=0><BR><font face=arial size=4> 3) - "
+              "What is this note? _______</font></td>");
     const QString tail = "' border=0><br><BR><font face=arial size=3><B>1) - Color in this note on the piano."
                          "</b></font></td>";
     EXPECT_EQ(NoteTestSheet::colourCell("/i", false, false, 60, 1),
-              "<TD valign=bottom><img src='/i/t60.gif' border=0></td><td valign=middle><BR><img src='"
-              "/i/t_piano.gif" + tail);
+              "<TD valign=bottom><img src='file:///i/t60.gif' border=0></td><td valign=middle><BR><img src='"
+              "file:///i/t_piano.gif" + tail);
     EXPECT_EQ(NoteTestSheet::colourCell("/i", true, false, 48, 1),
-              "<TD><img src='/i/b48.gif' border=0><td><td valign=middle><BR><img src='/i/b_piano.gif" + tail);
+              "<TD><img src='file:///i/b48.gif' border=0><td><td valign=middle><BR><img src='"
+              "file:///i/b_piano.gif" + tail);
     // Chromatic: the treble note beside the bass keyboard picture.
     EXPECT_EQ(NoteTestSheet::colourCell("/i", false, true, 61, 1),
-              "<TD><img src='/i/t61.gif' border=0><td valign=middle><BR><img src='/i/b_piano.gif" + tail);
-    // A quote in the folder's name cannot end the attribute.
-    EXPECT_TRUE(NoteTestSheet::nameCell("/home/o'neil/images", true, 40, 1)
-                    .startsWith("<TD><img src='/home/o&#39;neil/images/b40.gif'"));
+              "<TD><img src='file:///i/t61.gif' border=0><td valign=middle><BR><img src='"
+              "file:///i/b_piano.gif" + tail);
+}
+
+// Whatever the program's folder is called, each picture's address leads a
+// browser back to that very file, and nothing in it ends the attribute.
+TEST(NoteTestSheet, PicturesLoadFromAnyFolder)
+{
+    const std::vector<std::pair<QString, QString>> folders{
+        {"/srv/class#1/images", "file:///srv/class%231/images/t60.gif"},
+        {"/srv/100%/images", "file:///srv/100%25/images/t60.gif"},
+        {"/srv/why?/images", "file:///srv/why%3F/images/t60.gif"},
+        {"/home/o'neil/images", "file:///home/o%27neil/images/t60.gif"},
+        {"/home/a & b/images", "file:///home/a%20&amp;%20b/images/t60.gif"},
+        {"/home/zoë/images", "file:///home/zo%C3%AB/images/t60.gif"},
+    };
+    for (const auto &[folder, address] : folders) {
+        const QString cell = NoteTestSheet::nameCell(folder, false, 60, 1);
+        const auto start = cell.indexOf("src='") + 5;
+        const QString src = cell.mid(start, cell.indexOf('\'', start) - start);
+        EXPECT_EQ(src, address);
+        const QString unescaped = QString(src).replace("&amp;", "&");
+        EXPECT_EQ(QUrl(unescaped).toLocalFile(), folder + "/t60.gif");
+    }
 }
