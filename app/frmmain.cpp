@@ -150,6 +150,16 @@ frmMain::frmMain(const Services &services, QWidget *parent)
                              QStringLiteral("Midi Output Error!"));
     });
     connect(&m_notices, &NoticeBoard::changed, this, &frmMain::showNotices);
+    // Told after the handler that wrote, not in its middle.
+    m_settings.onWriteFailure([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, message] {
+                m_desktop.messageBox(this, message, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                                     QStringLiteral("Staverly"));
+            },
+            Qt::QueuedConnection);
+    });
     m_deviceWatch = new QTimer(this);
     m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
     m_deviceWatch->setInterval(1000);
@@ -161,6 +171,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    m_settings.onWriteFailure({});
     qApp->removeEventFilter(this);
     delete m_setup;
 }
@@ -437,9 +448,10 @@ void frmMain::Form_Load()
 
     const PlayerList players(m_programFolder);
     if (!players.exists()) {
-        if (!players.createDefault())
-            m_startupProblems << QStringLiteral("The player list \"%1\" could not be created.")
-                                     .arg(players.fileName());
+        const QString failure = players.createDefault();
+        if (!failure.isEmpty())
+            m_startupProblems << QStringLiteral("The player list \"%1\" could not be created: %2.")
+                                     .arg(players.fileName(), failure);
         lesson.PLAYER_INDEX = 0;
         m_desktop.processEvents();
     }

@@ -212,6 +212,7 @@ private:
     QStringList m_startupProblems;
     QColor m_clueKeyColour;
     bool m_inMidiHandler = false;
+    bool m_gradeFailureTold = false;
     bool m_quitting = false;
 };
 

@@ -175,13 +175,18 @@ void frmMain::dropStaleMidiMessage()
 void frmMain::recordLesson(const LessonRecord &record)
 {
     const GradeLog log(m_programFolder);
-    if (!log.append({record.player, GradeLog::lessonName(record.cleff), record.yes, record.no,
-                     record.score, record.date}))
-        m_desktop.messageBox(this,
-                             QStringLiteral("The lesson's grade could not be added to \"%1\".")
-                                 .arg(log.fileName()),
-                             Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                             QStringLiteral("Staverly - Grades Error"));
+    const QString failure = log.append({record.player, GradeLog::lessonName(record.cleff), record.yes,
+                                        record.no, record.score, record.date});
+    // Told once a run: the lessons go on, and every later one would fail alike.
+    if (failure.isEmpty() || m_gradeFailureTold)
+        return;
+    m_gradeFailureTold = true;
+    m_desktop.messageBox(this,
+                         QStringLiteral("The lesson's grade could not be added to \"%1\": %2. Lessons go "
+                                        "on, but are not kept until this is put right.")
+                             .arg(log.fileName(), failure),
+                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                         QStringLiteral("Staverly - Grades Error"));
 }
 
 void frmMain::newCmd_Click()

@@ -33,13 +33,24 @@ QByteArray GradeLog::format(const Record &r)
     return line.toLocal8Bit();
 }
 
-bool GradeLog::append(const Record &record) const
+QString GradeLog::append(const Record &record) const
 {
+    QByteArray bytes = format(record);
+    {
+        // A last line cut short, or edited by hand, must not swallow this one.
+        QFile old(fileName());
+        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && old.seek(old.size() - 1)
+            && old.read(1) != "\n")
+            bytes.prepend("\r\n");
+    }
     QFile file(fileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray bytes = format(record);
-    return file.write(bytes) == bytes.size();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
+        || !file.flush())
+        return file.errorString();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return {};
 }
 
 namespace {

@@ -36,8 +36,9 @@ public:
     QString fileName() const;
     static QString lessonName(qint16 cleff);
     static QByteArray format(const Record &record);
-    // Appends one record with CR LF; false when the file cannot be written.
-    bool append(const Record &record) const;
+    // Appends one record with CR LF, on a line of its own even when the file
+    // does not end with one. Returns an empty text, or why it failed.
+    QString append(const Record &record) const;
 
     // One line without its line end; nullopt when it is not a record.
     static std::optional<Record> parse(const QByteArray &line);

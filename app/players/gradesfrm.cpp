@@ -124,19 +124,22 @@ void gradesFrm::clearCmd_Click()
         Desktop::Buttons::YesNo, Desktop::Icon::Question, QStringLiteral("Remove Grades Notification"));
     if (answer != Desktop::Answer::Yes)
         return;
-    for (int c = 0; c < gradesGrid->columnCount(); ++c) {
-        gradesGrid->horizontalHeaderItem(c)->setText(QString());
-        for (int r = 0; r < gradesGrid->rowCount(); ++r)
-            gradesGrid->setItem(r, c, new QTableWidgetItem(QString()));
-    }
+    // The list shows what the file holds: while the file stays, so does it.
     const GradeLog log(m_host.programFolder());
     QFile file(log.fileName());
     if (file.exists() && !file.remove()) {
         m_host.desktop().messageBox(this,
-                                    QStringLiteral("The grade log \"%1\" could not be deleted: %2")
+                                    QStringLiteral("The grade log \"%1\" could not be deleted: %2. "
+                                                   "Every lesson in it is kept.")
                                         .arg(log.fileName(), file.errorString()),
                                     Desktop::Buttons::Ok, Desktop::Icon::Warning,
                                     QStringLiteral("Remove Grades Notification"));
+        return;
+    }
+    for (int c = 0; c < gradesGrid->columnCount(); ++c) {
+        gradesGrid->horizontalHeaderItem(c)->setText(QString());
+        for (int r = 0; r < gradesGrid->rowCount(); ++r)
+            gradesGrid->setItem(r, c, new QTableWidgetItem(QString()));
     }
     printCmd->setEnabled(false);
 }
@@ -189,7 +192,8 @@ void gradesFrm::make_report()
 {
     Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
+        this, QStringLiteral("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
+        QStringLiteral("htm")));
     if (path.isEmpty())
         return;
     QFile file(GradeLog(m_host.programFolder()).fileName());

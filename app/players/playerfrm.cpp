@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QStringDecoder>
 #include <cmath>
 
 namespace staverly {
@@ -24,7 +25,7 @@ namespace {
 
 QByteArray line(const QString &name)
 {
-    return name.toLocal8Bit() + "\r\n";
+    return name.toUtf8() + "\r\n";
 }
 
 } // namespace
@@ -67,10 +68,19 @@ playerFrm::playerFrm(DialogHost &host)
     Form_Load();
 }
 
+// The current player is the one named: the stored position only says where
+// to look first, and may be stale after hand edits or removals.
 void playerFrm::Form_Load()
 {
     get_players();
-    select(m_lesson.PLAYER_INDEX);
+    const int index = m_lesson.PLAYER_INDEX;
+    if (index >= 0 && index < playerCbo->count() && playerCbo->item(index)->text() == m_lesson.PLAYER_NAME) {
+        select(index);
+        return;
+    }
+    const QList<QListWidgetItem *> named = playerCbo->findItems(m_lesson.PLAYER_NAME, Qt::MatchExactly);
+    if (!named.isEmpty())
+        select(playerCbo->row(named.front()));
 }
 
 void playerFrm::select(int row)
@@ -105,7 +115,10 @@ void playerFrm::save_Player()
     const QList<QListWidgetItem *> selected = playerCbo->selectedItems();
     if (selected.isEmpty())
         return;
-    m_lesson.PLAYER_INDEX = qint16(playerCbo->row(selected.front()));
+    const int row = playerCbo->row(selected.front());
+    // A row past 32767 does not fit the stored number: -1 points nowhere, and
+    // the name finds the player.
+    m_lesson.PLAYER_INDEX = row <= 32767 ? qint16(row) : qint16(-1);
     m_lesson.PLAYER_NAME = selected.front()->text();
     m_host.settings().writeInteger(keys::PlayerIndex, m_lesson.PLAYER_INDEX);
     m_host.settings().write(keys::PlayerName, m_lesson.PLAYER_NAME);
@@ -193,6 +206,16 @@ bool playerFrm::writeList(const QStringList &names)
 bool playerFrm::appendName(const QString &name)
 {
     QFile file(PlayerList(m_host.programFolder()).fileName());
+    // A list from an older editor is written anew as UTF-8 with the name
+    // added: appended to it, the name would be read in the wrong encoding.
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray old = file.readAll();
+        file.close();
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        (void)utf8.decode(old);
+        if (utf8.hasError())
+            return writeList(PlayerList::parse(old) << name);
+    }
     const QByteArray bytes = line(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
         || !file.flush()) {

@@ -3,6 +3,7 @@
 #include "conversionerror.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <cmath>
@@ -19,6 +20,28 @@ QString keyPath(const QString &section, const QString &key)
 QString describe(const QString &text)
 {
     return QStringLiteral("Type mismatch: \"%1\"").arg(text);
+}
+
+// What stands after "key=" in the section, as it was written; null when the
+// key is not there.
+QString rawValue(const QString &fileName, const QString &section, const QString &key)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inSection = line.compare(header, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (inSection && equals > 0 && line.left(equals).trimmed() == key)
+            return line.mid(equals + 1).trimmed();
+    }
+    return {};
 }
 
 } // namespace
@@ -54,9 +77,12 @@ QString SettingsStore::read(const QString &section, const QString &key,
     const QVariant value = settings.value(keyPath(section, key));
     if (!value.isValid())
         return fallback;
-    // A hand-edited value with a comma comes back as a list; keep it as text.
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
+    // A hand-edited value with a comma comes back as a list, its spaces
+    // gone: the line itself says what was written.
+    if (value.metaType().id() == QMetaType::QStringList) {
+        const QString raw = rawValue(settings.fileName(), section, key);
+        return raw.isNull() ? value.toStringList().join(QLatin1Char(',')) : raw;
+    }
     return value.toString();
 }
 
@@ -66,6 +92,23 @@ void SettingsStore::write(const QString &section, const QString &key, const QStr
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, app, app);
     settings.setValue(keyPath(section, key), text);
     settings.sync();
+    if (settings.status() == QSettings::NoError || m_failureTold)
+        return;
+    m_failureTold = true;
+    if (!m_tellFailure)
+        return;
+    const QFileInfo file(settings.fileName());
+    const bool folderWritable = QFileInfo(file.absolutePath()).isWritable();
+    m_tellFailure(QStringLiteral("Staverly cannot save its settings in \"%1\": %2. Changes made now last "
+                                 "only until Staverly is closed.")
+                      .arg(settings.fileName(),
+                           folderWritable ? QStringLiteral("the disk may be full")
+                                          : QStringLiteral("its folder cannot be written")));
+}
+
+void SettingsStore::onWriteFailure(std::function<void(const QString &message)> tell)
+{
+    m_tellFailure = std::move(tell);
 }
 
 qint16 SettingsStore::readInteger(const QString &section, const QString &key,

@@ -50,8 +50,14 @@ public:
 
     QString fileName() const;
 
+    // Told once a run, at the first write that does not reach the disk (a
+    // read-only folder, a full disk), with a sentence for the user.
+    void onWriteFailure(std::function<void(const QString &message)> tell);
+
 private:
     NameSource m_name;
+    std::function<void(const QString &)> m_tellFailure;
+    bool m_failureTold = false;
 };
 
 } // namespace staverly

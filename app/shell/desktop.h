@@ -25,9 +25,11 @@ public:
     // Cancel and an empty answer both give an empty text.
     virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                              const QString &defaultText) = 0;
-    // Empty when the user cancels.
-    virtual QString saveFileName(QWidget *parent, const QString &title,
-                                 const QString &directory, const QString &filter) = 0;
+    // Empty when the user cancels. A name typed without a suffix gets
+    // `defaultSuffix`, and the usual question comes before an existing file
+    // of the name so made is replaced; No there lets the user choose again.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &filter, const QString &defaultSuffix) = 0;
     // False when the user cancels.
     virtual bool printerSetup(QWidget *parent) = 0;
     // Prints an image of the window on the default printer at once.

@@ -77,9 +77,19 @@ QString QtDesktop::inputBox(QWidget *parent, const QString &prompt, const QStrin
 }
 
 QString QtDesktop::saveFileName(QWidget *parent, const QString &title, const QString &directory,
-                                const QString &filter)
+                                const QString &filter, const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, title, directory, filter);
+    QFileDialog dialog(parent, title, directory, filter);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Qt's own dialog adds the suffix before it asks about replacing a file,
+    // so "x" asks about x.htm as "x.htm" does; a native one asks about "x".
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QPrinter &QtDesktop::printer()

@@ -23,7 +23,7 @@ public:
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
-                         const QString &filter) override;
+                         const QString &filter, const QString &defaultSuffix) override;
     bool printerSetup(QWidget *parent) override;
     QString printWindow(QWidget *window) override;
     void sleep(int milliseconds) override;

@@ -82,7 +82,8 @@ void testFrm::testCmd_Click()
 {
     Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)")));
+        this, QStringLiteral("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
+        QStringLiteral("htm")));
     if (path.isEmpty())
         return;
     qint16 questions = 0;

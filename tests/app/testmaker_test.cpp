@@ -54,7 +54,7 @@ TEST_F(TestMaker, ATypeTwoTestOfTheRangeIsSavedAndOpenedWithoutRepeats)
     });
     ASSERT_EQ(desktop.opened, QStringList{target + ".htm"});
     const QByteArray html = readProgramFile("notes.htm");
-    const QByteArray images = QDir(folder.path()).filePath("images").toUtf8();
+    const QByteArray images = "file://" + QDir(folder.path()).filePath("images").toUtf8();
     // White keys 8, 10 and 12 of the treble staff: C4, E4 and G4.
     EXPECT_TRUE(html.contains("<tr><TD valign=bottom><img src='" + images + "/t60.gif' border=0></td>"));
     EXPECT_TRUE(html.contains("src='" + images + "/t64.gif'"));

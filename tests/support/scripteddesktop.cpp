@@ -144,7 +144,7 @@ QString ScriptedDesktop::inputBox(QWidget *, const QString &prompt, const QStrin
 }
 
 QString ScriptedDesktop::saveFileName(QWidget *, const QString &title, const QString &,
-                                      const QString &)
+                                      const QString &, const QString &)
 {
     if (m_saveFiles.empty()) {
         ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
