@@ -20,8 +20,15 @@ JackXrunWatch::JackXrunWatch()
 
 JackXrunWatch::~JackXrunWatch()
 {
-    if (m_client)
-        jack_client_close(m_client);
+    if (!m_client)
+        return;
+    // Closing stops the client reading its notifications before the server
+    // has handled the close; on a busy server xruns keep coming, fill the
+    // socket and stall the server for good. Only an inactive client may give
+    // its callback back.
+    jack_deactivate(m_client);
+    jack_set_xrun_callback(m_client, nullptr, nullptr);
+    jack_client_close(m_client);
 }
 
 int JackXrunWatch::xrun(void *self)
