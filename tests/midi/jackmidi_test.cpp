@@ -4,15 +4,20 @@
 #include "jackxrunwatch.h"
 #include "midierror.h"
 #include "midiinput.h"
+#include "midilistener.h"
 #include "midioutput.h"
 #include "rtmidibackend.h"
 #include "testmidiport.h"
 #include "waitfor.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <numeric>
+#include <set>
 #include <thread>
 
 using namespace staverly;
@@ -21,6 +26,72 @@ using namespace std::chrono_literals;
 namespace {
 
 using Bytes = TestMidiPort::Bytes;
+
+// A burst's message i is note-on (i >> 7, i & 0x7F).
+int numbered(int status, int data1, int data2)
+{
+    return status == 0x90 ? data1 << 7 | data2 : -1;
+}
+
+// The numbers that a receiver of the burst 0..total-1 did not get once and in
+// order: missing, repeated, out of order, and the neighbours of a stray.
+std::set<int> garbled(const std::vector<int> &received, int total)
+{
+    std::vector<int> count(std::size_t(total), 0);
+    std::set<int> garbled;
+    for (std::size_t k = 0; k < received.size(); ++k) {
+        const int n = received[k];
+        if (n >= 0 && n < total) {
+            ++count[std::size_t(n)];
+            if (k > 0 && received[k - 1] >= n)
+                garbled.insert({received[k - 1], n});
+        } else {
+            if (k > 0)
+                garbled.insert(received[k - 1]);
+            if (k + 1 < received.size())
+                garbled.insert(received[k + 1]);
+        }
+    }
+    for (int n = 0; n < total; ++n) {
+        if (count[std::size_t(n)] != 1)
+            garbled.insert(n);
+    }
+    return garbled;
+}
+
+// What the program garbled that a direct connection got right: how many
+// messages, and in how many places (stretches of numbers less than 20 apart,
+// since a client that misses a cycle garbles messages sent close together).
+struct Damage
+{
+    int messages = 0;
+    int places = 0;
+};
+
+Damage programsOwnDamage(const std::vector<int> &program, const std::vector<int> &direct, int total)
+{
+    const std::set<int> theirs = garbled(direct, total);
+    Damage damage;
+    int last = 0;
+    for (int n : garbled(program, total)) {
+        if (theirs.contains(n))
+            continue;
+        if (damage.messages++ == 0 || n - last >= 20)
+            ++damage.places;
+        last = n;
+    }
+    return damage;
+}
+
+int lost(const std::vector<int> &received, int total)
+{
+    std::set<int> distinct;
+    for (int n : received) {
+        if (n >= 0 && n < total)
+            distinct.insert(n);
+    }
+    return total - int(distinct.size());
+}
 
 struct MidiOverJack : JackRequirement
 {
@@ -181,56 +252,84 @@ TEST_F(MidiOverJack, ABurstOfTenThousandArrivesWholeInOrderWithFewAnnouncements)
 {
     constexpr int Total = 10000;
     MIDIInput input(backend);
-    std::vector<MidiMessage> got;
+    std::vector<int> got;
     int announcements = 0;
     bool offThread = false;
+    QStringList errors;
+    QObject::connect(&input, &MIDIInput::error, [&](int, const QString &text) { errors << text; });
     QObject::connect(&input, &MIDIInput::message, [&] {
         ++announcements;
         offThread |= QThread::currentThread() != QCoreApplication::instance()->thread();
         while (input.pendingMessages() > 0) {
-            got.push_back(input.readMessage());
+            const MidiMessage message = input.readMessage();
+            got.push_back(numbered(message.status, message.data1, message.data2));
             input.removeMessage();
         }
     });
     openKeys(input);
+    // The yardstick: what a client that only listens gets of the same burst.
+    MidiListener direct(port->keysPort());
     JackXrunWatch xruns;
+    // Connecting costs the server a cycle now and then; that is not the burst's.
+    waitFor([] { return false; }, 100);
+    const int xrunsBefore = xruns.count();
 
-    // A cycle that the server drops on a busy machine takes its messages
-    // along; only then is the burst tried again.
-    for (int attempt = 1;; ++attempt) {
-        got.clear();
-        announcements = 0;
-        const int xrunsBefore = xruns.count();
-        // Ten messages a millisecond: about one second for the lot.
-        std::thread keyboard([this] {
-            auto next = std::chrono::steady_clock::now();
-            for (int i = 0; i < Total; ++i) {
-                port->play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
-                if (i % 10 == 9) {
-                    next += 1ms;
-                    std::this_thread::sleep_until(next);
-                }
-            }
-        });
-        const bool whole = waitFor([&] { return got.size() >= std::size_t(Total); }, 5000);
-        keyboard.join();
-        waitFor([] { return false; }, 100);
-        const int dropped = xruns.count() - xrunsBefore;
-        if (whole || dropped == 0 || attempt == 3) {
-            ASSERT_TRUE(whole) << got.size() << " of " << Total << " arrived; " << dropped
-                               << " JACK xruns meanwhile";
-            break;
+    // Ten messages a millisecond, never faster, even after a stall: a JACK
+    // cycle (1.3 ms) carries two batches at most. About one second for the lot.
+    std::atomic<bool> played{false};
+    std::thread keyboard([&] {
+        for (int i = 0; i < Total; ++i) {
+            port->play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
+            if (i % 10 == 9)
+                std::this_thread::sleep_for(1ms);
         }
-        std::cout << "[ burst    ] " << Total - int(got.size()) << " messages lost in " << dropped
-                  << " JACK xruns; once more\n";
+        played = true;
+    });
+    // Until both have it all, or nothing more came for half a second.
+    std::size_t arrived = 0;
+    QElapsedTimer quiet;
+    quiet.start();
+    waitFor(
+        [&] {
+            const std::size_t now = got.size() + direct.receivedCount();
+            if (now != arrived) {
+                arrived = now;
+                quiet.restart();
+            }
+            return now >= 2 * std::size_t(Total)
+                   || (played && quiet.elapsed() > 500 && input.pendingMessages() == 0);
+        },
+        30000);
+    keyboard.join();
+    // Repeats after the last message, and the xruns' late reports.
+    waitFor([] { return false; }, 200);
+    const int dropped = xruns.count() - xrunsBefore;
+    std::vector<int> heard;
+    for (const auto &bytes : direct.received())
+        heard.push_back(bytes.size() == 3 ? numbered(bytes[0], bytes[1], bytes[2]) : -1);
+    const Damage damage = programsOwnDamage(got, heard, Total);
+    std::cout << "[ burst    ] " << Total << " messages; the program lost " << lost(got, Total)
+              << ", a direct connection " << lost(heard, Total) << "; " << dropped << " JACK xruns; "
+              << damage.messages << " messages in " << damage.places
+              << " places garbled by the program alone; " << announcements << " announcements\n";
+
+    // Each xrun is a client that missed a cycle: for that client alone the
+    // cycle's messages are lost, or one of them comes in their stead (RtMidi
+    // reads on in the buffer the sender has cleared meanwhile). Without xruns
+    // the program gets every message once and in order; with them it garbles
+    // what the direct connection got right in one place and a cycle's worth
+    // of messages, with room to spare, an xrun at most.
+    if (dropped == 0) {
+        const std::set<int> wrong = garbled(got, Total);
+        EXPECT_TRUE(wrong.empty()) << wrong.size() << " messages missing, repeated or out of order, the first "
+                                   << *wrong.begin();
     }
-    EXPECT_EQ(got.size(), std::size_t(Total)) << "duplicates";
-    for (int i = 0; i < Total && i < int(got.size()); ++i)
-        ASSERT_EQ(got[i], (MidiMessage{0x90, qint16(i >> 7), qint16(i & 0x7F)})) << "at " << i;
+    EXPECT_LE(damage.places, dropped);
+    EXPECT_LE(damage.messages, 50 * dropped);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
+    EXPECT_EQ(input.pendingMessages(), 0) << "received but never announced";
     EXPECT_FALSE(offThread);
     EXPECT_LT(announcements, Total / 4);
-    std::cout << "[ burst    ] " << Total << " messages, " << announcements << " announcements, "
-              << xruns.count() << " JACK xruns\n";
 }
 
 TEST_F(MidiOverJack, DeviceMinusOneSoundsThroughTheSharedAudioOutput)

@@ -31,12 +31,22 @@ TestMidiPort::~TestMidiPort()
 
 QString TestMidiPort::keysName() const
 {
-    return m_keysClient + QStringLiteral(":keys (JACK)");
+    return keysPort() + QStringLiteral(" (JACK)");
 }
 
 QString TestMidiPort::sinkName() const
 {
-    return m_sinkClient + QStringLiteral(":sink (JACK)");
+    return sinkPort() + QStringLiteral(" (JACK)");
+}
+
+QString TestMidiPort::keysPort() const
+{
+    return m_keysClient + QStringLiteral(":keys");
+}
+
+QString TestMidiPort::sinkPort() const
+{
+    return m_sinkClient + QStringLiteral(":sink");
 }
 
 void TestMidiPort::play(const Bytes &bytes)

@@ -25,6 +25,9 @@ public:
     // How MIDIInput and MIDIOutput list the two ports.
     QString keysName() const;
     QString sinkName() const;
+    // Their full JACK names, "client:port".
+    QString keysPort() const;
+    QString sinkPort() const;
 
     void play(const Bytes &bytes);
     std::vector<Bytes> received() const;
