@@ -3,12 +3,14 @@
 #include "jackserver.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
 namespace staverly {
 
-MidiListener::MidiListener(const QString &port)
+MidiListener::MidiListener(const QString &port, std::size_t capacity)
+    : m_messages(capacity)
 {
     JackServer::preventAutostart();
     const QString client = QStringLiteral("Listener %1").arg(QCoreApplication::applicationPid());
@@ -35,21 +37,33 @@ MidiListener::~MidiListener()
 
 std::vector<MidiListener::Bytes> MidiListener::received() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_received;
+    const std::size_t count = m_count.load(std::memory_order_acquire);
+    std::vector<Bytes> received;
+    received.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Message &message = m_messages[i];
+        received.emplace_back(message.bytes.begin(),
+                              message.bytes.begin() + std::min(message.size, message.bytes.size()));
+    }
+    return received;
 }
 
 std::size_t MidiListener::receivedCount() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_received.size();
+    return m_count.load(std::memory_order_acquire);
 }
 
+// On the JACK thread, the only writer.
 void MidiListener::arrived(double, std::vector<unsigned char> *message, void *self)
 {
     auto *listener = static_cast<MidiListener *>(self);
-    std::lock_guard lock(listener->m_mutex);
-    listener->m_received.emplace_back(message->begin(), message->end());
+    const std::size_t count = listener->m_count.load(std::memory_order_relaxed);
+    if (count == listener->m_messages.size())
+        return;
+    Message &kept = listener->m_messages[count];
+    kept.size = message->size();
+    std::copy_n(message->begin(), std::min(message->size(), kept.bytes.size()), kept.bytes.begin());
+    listener->m_count.store(count + 1, std::memory_order_release);
 }
 
 } // namespace staverly
