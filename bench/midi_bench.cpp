@@ -1,6 +1,7 @@
 #include "audioengine.h"
 #include "benchscene.h"
 #include "builtinsynth.h"
+#include "cpuload.h"
 #include "echoclient.h"
 #include "jackxrunwatch.h"
 #include "jackserver.h"
@@ -11,10 +12,15 @@
 #include "testmidiport.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <jack/jack.h>
+#include <optional>
 #include <random>
+#include <set>
 #include <thread>
 
 using namespace staverly;
@@ -23,6 +29,9 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr int Messages = 10000;
+constexpr int FloodMessages = 5000;
+constexpr int FloodBatch = 50;
+constexpr auto FloodPause = std::chrono::microseconds(500);
 
 using Clock = std::chrono::steady_clock;
 
@@ -83,6 +92,23 @@ int deviceNumber(Port &&port, const QString &name)
     return -1;
 }
 
+struct ServerShape
+{
+    int periodFrames = 0;
+    bool realtime = false;
+};
+
+ServerShape serverShape()
+{
+    ServerShape shape;
+    if (jack_client_t *client = jack_client_open("Bench Probe", JackNoStartServer, nullptr)) {
+        shape.periodFrames = int(jack_get_buffer_size(client));
+        shape.realtime = jack_is_realtime(client) != 0;
+        jack_client_close(client);
+    }
+    return shape;
+}
+
 bool needJack(benchmark::State &state)
 {
     if (JackServer::running())
@@ -90,6 +116,35 @@ bool needJack(benchmark::State &state)
     state.SkipWithError("No JACK server is running; start one with scripts/jack start and "
                         "export JACK_DEFAULT_SERVER=$(scripts/jack name).");
     return false;
+}
+
+// The main window with MIDI through from the port's keys to its sink, shown
+// and active; null, with the reason given to the benchmark, when it cannot be.
+frmMain *throughWindow(benchmark::State &state, bench::BenchScene &scene, host::ControlHost &controls,
+                       TestMidiPort &port)
+{
+    auto backend = std::make_shared<RtMidiBackend>();
+    scene.midiBackend = backend;
+    const int in = deviceNumber(MIDIInput(backend), port.keysName());
+    const int out = deviceNumber(MIDIOutput(backend), port.sinkName());
+    if (in < 0 || out < 0) {
+        state.SkipWithError("The bench's JACK ports are not listed.");
+        return nullptr;
+    }
+    scene.settings.writeInteger(keys::DeviceIn, qint16(in));
+    scene.settings.writeInteger(keys::DeviceOut, qint16(out + 1));
+    scene.settings.writeSwitch(keys::UseMidi, true);
+    scene.settings.writeSwitch(keys::MidiThru, true);
+    frmMain &window = scene.shownWindow(controls);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("The window never became active.");
+        return nullptr;
+    }
+    // The instrument sent at start-up.
+    port.waitForCount(1, 1s);
+    port.clear();
+    return &window;
 }
 
 // Test port -> the main window's MIDI input -> MIDI through -> its MIDI
@@ -100,30 +155,13 @@ void BM_ProgramMidiThrough(benchmark::State &state)
         return;
     TestMidiPort port(QStringLiteral("Bench"));
     bench::BenchScene scene;
-    auto backend = std::make_shared<RtMidiBackend>();
-    scene.midiBackend = backend;
-    const int in = deviceNumber(MIDIInput(backend), port.keysName());
-    const int out = deviceNumber(MIDIOutput(backend), port.sinkName());
-    if (in < 0 || out < 0) {
-        state.SkipWithError("The bench's JACK ports are not listed.");
-        return;
-    }
-    scene.settings.writeInteger(keys::DeviceIn, qint16(in));
-    scene.settings.writeInteger(keys::DeviceOut, qint16(out + 1));
-    scene.settings.writeSwitch(keys::UseMidi, true);
-    scene.settings.writeSwitch(keys::MidiThru, true);
     host::ControlHost controls;
-    frmMain &window = scene.shownWindow(controls);
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        state.SkipWithError("The window never became active.");
+    frmMain *window = throughWindow(state, scene, controls, port);
+    if (!window)
         return;
-    }
-    // The instrument sent at start-up.
-    port.waitForCount(1, 1s);
     roundTrips(state, port, [&](int) {
         QCoreApplication::processEvents();
-        if (window.MIDIInput1->pendingMessages() > 100)
+        if (window->MIDIInput1->pendingMessages() > 100)
             state.SkipWithError("The window fell behind its MIDI input.");
     });
 }
@@ -134,10 +172,90 @@ void BM_BareEchoClient(benchmark::State &state)
     if (!needJack(state))
         return;
     TestMidiPort port(QStringLiteral("Bench"));
-    const QString keys = port.keysName().chopped(int(QStringLiteral(" (JACK)").size()));
-    const QString sink = port.sinkName().chopped(int(QStringLiteral(" (JACK)").size()));
-    EchoClient echo(keys, sink);
+    EchoClient echo(port.keysPort(), port.sinkPort());
     roundTrips(state, port, [](int) {});
+}
+
+// The distinct messages of a flood that a sink got.
+int delivered(const TestMidiPort &sink)
+{
+    std::set<int> numbers;
+    for (const TestMidiPort::Bytes &bytes : sink.received()) {
+        if (bytes.size() == 3 && bytes[0] == 0x90)
+            numbers.insert(bytes[1] << 7 | bytes[2]);
+    }
+    return int(numbers.size());
+}
+
+// A flood of 5000 messages, a hundred a millisecond (130 a cycle: about as
+// fast as RtMidi's keyboard port can be trusted with), into the main window's
+// MIDI through and, in the same cycles, into a bare echo client; with load:1
+// under CpuLoad. Counts what each path lost and the server's xruns, on a
+// server of 64-frame periods.
+void BM_MidiThroughFlood(benchmark::State &state)
+{
+    if (!needJack(state))
+        return;
+    const ServerShape shape = serverShape();
+    if (shape.periodFrames != 64) {
+        state.SkipWithError("The flood wants a JACK server of 64-frame periods (scripts/jack start).");
+        return;
+    }
+    TestMidiPort port(QStringLiteral("Bench"));
+    TestMidiPort echoed(QStringLiteral("Echoed"));
+    bench::BenchScene scene;
+    host::ControlHost controls;
+    frmMain *window = throughWindow(state, scene, controls, port);
+    if (!window)
+        return;
+    EchoClient echo(port.keysPort(), echoed.sinkPort());
+    JackXrunWatch xruns;
+    int programLost = 0;
+    int echoLost = 0;
+    int xrunsDuring = 0;
+    for (auto _ : state) {
+        port.clear();
+        echoed.clear();
+        const int xrunsBefore = xruns.count();
+        std::optional<CpuLoad> load;
+        if (state.range(0) != 0)
+            load.emplace();
+        const auto start = Clock::now();
+        // The window passes each message on as its event loop, the program's
+        // own, gets to it. The sinks are not looked at meanwhile: their
+        // callbacks would wait.
+        QEventLoop flooding;
+        std::thread keyboard([&] {
+            for (int i = 0; i < FloodMessages; ++i) {
+                port.play({0x90, std::uint8_t(i >> 7), std::uint8_t(i & 0x7F)});
+                // RtMidi's ring buffer takes about 2300 messages: the keyboard
+                // lets the server carry each batch off.
+                if (i % FloodBatch == FloodBatch - 1)
+                    std::this_thread::sleep_for(FloodPause);
+            }
+            QMetaObject::invokeMethod(&flooding, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        flooding.exec();
+        keyboard.join();
+        QEventLoop settling;
+        QTimer::singleShot(300ms, &settling, &QEventLoop::quit);
+        settling.exec();
+        load.reset();
+        const auto arrivals = port.arrivals();
+        state.SetIterationTime(
+            std::chrono::duration<double>((arrivals.empty() ? Clock::now() : arrivals.back()) - start).count());
+        programLost += FloodMessages - delivered(port);
+        echoLost += FloodMessages - delivered(echoed);
+        xrunsDuring += xruns.count() - xrunsBefore;
+    }
+    const double sent = double(FloodMessages) * double(state.iterations());
+    state.counters["program_lost"] = programLost;
+    state.counters["program_lost_pct"] = 100.0 * programLost / sent;
+    state.counters["echo_lost"] = echoLost;
+    state.counters["echo_lost_pct"] = 100.0 * echoLost / sent;
+    state.counters["xruns"] = xrunsDuring;
+    state.counters["messages"] = sent;
+    state.counters["realtime"] = shape.realtime;
 }
 
 // From open to a loaded SoundFont, offline, so no audio driver is involved.
@@ -186,6 +304,7 @@ void BM_SynthRenderOneSecond(benchmark::State &state)
 
 BENCHMARK(BM_ProgramMidiThrough)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareEchoClient)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MidiThroughFlood)->ArgName("load")->Arg(0)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoundFontLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthRenderOneSecond)->Unit(benchmark::kMillisecond);
 
