@@ -7,6 +7,7 @@
 #include "desktop.h"
 #include "formlayout.h"
 #include "gradesfrm.h"
+#include "jackserver.h"
 #include "mainbackground.h"
 #include "maker.h"
 #include "midifrm.h"
@@ -491,6 +492,8 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload()
 {
     midi.close_midi();
+    // The process ends at once after this: no JACK client may stay open.
+    JackServer::release();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <jack/jack.h>
 #include <chrono>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -163,6 +164,19 @@ void JackServer::watch()
     w.gone.store(false);
     // A server that came (back) brings ports with it.
     portChanges.fetch_add(1);
+    static std::once_flag atExit;
+    std::call_once(atExit, [] { std::atexit(&JackServer::release); });
+}
+
+void JackServer::release()
+{
+    Watch &w = theWatch();
+    std::lock_guard lock(w.mutex);
+    if (!w.client || w.gone.load())
+        return;
+    jack_deactivate(w.client);
+    jack_client_close(w.client);
+    w.client = nullptr;
 }
 
 } // namespace staverly

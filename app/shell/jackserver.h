@@ -28,6 +28,11 @@ public:
     // Watches the server when one runs and is not watched yet; cheap when
     // nothing changed. Call before opening ports, and now and then.
     static void watch();
+    // Closes the watching client of a server that still runs, as every JACK
+    // client must be before the process ends: one left open leaves its
+    // share of the user's JACK metadata store taken for good. Also done at
+    // a normal exit.
+    static void release();
     // What tells this port from one registered again under its name; 0 when
     // there is no such port, or no server is watched.
     static quint64 portIdentity(const char *fullName);
