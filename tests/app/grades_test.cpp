@@ -2,6 +2,7 @@
 
 #include "gradelog.h"
 #include "gradesfrm.h"
+#include "lockedfolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace staverly;
@@ -211,6 +213,73 @@ TEST(GradeLogRecords, NamesAreWrittenAsTheyAre)
         EXPECT_EQ(back->yes, 5);
         EXPECT_EQ(back->date, day);
     }
+}
+
+TEST(GradeLogRecords, AppendingStartsOnANewLineAndSaysWhyItFailed)
+{
+    QTemporaryDir dir;
+    const GradeLog log(dir.path());
+    const GradeLog::Record ben{"Ben", "Base Clef", 3, 1, 75, QDate(2026, 12, 7)};
+    QFile cut(log.fileName());
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("\"Ann\",\"Treble Clef\",1,0,100,#2026-12-06#"); // no line end
+    cut.close();
+    EXPECT_EQ(log.append(ben), "");
+    QFile back(log.fileName());
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    const GradeLog::Contents contents = GradeLog::parseAll(back.readAll());
+    ASSERT_EQ(contents.records.size(), 2u);
+    EXPECT_EQ(contents.records[1].player, "Ben");
+    EXPECT_EQ(contents.unreadable, 0);
+
+    // A full disk: the write fails when it is flushed, and says why.
+    QTemporaryDir full;
+    ASSERT_TRUE(QFile::link("/dev/full", QDir(full.path()).filePath("grades.txt")));
+    EXPECT_TRUE(GradeLog(full.path()).append(ben).contains("space", Qt::CaseInsensitive));
+}
+
+TEST_F(Grades, AGradeLogOnAFullDiskIsToldOnceAndTheLessonsGoOn)
+{
+    ASSERT_TRUE(QFile::link("/dev/full", programFile("grades.txt")));
+    start();
+    desktop.answer(Answer::Ok, [this](const auto &box) {
+        EXPECT_EQ(box.title, "Staverly - Grades Error");
+        EXPECT_TRUE(box.text.contains(programFile("grades.txt")));
+        EXPECT_TRUE(box.text.contains("No space left on device")) << box.text.toStdString();
+    });
+    for (int lesson = 0; lesson < 3; ++lesson) {
+        nextNoteIs(8);
+        clickNew();
+        nextWordIs(0);
+        nextNoteIs(9);
+        clickKey(keyOfAnswer());
+        ASSERT_EQ(w().lesson.YES, 1);
+    }
+    nextNoteIs(8);
+    clickNew(); // the third lesson's record fails silently now
+    EXPECT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+TEST_F(Grades, ClearThatCannotDeleteTheLogKeepsTheListAndPrint)
+{
+    writeLog(Two);
+    start();
+    test::LockedFolder locked(folder.path());
+    if (!locked.locked())
+        GTEST_SKIP() << "this machine cannot make a folder unwritable";
+    withGrades([this](gradesFrm &frm) {
+        desktop.answer(Answer::Yes);
+        desktop.answer(Answer::Ok, [](const auto &box) {
+            EXPECT_TRUE(box.text.contains("could not be deleted")) << box.text.toStdString();
+        });
+        QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
+        EXPECT_EQ(row(frm, 1).value(0), "Ben");
+        EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(0)->text(), gradesFrm::columns().front());
+        EXPECT_TRUE(frm.printCmd->isEnabled());
+    });
+    EXPECT_EQ(readProgramFile("grades.txt"), QByteArray(Two));
+    EXPECT_TRUE(desktop.scriptDone());
 }
 
 TEST_F(Grades, UnreadableLinesAreToldAndTheRestIsShown)

@@ -219,6 +219,51 @@ TEST_F(Players, LessonSetupsEditButtonAndTheNameLabelOpenIt)
     EXPECT_EQ(w().nameLbl->text(), "Anna...");
 }
 
+// A list from an older editor keeps every letter: read as Windows-1252,
+// written back as UTF-8.
+TEST_F(Players, AListThatIsNotUtf8KeepsItsLettersWhenWrittenBack)
+{
+    writePlayers("Jos\xE9\r\nAnn\r\n\x93Quoted\x94\r\n");
+    store(keys::PlayerName, "Ann");
+    start();
+    desktop.answerInput("Zoë");
+    withPlayerSetup([](playerFrm &frm) {
+        EXPECT_EQ(shown(frm), (QStringList{"José", "Ann", "\u201CQuoted\u201D"}));
+        EXPECT_EQ(selectedRow(frm), 1);
+        QTest::mouseClick(frm.removeCmd, Qt::LeftButton);
+        QTest::mouseClick(frm.addCmd, Qt::LeftButton);
+        EXPECT_EQ(shown(frm), (QStringList{"José", "\u201CQuoted\u201D", "Zoë"}));
+    });
+    EXPECT_EQ(readProgramFile("players.txt"), QString("José\r\n\u201CQuoted\u201D\r\nZoë\r\n").toUtf8());
+    EXPECT_EQ(stored(keys::PlayerName), "Zoë");
+}
+
+// The player named is the current one; the stored number only says where to
+// look first, and a row beyond 16 bits stores -1 instead of wrapping round.
+TEST_F(Players, TheCurrentPlayerIsFoundByNameInAnyListAndAfterHandEdits)
+{
+    QByteArray list;
+    for (int i = 0; i < 40000; ++i)
+        list += "Pupil " + QByteArray::number(i) + "\r\n";
+    writePlayers(list);
+    start();
+    withPlayerSetup([](playerFrm &frm) {
+        frm.playerCbo->setCurrentRow(39999, QItemSelectionModel::ClearAndSelect);
+        QTest::mouseClick(frm.okCmd, Qt::LeftButton);
+    });
+    EXPECT_EQ(stored(keys::PlayerIndex), "-1");
+    EXPECT_EQ(stored(keys::PlayerName), "Pupil 39999");
+    withPlayerSetup([](playerFrm &frm) { EXPECT_EQ(selectedRow(frm), 39999); });
+    EXPECT_EQ(w().lesson.PLAYER_NAME, "Pupil 39999");
+
+    // Hand-edited: the number points at someone else; the name wins.
+    w().lesson.PLAYER_INDEX = 2;
+    w().lesson.PLAYER_NAME = "Pupil 5";
+    withPlayerSetup([](playerFrm &frm) { EXPECT_EQ(selectedRow(frm), 5); });
+    EXPECT_EQ(stored(keys::PlayerIndex), "5");
+    EXPECT_EQ(stored(keys::PlayerName), "Pupil 5");
+}
+
 TEST_F(Players, AListThatCannotBeWrittenIsReportedAndNothingChanges)
 {
     start();

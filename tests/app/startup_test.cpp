@@ -1,10 +1,13 @@
 #include "mainwindowfixture.h"
 
+#include "lockedfolder.h"
 #include "pianokey.h"
 #include "picturebox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -177,6 +180,26 @@ TEST_F(StartUp, AClefPastSixteenBitsNoLongerStopsStartUp)
     EXPECT_EQ(desktop.modals, (QStringList{"aboutFrm", "setupFrm"}));
     EXPECT_TRUE(w().lesson.FIRST_TIME);
     EXPECT_EQ(w().msglbl->text(), "1 ) - ?");
+}
+
+TEST_F(StartUp, SettingsThatCannotBeSavedAreToldOnce)
+{
+    store(keys::StartUp, "False");
+    test::LockedFolder locked(QFileInfo(settings.fileName()).absolutePath());
+    if (!locked.locked())
+        GTEST_SKIP() << "this machine cannot make a folder unwritable";
+    start();
+    desktop.answer(Answer::Ok, [this](const test::ScriptedDesktop::Box &box) {
+        EXPECT_TRUE(box.text.startsWith("Staverly cannot save its settings in")) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(settings.fileName()));
+    });
+    QCoreApplication::processEvents();
+    // More changes, more failed writes: nothing more is said.
+    qint16 position = 340 * 3;
+    w().lowSlider_changed(position);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_TRUE(desktop.scriptDone());
 }
 
 TEST_F(StartUp, QuitAsksAndOnlyYesEndsTheProgram)
