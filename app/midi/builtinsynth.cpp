@@ -151,6 +151,16 @@ double BuiltinSynth::latencyMs() const
     return m_engine ? m_engine->latencyMs() : 0.0;
 }
 
+double BuiltinSynth::measuredLatencyMs() const
+{
+    return m_engine ? m_engine->measuredLatencyMs() : 0.0;
+}
+
+QString BuiltinSynth::driverName() const
+{
+    return m_engine ? m_engine->driverName() : QString();
+}
+
 std::vector<qint16> BuiltinSynth::renderOffline(int frames)
 {
     std::vector<qint16> samples(2 * std::size_t(std::max(frames, 0)), 0);
@@ -227,10 +237,14 @@ void BuiltinSynth::apply(const std::uint8_t *bytes, std::size_t size)
         fluid_synth_noteoff(m_synth, channel, data1);
         break;
     case 0x90:
-        if (data2 > 0)
+        if (data2 > 0) {
             fluid_synth_noteon(m_synth, channel, data1, data2);
-        else
+            // An output resting after a silence plays again.
+            if (m_engine)
+                m_engine->wake();
+        } else {
             fluid_synth_noteoff(m_synth, channel, data1);
+        }
         break;
     case 0xA0:
         fluid_synth_key_pressure(m_synth, channel, data1, data2);

@@ -54,8 +54,14 @@ public:
     double loadMilliseconds() const;
     // The General MIDI program a channel plays; -1 until loaded.
     int program(int channel) const;
-    // The configured buffering of the audio output; 0 offline.
+    // The buffering asked of the audio output; 0 offline.
     double latencyMs() const;
+    // From a note-on to the note leaving for the loudspeakers, as the audio
+    // output in use measures it; 0 offline or while nothing plays.
+    double measuredLatencyMs() const;
+    // The audio driver playing now ("pulseaudio", "alsa", "jack"); empty
+    // offline or while none plays.
+    QString driverName() const;
 
     // Interleaved stereo, rendered here and now without any audio driver;
     // silence until loaded. Only for a synthesizer without an engine.

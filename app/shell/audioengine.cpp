@@ -1,42 +1,21 @@
 #include "audioengine.h"
 
+#include "fluidoutput.h"
+#include "jackoutput.h"
+#include "pulseoutput.h"
 #include "wavefile.h"
 
 #include <QtEndian>
-#include <alsa/asoundlib.h>
 #include <fluidsynth.h>
-#include <jack/jack.h>
 
 namespace staverly {
 
 namespace {
 
-thread_local QString lastFluidError;
-
-void keepError(int level, const char *message, void *)
-{
-    if (level <= FLUID_ERR)
-        lastFluidError = QString::fromLocal8Bit(message);
-}
-
-void alsaSilence(const char *, int, const char *, int, const char *, ...)
-{
-}
-
-void quietLogs()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        // ALSA prints its own complaints on a machine without a sound card;
-        // the failure reaches the user once, through the program.
-        snd_lib_error_set_handler(alsaSilence);
-        fluid_set_log_function(FLUID_PANIC, keepError, nullptr);
-        fluid_set_log_function(FLUID_ERR, keepError, nullptr);
-        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
-        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
-    });
-}
+// How long the synthesizer's reverb and chorus ring on after its last voice
+// has ended: a second later they are below -130 dBFS, silent for good, and
+// need not be rendered.
+constexpr int TailMs = 1000;
 
 float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveFile &wave)
 {
@@ -50,23 +29,11 @@ float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveF
     return float(raw) / 32768.0f;
 }
 
-// A JACK server runs at its own rate and FluidSynth's driver keeps the one
-// asked for; ask the server. 0 when it does not answer.
-int jackRate()
-{
-    jack_client_t *client = jack_client_open("staverly-rate", JackNoStartServer, nullptr);
-    if (!client)
-        return 0;
-    const auto rate = int(jack_get_sample_rate(client));
-    jack_client_close(client);
-    return rate;
-}
-
 } // namespace
 
 AudioEngine::AudioEngine()
 {
-    quietLogs();
+    FluidOutput::quietLogs();
 }
 
 AudioEngine::~AudioEngine()
@@ -81,67 +48,183 @@ QStringList AudioEngine::defaultDrivers()
 
 bool AudioEngine::start(const QStringList &drivers)
 {
-    if (m_driver)
+    std::lock_guard lock(m_outputMutex);
+    if (m_started)
         return true;
     QStringList failures;
-    for (const QString &name : drivers) {
-        // FluidSynth's JACK driver starts a server of its own when none runs,
-        // which takes seconds and may take the sound card from the desktop:
-        // only a server that already runs is used.
-        if (name == QLatin1String("jack") && jackRate() <= 0) {
-            failures << QStringLiteral("jack: no JACK server is running");
-            continue;
-        }
-        fluid_settings_t *settings = new_fluid_settings();
-        fluid_settings_setstr(settings, "audio.driver", name.toLatin1().constData());
-        fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
-        fluid_settings_setint(settings, "audio.period-size", PeriodSize);
-        fluid_settings_setint(settings, "audio.periods", Periods);
-        fluid_settings_setstr(settings, "audio.jack.id", "staverly");
-        fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-        lastFluidError.clear();
-        fluid_audio_driver_t *driver = new_fluid_audio_driver2(settings, callback, this);
-        if (driver) {
-            const int rate = name == QLatin1String("jack") ? jackRate() : 0;
-            m_rate = rate > 0 ? rate : SampleRate;
-            m_settings = settings;
-            m_driver = driver;
-            m_driverName = name;
-            m_error.clear();
-            return true;
-        }
-        delete_fluid_settings(settings);
-        failures << (lastFluidError.isEmpty() ? name : name + QStringLiteral(": ") + lastFluidError);
+    auto output = open(drivers, m_pauseAfter, failures);
+    if (!output) {
+        m_error = QStringLiteral("No audio output could be opened.\n%1").arg(failures.join('\n'));
+        return false;
     }
-    m_error = QStringLiteral("No audio output could be opened.\n%1").arg(failures.join('\n'));
-    return false;
+    m_error.clear();
+    m_drivers = drivers;
+    m_started = true;
+    m_lost = false;
+    install(std::move(output));
+    m_supervisor = std::thread([this] { supervise(); });
+    return true;
 }
 
 void AudioEngine::stop()
 {
-    if (m_driver)
-        delete_fluid_audio_driver(m_driver);
-    if (m_settings)
-        delete_fluid_settings(m_settings);
-    m_driver = nullptr;
-    m_settings = nullptr;
-    m_driverName.clear();
+    std::unique_ptr<AudioOutput> output;
+    std::thread supervisor;
+    {
+        std::lock_guard lock(m_outputMutex);
+        m_started = false;
+        m_lost = false;
+        output = std::move(m_output);
+        supervisor = std::move(m_supervisor);
+    }
+    m_supervisorWake.notify_all();
+    if (supervisor.joinable())
+        supervisor.join();
+    output.reset();
+    std::lock_guard lock(m_mutex);
     m_rate = SampleRate;
+}
+
+bool AudioEngine::isRunning() const
+{
+    std::lock_guard lock(m_outputMutex);
+    return m_started;
+}
+
+QString AudioEngine::driverName() const
+{
+    std::lock_guard lock(m_outputMutex);
+    return m_output ? m_output->driverName() : QString();
+}
+
+QString AudioEngine::problem() const
+{
+    std::lock_guard lock(m_outputMutex);
+    return m_lost ? QStringLiteral("The sound output has gone away; Staverly tries again.") : QString();
 }
 
 double AudioEngine::latencyMs() const
 {
-    return 1000.0 * Periods * PeriodSize / m_rate;
+    std::lock_guard lock(m_outputMutex);
+    return m_output ? m_output->requestedLatencyMs() : 1000.0 * Periods * PeriodSize / SampleRate;
+}
+
+double AudioEngine::measuredLatencyMs() const
+{
+    std::lock_guard lock(m_outputMutex);
+    return m_output ? m_output->measuredLatencyMs() : 0.0;
+}
+
+int AudioEngine::sampleRate() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_rate;
+}
+
+bool AudioEngine::isPaused() const
+{
+    std::lock_guard lock(m_outputMutex);
+    return m_output && m_output->paused();
+}
+
+void AudioEngine::setPauseAfter(std::chrono::milliseconds pause)
+{
+    std::lock_guard lock(m_outputMutex);
+    m_pauseAfter = pause;
+}
+
+void AudioEngine::wake()
+{
+    std::lock_guard lock(m_outputMutex);
+    if (m_output)
+        m_output->wake();
+}
+
+std::unique_ptr<AudioOutput> AudioEngine::open(const QStringList &drivers,
+                                               std::chrono::milliseconds pauseAfter,
+                                               QStringList &failures)
+{
+    const AudioOutput::Render render = [this](int frames, float *left, float *right) {
+        return this->render(frames, left, right);
+    };
+    for (const QString &name : drivers) {
+        QString error;
+        std::unique_ptr<AudioOutput> output;
+        if (name == QLatin1String("pulseaudio"))
+            output = PulseOutput::open(render, pauseAfter, error);
+        else if (name == QLatin1String("jack"))
+            output = JackOutput::open(render, error);
+        else
+            output = FluidOutput::open(name, render, error);
+        if (output)
+            return output;
+        failures << (error.isEmpty() ? name : name + QStringLiteral(": ") + error);
+    }
+    return nullptr;
+}
+
+// Under m_outputMutex.
+void AudioEngine::install(std::unique_ptr<AudioOutput> output)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_rate = output->sampleRate();
+    }
+    m_output = std::move(output);
+}
+
+// On its own thread while started: notices a lost output, lets it go, and
+// opens one again as soon as a server answers.
+void AudioEngine::supervise()
+{
+    std::unique_lock lock(m_outputMutex);
+    while (m_started) {
+        m_supervisorWake.wait_for(lock, RetryEvery);
+        if (!m_started)
+            break;
+        if (m_output && m_output->lost()) {
+            auto lost = std::move(m_output);
+            m_lost = true;
+            lock.unlock();
+            lost.reset();
+            silence();
+            lock.lock();
+            continue;
+        }
+        if (m_output)
+            continue;
+        const QStringList drivers = m_drivers;
+        const auto pauseAfter = m_pauseAfter;
+        lock.unlock();
+        QStringList failures;
+        auto output = open(drivers, pauseAfter, failures);
+        lock.lock();
+        if (output && m_started) {
+            install(std::move(output));
+            m_lost = false;
+        }
+    }
+}
+
+// What was playing when the output went away is not played late.
+void AudioEngine::silence()
+{
+    std::lock_guard lock(m_mutex);
+    m_clip.reset();
+    m_position = 0;
+    if (m_synth)
+        fluid_synth_all_sounds_off(m_synth, -1);
 }
 
 void AudioEngine::playClip(const WaveFile &wave)
 {
     auto clip = std::make_shared<Clip>();
+    const int rate = sampleRate();
     const qsizetype frames =
         wave.samples.size() / (wave.channels * (wave.bitsPerSample / 8));
     if (frames > 0) {
         // Linear resampling to the output rate is plenty for short effects.
-        const double step = double(wave.sampleRate) / m_rate;
+        const double step = double(wave.sampleRate) / rate;
         const auto outFrames = std::size_t(double(frames) / step);
         clip->left.resize(outFrames);
         clip->right.resize(outFrames);
@@ -157,9 +240,12 @@ void AudioEngine::playClip(const WaveFile &wave)
             }
         }
     }
-    std::lock_guard lock(m_mutex);
-    m_clip = std::move(clip);
-    m_position = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        m_clip = std::move(clip);
+        m_position = 0;
+    }
+    wake();
 }
 
 void AudioEngine::stopClip()
@@ -179,18 +265,21 @@ void AudioEngine::attachSynth(fluid_synth_t *synth)
 {
     std::lock_guard lock(m_mutex);
     m_synth = synth;
+    m_quietFrames = 0;
 }
 
-void AudioEngine::render(int frames, float *left, float *right)
+bool AudioEngine::render(int frames, float *left, float *right)
 {
     std::lock_guard lock(m_mutex);
-    if (m_synth) {
+    bool sounded = false;
+    if (m_synth && synthAwake(frames)) {
         float *dry[2] = {left, right};
         float *fx[4] = {left, right, left, right};
         fluid_synth_process(m_synth, frames, 4, fx, 2, dry);
+        sounded = true;
     }
     if (!m_clip)
-        return;
+        return sounded;
     const std::size_t length = m_clip->left.size();
     for (int i = 0; i < frames && m_position < length; ++i, ++m_position) {
         left[i] += m_clip->left[m_position];
@@ -198,14 +287,23 @@ void AudioEngine::render(int frames, float *left, float *right)
     }
     if (m_position >= length)
         m_clip.reset();
+    return true;
 }
 
-int AudioEngine::callback(void *data, int len, int, float *[], int nout, float *out[])
+// Rendering silence 750 times a second was most of the idle cost on JACK:
+// without a voice the synthesizer is rendered only until its effects' tail
+// has died away. A note-on starts a voice at once, so the next note is
+// rendered in the very next period.
+bool AudioEngine::synthAwake(int frames)
 {
-    if (nout < 2)
-        return FLUID_OK;
-    static_cast<AudioEngine *>(data)->render(len, out[0], out[1]);
-    return FLUID_OK;
+    if (fluid_synth_get_active_voice_count(m_synth) > 0) {
+        m_quietFrames = 0;
+        return true;
+    }
+    if (m_quietFrames >= std::int64_t(m_rate) * TailMs / 1000)
+        return false;
+    m_quietFrames += frames;
+    return true;
 }
 
 } // namespace staverly

@@ -2,28 +2,39 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
-struct _fluid_audio_driver_t;
-struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 
 namespace staverly {
 
+class AudioOutput;
 struct WaveFile;
 
-// The program's one audio output: FluidSynth's audio driver (PulseAudio,
-// ALSA or JACK, whichever starts) with the built-in synthesizer and the short
-// lesson sounds mixed in its callback. Qt's own audio needs a PulseAudio
-// server, which a plain ALSA desktop lacks.
+// The program's one audio output, with the built-in synthesizer and the
+// short lesson sounds mixed in its callback: a PulseAudio stream, FluidSynth's
+// ALSA driver or a JACK client, whichever starts first. Qt's own audio needs
+// a PulseAudio server, which a plain ALSA desktop lacks.
+//
+// A sound server may go away and come back under the program: the output is
+// then opened again by itself, and meanwhile everything goes on silently,
+// with problem() saying so.
 class AudioEngine
 {
 public:
     static constexpr int SampleRate = 48000;
+    // What ALSA is asked for; JACK runs at the server's own period.
     static constexpr int PeriodSize = 64;
     static constexpr int Periods = 2;
+    // Silence after which a PulseAudio stream is corked.
+    static constexpr std::chrono::milliseconds PauseAfter{3000};
+    // How often a lost output is tried again.
+    static constexpr std::chrono::milliseconds RetryEvery{250};
 
     AudioEngine();
     ~AudioEngine();
@@ -32,17 +43,32 @@ public:
 
     static QStringList defaultDrivers();
 
-    // Tries each driver in turn; false with error() when none starts.
+    // Tries each driver in turn; false with error() when none starts. Once
+    // started, true until stop(), even while a lost output is being reopened.
     bool start(const QStringList &drivers = defaultDrivers());
     void stop();
-    bool isRunning() const { return m_driver != nullptr; }
-    QString driverName() const { return m_driverName; }
+    bool isRunning() const;
+    // The driver playing now: "pulseaudio", "alsa" or "jack"; empty while none.
+    QString driverName() const;
     QString error() const { return m_error; }
-    // The configured buffering, periods x period size / rate.
+    // For a small notice beside the window: empty while the output plays.
+    QString problem() const;
+    // The buffering asked of the driver in use.
     double latencyMs() const;
+    // From a note or sound being started to its leaving for the loudspeakers,
+    // as the driver in use measures it; 0 while nothing plays.
+    double measuredLatencyMs() const;
     // Frames a second the output really runs at: a JACK server keeps its own
     // rate, whatever was asked for. SampleRate while stopped.
-    int sampleRate() const { return m_rate; }
+    int sampleRate() const;
+    // Whether the output is resting after a silence (PulseAudio only).
+    bool isPaused() const;
+    // For tests: silence before a PulseAudio stream rests, for outputs
+    // opened from now on.
+    void setPauseAfter(std::chrono::milliseconds pause);
+
+    // A sound is about to start: wakes a resting output.
+    void wake();
 
     // Starts a sound, cutting off the one still playing.
     void playClip(const WaveFile &wave);
@@ -52,8 +78,9 @@ public:
     // The synthesizer renders into the same output; null detaches it.
     void attachSynth(_fluid_synth_t *synth);
 
-    // One period of output, as the driver asks for it; public for offline use.
-    void render(int frames, float *left, float *right);
+    // Adds one period of output to zeroed buffers, as the driver asks for
+    // it; false when it was silence. Public for offline use.
+    bool render(int frames, float *left, float *right);
 
 private:
     struct Clip
@@ -62,18 +89,32 @@ private:
         std::vector<float> right;
     };
 
-    static int callback(void *data, int len, int nfx, float *fx[], int nout, float *out[]);
+    std::unique_ptr<AudioOutput> open(const QStringList &drivers, std::chrono::milliseconds pauseAfter,
+                                      QStringList &failures);
+    void install(std::unique_ptr<AudioOutput> output);
+    void supervise();
+    void silence();
+    bool synthAwake(int frames);
 
-    _fluid_hashtable_t *m_settings = nullptr;
-    _fluid_audio_driver_t *m_driver = nullptr;
-    QString m_driverName;
     QString m_error;
-    int m_rate = SampleRate;
 
+    // The output and what is known of it; never held while rendering.
+    mutable std::mutex m_outputMutex;
+    std::condition_variable m_supervisorWake;
+    std::unique_ptr<AudioOutput> m_output;
+    QStringList m_drivers;
+    bool m_started = false;
+    bool m_lost = false;
+    std::chrono::milliseconds m_pauseAfter = PauseAfter;
+    std::thread m_supervisor;
+
+    // What the output's thread mixes.
     mutable std::mutex m_mutex;
     std::shared_ptr<const Clip> m_clip;
     std::size_t m_position = 0;
     _fluid_synth_t *m_synth = nullptr;
+    int m_rate = SampleRate;
+    std::int64_t m_quietFrames = 0;
 };
 
 } // namespace staverly
