@@ -234,8 +234,9 @@ void AudioEngine::playClip(const WaveFile &wave)
             const qsizetype b = std::min(a + 1, frames - 1);
             const float t = float(at - double(a));
             for (int ch = 0; ch < 2; ++ch) {
-                const float s = sampleAt(wave.samples, a, ch, wave) * (1.0f - t)
-                                + sampleAt(wave.samples, b, ch, wave) * t;
+                const float s = ClipGain
+                                * (sampleAt(wave.samples, a, ch, wave) * (1.0f - t)
+                                   + sampleAt(wave.samples, b, ch, wave) * t);
                 (ch == 0 ? clip->left : clip->right)[i] = s;
             }
         }

@@ -33,6 +33,10 @@ public:
     static constexpr int Periods = 2;
     // Silence after which a PulseAudio stream is corked.
     static constexpr std::chrono::milliseconds PauseAfter{3000};
+    // The lesson sounds peak near full scale, far above a played note: they
+    // are mixed 6 dB down and the synthesizer is turned up (BuiltinSynth),
+    // so that the two sit within a few dB of each other.
+    static constexpr float ClipGain = 0.5f;
     // How often a lost output is tried again.
     static constexpr std::chrono::milliseconds RetryEvery{250};
 

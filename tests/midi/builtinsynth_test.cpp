@@ -1,9 +1,11 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
+#include "effects.h"
 #include "fakemidibackend.h"
 #include "midierror.h"
 #include "midioutput.h"
 #include "soundcheck.h"
+#include "wavefile.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -248,4 +250,48 @@ TEST(MidiBuiltinSynth, ReportsItsLatencyAndLoadTime)
               << 1000.0 * AudioEngine::Periods * AudioEngine::PeriodSize / AudioEngine::SampleRate
               << " ms configured latency; SoundFont " << synth.soundFontPath().toStdString()
               << " loaded " << synth.loadMilliseconds() << " ms after open\n";
+}
+
+namespace {
+
+double dbfs(double peak)
+{
+    return 20.0 * std::log10(std::max(peak, 1e-9));
+}
+
+// The loudest sample of a lesson sound as the engine mixes it.
+double peakDbfs(AudioEngine &engine, int frames)
+{
+    std::vector<float> left(frames), right(frames);
+    engine.render(frames, left.data(), right.data());
+    float peak = 0.0f;
+    for (int i = 0; i < frames; ++i)
+        peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+    return dbfs(peak);
+}
+
+} // namespace
+
+// A wrong answer's buzz must not drown the notes the pupil plays, nor the
+// other way round.
+TEST(MidiBuiltinSynth, NotesAndLessonSoundsAreEquallyLoud)
+{
+    BuiltinSynth synth(nullptr);
+    loaded(synth);
+    send(synth, {0xC0, 0});
+    send(synth, {0x90, 69, 100});
+    const auto held = synth.renderOffline(Rate / 2);
+    const int loudest = *std::max_element(held.begin(), held.end(), [](qint16 a, qint16 b) {
+        return std::abs(a) < std::abs(b);
+    });
+    const double note = dbfs(std::abs(loudest) / 32768.0);
+    for (const int n : {101, 102, 103}) {
+        AudioEngine engine;
+        engine.playClip(*WaveFile::parse(Effects::waveResource(n)));
+        const double sound = peakDbfs(engine, 4 * Rate);
+        EXPECT_NEAR(note, sound, 6.0) << "A4 at velocity 100: " << note << " dBFS, sound " << n << ": "
+                                      << sound << " dBFS";
+        std::cout << "[ synth    ] A4 at velocity 100 peaks " << note << " dBFS, sound " << n << " "
+                  << sound << " dBFS\n";
+    }
 }

@@ -99,12 +99,12 @@ TEST(AudioEngine, ANewSoundCutsOffTheOldOne)
     std::vector<float> l(64), r(64);
     engine.render(64, l.data(), r.data());
     const float loudLevel = l[10];
-    EXPECT_GT(loudLevel, 0.4f);
+    EXPECT_GT(loudLevel, 0.4f * AudioEngine::ClipGain);
     EXPECT_FLOAT_EQ(r[10], loudLevel); // mono feeds both sides
     engine.playClip(*quiet);
     std::fill(l.begin(), l.end(), 0.0f);
     engine.render(64, l.data(), r.data());
-    EXPECT_LT(l[10], 0.05f);
+    EXPECT_LT(l[10], 0.05f * AudioEngine::ClipGain);
     EXPECT_GT(l[10], 0.0f);
     // 480 frames of the short sound, then silence and nothing playing.
     for (int i = 0; i < 8; ++i)
@@ -120,7 +120,7 @@ TEST(AudioEngine, ResamplesToTheOutputRate)
     engine.playClip(*wave);
     std::vector<float> l(4800), r(4800);
     engine.render(4800, l.data(), r.data());
-    EXPECT_NEAR(l[100], 0.5f, 0.01f);
+    EXPECT_NEAR(l[100], 0.5f * AudioEngine::ClipGain, 0.01f);
     int frames = 4800;
     while (engine.clipPlaying() && frames < 10 * 48000) {
         engine.render(4800, l.data(), r.data());
