@@ -187,7 +187,7 @@ void AudioEngine::supervise()
             m_lost = true;
             lock.unlock();
             lost.reset();
-            silence();
+            drainSynth();
             lock.lock();
             continue;
         }
@@ -196,6 +196,7 @@ void AudioEngine::supervise()
         const QStringList drivers = m_drivers;
         const auto pauseAfter = m_pauseAfter;
         lock.unlock();
+        forgetPending();
         QStringList failures;
         auto output = open(drivers, pauseAfter, failures);
         lock.lock();
@@ -206,14 +207,34 @@ void AudioEngine::supervise()
     }
 }
 
-// What was playing when the output went away is not played late.
-void AudioEngine::silence()
+// What was asked for while no output played is not played late.
+void AudioEngine::forgetPending()
 {
     std::lock_guard lock(m_mutex);
     m_clip.reset();
     m_position = 0;
     if (m_synth)
         fluid_synth_all_sounds_off(m_synth, -1);
+}
+
+// The output went away in the middle of a sound: the synthesizer's reverb
+// and chorus still hold it, and would play it on the next output. They are
+// run empty here, as the output would have.
+void AudioEngine::drainSynth()
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_synth)
+        return;
+    fluid_synth_all_sounds_off(m_synth, -1);
+    constexpr int Chunk = 1024;
+    std::vector<float> left(Chunk), right(Chunk);
+    for (std::int64_t done = 0; done < std::int64_t(m_rate) * TailMs / 1000; done += Chunk) {
+        std::fill(left.begin(), left.end(), 0.0f);
+        std::fill(right.begin(), right.end(), 0.0f);
+        float *dry[2] = {left.data(), right.data()};
+        float *fx[4] = {left.data(), right.data(), left.data(), right.data()};
+        fluid_synth_process(m_synth, Chunk, 4, fx, 2, dry);
+    }
 }
 
 void AudioEngine::playClip(const WaveFile &wave)

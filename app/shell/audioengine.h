@@ -97,7 +97,8 @@ private:
                                       QStringList &failures);
     void install(std::unique_ptr<AudioOutput> output);
     void supervise();
-    void silence();
+    void forgetPending();
+    void drainSynth();
     bool synthAwake(int frames);
 
     QString m_error;

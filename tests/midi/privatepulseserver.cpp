@@ -38,7 +38,9 @@ PrivatePulseServer::PrivatePulseServer()
     environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), folder.filePath(QStringLiteral("run/pulse")));
     environment.insert(QStringLiteral("PULSE_STATE_PATH"), folder.filePath(QStringLiteral("state")));
     m_daemon.setProcessEnvironment(environment);
+    // To a file: nobody reads a pipe while a test waits.
     m_daemon.setProcessChannelMode(QProcess::MergedChannels);
+    m_daemon.setStandardOutputFile(folder.filePath(QStringLiteral("log")), QIODevice::Append);
     // A test that crashes takes its server with it.
     m_daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder.filePath(QStringLiteral("native"))));
@@ -111,7 +113,8 @@ void PrivatePulseServer::stop()
 
 QString PrivatePulseServer::log()
 {
-    return QString::fromLocal8Bit(m_daemon.readAll());
+    QFile file(QDir(m_folder.path()).filePath(QStringLiteral("log")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }
 
 } // namespace staverly
