@@ -10,6 +10,7 @@
 #include "wavefile.h"
 
 #include <gtest/gtest.h>
+#include <iostream>
 #include <optional>
 
 using namespace staverly;
@@ -114,6 +115,8 @@ TEST_F(SoundOverJack, ANoteReachesTheOutputPortAndItsLatencyIsTold)
     // At least the server's period of 64 frames; the dummy driver adds its own.
     EXPECT_GE(synth.measuredLatencyMs(), 1000.0 * 64 / 48000);
     EXPECT_LT(synth.measuredLatencyMs(), 20.0);
+    std::cout << "[ jack     ] measured latency " << synth.measuredLatencyMs() << " ms, asked "
+              << engine.latencyMs() << " ms\n";
 }
 
 // Once the synthesizer has been silent for a while it is no longer
@@ -186,6 +189,8 @@ TEST_F(SoundOverPulse, ANoteReachesTheSinkAtItsPitch)
     EXPECT_EQ(synth.driverName(), "pulseaudio");
     EXPECT_GT(synth.measuredLatencyMs(), 1.0);
     EXPECT_LT(synth.measuredLatencyMs(), 100.0);
+    std::cout << "[ pulse    ] measured latency " << synth.measuredLatencyMs() << " ms, asked "
+              << engine.latencyMs() << " ms\n";
 }
 
 // A PulseAudio server of the test's own, to end and start again.
