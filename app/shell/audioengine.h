@@ -31,7 +31,7 @@ public:
     // What ALSA is asked for; JACK runs at the server's own period.
     static constexpr int PeriodSize = 64;
     static constexpr int Periods = 2;
-    // Silence after which a PulseAudio stream is corked.
+    // Silence after which a PulseAudio stream is let go (see PulseOutput).
     static constexpr std::chrono::milliseconds PauseAfter{3000};
     // The lesson sounds peak near full scale, far above a played note: they
     // are mixed 6 dB down and the synthesizer is turned up (BuiltinSynth),

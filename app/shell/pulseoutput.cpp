@@ -8,7 +8,7 @@ namespace staverly {
 
 namespace {
 
-constexpr pa_sample_spec Spec{PA_SAMPLE_FLOAT32NE, PulseOutput::Rate, 2};
+constexpr pa_sample_spec Format{PA_SAMPLE_FLOAT32NE, PulseOutput::Rate, 2};
 constexpr int ChunkFrames = 512;
 constexpr std::size_t FrameBytes = 2 * sizeof(float);
 // Connecting to a local server takes milliseconds; one that hangs must not
@@ -95,14 +95,14 @@ bool PulseOutput::connect(QString &error)
 // for sound once the stream is ready.
 bool PulseOutput::openStream()
 {
-    m_stream = pa_stream_new(m_context, "Staverly", &Spec, nullptr);
+    m_stream = pa_stream_new(m_context, "Staverly", &Format, nullptr);
     if (!m_stream)
         return false;
     pa_stream_set_state_callback(m_stream, streamChanged, this);
     pa_stream_set_write_callback(m_stream, writable, this);
     pa_buffer_attr attr;
     attr.maxlength = std::uint32_t(-1);
-    attr.tlength = std::uint32_t(pa_usec_to_bytes(pa_usec_t(Latency.count()) * PA_USEC_PER_MSEC, &Spec));
+    attr.tlength = std::uint32_t(pa_usec_to_bytes(pa_usec_t(Latency.count()) * PA_USEC_PER_MSEC, &Format));
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);

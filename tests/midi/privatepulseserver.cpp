@@ -61,9 +61,9 @@ bool PrivatePulseServer::installed()
 
 bool PrivatePulseServer::answers()
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 48000, 2};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, 48000, 2};
     pa_simple *probe = pa_simple_new(nullptr, "Staverly probe", PA_STREAM_RECORD, "out.monitor", "probe",
-                                     &spec, nullptr, nullptr, nullptr);
+                                     &format, nullptr, nullptr, nullptr);
     if (!probe)
         return false;
     pa_simple_free(probe);

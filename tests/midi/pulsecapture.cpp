@@ -16,12 +16,12 @@ constexpr std::size_t RecentFrames = Rate / 10;
 
 PulseCapture::PulseCapture()
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, Rate, 2};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, Rate, 2};
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
     attr.fragsize = StepFrames * 2 * sizeof(float);
     pa_simple *stream = pa_simple_new(nullptr, "Staverly test", PA_STREAM_RECORD, "out.monitor",
-                                      "capture", &spec, nullptr, &attr, nullptr);
+                                      "capture", &format, nullptr, &attr, nullptr);
     if (!stream)
         return;
     m_open = true;
