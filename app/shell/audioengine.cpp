@@ -6,6 +6,7 @@
 #include "wavefile.h"
 
 #include <QtEndian>
+#include <utility>
 #include <fluidsynth.h>
 
 namespace staverly {
@@ -262,9 +263,10 @@ void AudioEngine::playClip(const WaveFile &wave)
             }
         }
     }
+    std::shared_ptr<const Clip> old;
     {
         std::lock_guard lock(m_mutex);
-        m_clip = std::move(clip);
+        old = std::exchange(m_clip, std::move(clip));
         m_position = 0;
     }
     wake();
@@ -303,12 +305,14 @@ bool AudioEngine::render(int frames, float *left, float *right)
     if (!m_clip)
         return sounded;
     const std::size_t length = m_clip->left.size();
+    if (m_position >= length)
+        return sounded;
     for (int i = 0; i < frames && m_position < length; ++i, ++m_position) {
         left[i] += m_clip->left[m_position];
         right[i] += m_clip->right[m_position];
     }
-    if (m_position >= length)
-        m_clip.reset();
+    // The finished clip is let go by the next sound or stopClip(), on the
+    // user-interface thread: freeing memory has no place in an audio cycle.
     return true;
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <jack/jack.h>
 
 namespace staverly {
@@ -18,6 +20,9 @@ struct JackOutput::Link
     std::atomic<bool> lost{false};
     std::atomic<jack_nframes_t> period{0};
     std::atomic<jack_nframes_t> latency{0};
+    // Closing: the cycle renders nothing more, and counts that it saw this.
+    std::atomic<bool> closing{false};
+    std::atomic<int> idleCycles{0};
 
     static int process(jack_nframes_t frames, void *data)
     {
@@ -26,6 +31,10 @@ struct JackOutput::Link
         auto *right = static_cast<float *>(jack_port_get_buffer(link->ports[1], frames));
         std::fill_n(left, frames, 0.0f);
         std::fill_n(right, frames, 0.0f);
+        if (link->closing.load(std::memory_order_acquire)) {
+            link->idleCycles.fetch_add(1, std::memory_order_release);
+            return 0;
+        }
         link->render(int(frames), left, right);
         // Read here, where the server is known to live: a sound started now
         // waits up to one cycle, then goes the port's way to the speakers.
@@ -82,6 +91,17 @@ JackOutput::~JackOutput()
 {
     if (lost())
         return;
+    // Closing a realtime client cancels its thread wherever it is: in the
+    // middle of the program's rendering it would leave a lock or the heap
+    // taken for good. Only once a cycle has passed doing nothing is it safe.
+    m_link->closing.store(true, std::memory_order_release);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    while (m_link->idleCycles.load(std::memory_order_acquire) < 2 && !lost()
+           && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (lost())
+        return;
+    jack_deactivate(m_link->client);
     jack_client_close(m_link->client);
     delete m_link;
 }

@@ -17,7 +17,6 @@
 
 using namespace staverly;
 using test::MainWindowFixture;
-using namespace std::chrono_literals;
 using Bytes = TestMidiPort::Bytes;
 
 namespace {
@@ -60,6 +59,22 @@ protected:
         return std::find(all.begin(), all.end(), bytes) != all.end();
     }
 
+    // Whether the keyboard is heard through the program at the sink: a
+    // controller goes through and answers nothing. A busy dummy server may
+    // drop one in an overrun, so it is played again until one arrives.
+    bool heardThrough(int timeoutMs = 3000)
+    {
+        return waitFor(
+            [this] {
+                if (received({0xB0, 7, 100}))
+                    return true;
+                port->play({0xB0, 7, 100});
+                QTest::qWait(50);
+                return false;
+            },
+            timeoutMs);
+    }
+
     void answerFromTheKeyboard()
     {
         const int yes = w().lesson.YES;
@@ -81,7 +96,7 @@ TEST_F(JackReconnect, AServerThatCrashesAndComesBackIsUsedAgainByName)
 {
     start();
     ASSERT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text.toStdString();
-    ASSERT_TRUE(port->waitForCount(1, 2000ms));
+    ASSERT_TRUE(heardThrough());
     nextNoteIs(8);
     clickNew();
     answerFromTheKeyboard();
@@ -97,14 +112,11 @@ TEST_F(JackReconnect, AServerThatCrashesAndComesBackIsUsedAgainByName)
 
     ASSERT_TRUE(server->start()) << server->error().toStdString();
     port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
-    // Both ends back by name: the output gets its instrument again.
-    EXPECT_TRUE(waitFor([this] { return received({0xC0, 40}); }, Reconnect));
+    // Both ends back by name, and the keyboard heard through the program.
     EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
         << w().noticeLbl->toolTip().toStdString();
-    port->clear();
+    EXPECT_TRUE(heardThrough());
     answerFromTheKeyboard();
-    // And heard through the program again.
-    EXPECT_TRUE(waitFor([this] { return port->receivedCount() > 0; }));
     EXPECT_TRUE(desktop.boxes.empty());
 }
 
@@ -122,19 +134,19 @@ TEST_F(JackReconnect, AKeyboardThatGoesAndComesBackIsUsedAgain)
     port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
     EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
         << w().noticeLbl->toolTip().toStdString();
+    EXPECT_TRUE(heardThrough());
     answerFromTheKeyboard();
-    // Played through to the sink again.
-    EXPECT_TRUE(waitFor([this] { return port->receivedCount() > 0; }));
     EXPECT_TRUE(desktop.boxes.empty());
 }
 
 TEST_F(JackReconnect, MalformedInputWithThroughOnIsNeitherPlayedNorAnswered)
 {
     start();
+    ASSERT_TRUE(heardThrough());
     nextNoteIs(8);
     clickNew();
-    // The instrument, and the question's note on and off.
-    ASSERT_TRUE(port->waitForCount(3, 2000ms));
+    // The question's note on and off.
+    ASSERT_TRUE(waitFor([this] { return received({0x90, 60, 0}); }));
     port->clear();
     port->play({0x3C, 0x00}); // running status without its status byte
     port->play({0x90, 60});   // a note cut short

@@ -35,9 +35,10 @@ QProcessEnvironment jackEnvironment(const QString &server)
 
 } // namespace
 
-PrivateJackServer::PrivateJackServer(int rate)
+PrivateJackServer::PrivateJackServer(int rate, int period)
     : m_name(uniqueName())
     , m_rate(rate)
+    , m_period(period)
     , m_log(QDir::temp().filePath(m_name + QStringLiteral(".log")))
     , m_hadServer(qEnvironmentVariableIsSet(ServerVariable))
     , m_formerServer(qgetenv(ServerVariable))
@@ -80,7 +81,7 @@ bool PrivateJackServer::start()
     m_jackd.start(QStringLiteral("jackd"),
                   {QStringLiteral("--no-realtime"), QStringLiteral("-n"), m_name, QStringLiteral("-d"),
                    QStringLiteral("dummy"), QStringLiteral("-r"), QString::number(m_rate),
-                   QStringLiteral("-p"), QStringLiteral("64")});
+                   QStringLiteral("-p"), QString::number(m_period)});
     if (!m_jackd.waitForStarted(5000)) {
         m_error = QStringLiteral("jackd did not start: ") + m_jackd.errorString();
         return false;

@@ -6,7 +6,7 @@
 
 namespace staverly {
 
-// A JACK server of the test's own, on the dummy driver at 64 frames a period,
+// A JACK server of the test's own, on the dummy driver (64 frames a period unless told),
 // under a name that no other process uses, which the test starts, crashes and
 // restarts under the running program. From construction to destruction every
 // JACK client the process opens goes to it: JACK_DEFAULT_SERVER names it, and
@@ -20,7 +20,7 @@ namespace staverly {
 class PrivateJackServer
 {
 public:
-    explicit PrivateJackServer(int rate = 48000);
+    explicit PrivateJackServer(int rate = 48000, int period = 64);
     // Ends a server still running as kill() does.
     ~PrivateJackServer();
     PrivateJackServer(const PrivateJackServer &) = delete;
@@ -30,6 +30,8 @@ public:
     static bool available();
 
     QString name() const { return m_name; }
+    // The server's process, 0 when none runs.
+    qint64 pid() const { return m_pid; }
     // Starts the server and waits until it answers; false, with the reason in
     // error(), when it does not within 10 s.
     bool start();
@@ -53,6 +55,7 @@ private:
 
     QString m_name;
     int m_rate;
+    int m_period;
     QString m_log;
     QProcess m_jackd;
     qint64 m_pid = 0;
