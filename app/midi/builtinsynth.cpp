@@ -161,6 +161,16 @@ QString BuiltinSynth::driverName() const
     return m_engine ? m_engine->driverName() : QString();
 }
 
+QString BuiltinSynth::problem() const
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_open)
+            return {};
+    }
+    return m_engine ? m_engine->problem() : QString();
+}
+
 std::vector<qint16> BuiltinSynth::renderOffline(int frames)
 {
     std::vector<qint16> samples(2 * std::size_t(std::max(frames, 0)), 0);

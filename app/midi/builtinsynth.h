@@ -58,10 +58,12 @@ public:
     double latencyMs() const;
     // From a note-on to the note leaving for the loudspeakers, as the audio
     // output in use measures it; 0 offline or while nothing plays.
-    double measuredLatencyMs() const;
+    double measuredLatencyMs() const override;
     // The audio driver playing now ("pulseaudio", "alsa", "jack"); empty
     // offline or while none plays.
-    QString driverName() const;
+    QString driverName() const override;
+    // The audio output gone away while open; load failures are told by open().
+    QString problem() const override;
 
     // Interleaved stereo, rendered here and now without any audio driver;
     // silence until loaded. Only for a synthesizer without an engine.

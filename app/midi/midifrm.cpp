@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 
 namespace staverly {
 
@@ -113,6 +114,8 @@ midiFrm::midiFrm(DialogHost &host)
                                QStringLiteral("Click here to close window"));
     okCmd->setText(QStringLiteral("&OK"));
     okCmd->setDefault(true);
+    soundLbl = place<QLabel>(this, "soundLbl", {210, 248, 200, 16},
+                             QStringLiteral("The delay from a note to the loudspeakers, as the sound server measures it"));
     noticeLbl = place<QLabel>(this, "noticeLbl", {10, 304, 400, 44});
     noticeLbl->setWordWrap(true);
     noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -130,6 +133,11 @@ midiFrm::midiFrm(DialogHost &host)
     });
     connect(okCmd, &QPushButton::clicked, this, &midiFrm::okCmd_Click);
     connect(&m_host.notices(), &NoticeBoard::changed, this, &midiFrm::showNotices);
+    // The delay is known only once the stream plays, and changes with it.
+    auto *soundWatch = new QTimer(this);
+    soundWatch->setInterval(1000);
+    connect(soundWatch, &QTimer::timeout, this, &midiFrm::showSound);
+    soundWatch->start();
 
     fitText(this);
     Form_Load();
@@ -168,6 +176,12 @@ void midiFrm::Form_Load()
     ComboPatch->setCurrentIndex(midi.PATCH_INDEX >= 0 && midi.PATCH_INDEX < 128 ? midi.PATCH_INDEX
                                                                                  : -1);
     showNotices();
+    showSound();
+}
+
+void midiFrm::showSound()
+{
+    soundLbl->setText(m_midi.soundInUse());
 }
 
 void midiFrm::showNotices()
@@ -271,6 +285,7 @@ void midiFrm::test_note(qint16 &the_note)
     m_host.desktop().sleep(400);
     midi.output().send(midi.noteOnStatus(), the_note, 0, 0);
     unsetCursor();
+    showSound();
 }
 
 void midiFrm::reset()
@@ -279,6 +294,7 @@ void midiFrm::reset()
     m_midi.open_midi_in();
     m_midi.open_midi_out();
     unsetCursor();
+    showSound();
 }
 
 void midiFrm::okCmd_Click()

@@ -46,6 +46,8 @@ public:
     QPushButton *okCmd;
     // What is wrong with the devices right now, as on the main window.
     QLabel *noticeLbl;
+    // The built-in synthesizer's driver and delay, measured while it plays.
+    QLabel *soundLbl;
 
 private:
     void Form_Load();
@@ -59,6 +61,7 @@ private:
     void okCmd_Click();
     void enableInput(bool on);
     void showNotices();
+    void showSound();
 
     DialogHost &m_host;
     MidiMod &m_midi;

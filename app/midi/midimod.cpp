@@ -248,6 +248,27 @@ void MidiMod::selectOutput(int device)
         m_output->selectDevice(device);
 }
 
+QString MidiMod::soundInUse() const
+{
+    const DefaultOutput *synth = m_output ? m_output->openDefault() : nullptr;
+    if (!synth)
+        return {};
+    if (!synth->problem().isEmpty())
+        return QStringLiteral("Sound: none, the sound server has gone");
+    const QString driver = synth->driverName();
+    const QString shown = driver == QLatin1String("pulseaudio") ? QStringLiteral("PulseAudio")
+                          : driver == QLatin1String("jack")     ? QStringLiteral("JACK")
+                          : driver == QLatin1String("alsa")     ? QStringLiteral("ALSA")
+                                                                : driver;
+    if (shown.isEmpty())
+        return QStringLiteral("Sound: starting");
+    const double latency = synth->measuredLatencyMs();
+    // A resting PulseAudio stream has no delay to tell until the next note.
+    if (latency <= 0.0)
+        return QStringLiteral("Sound: %1, resting").arg(shown);
+    return QStringLiteral("Sound: %1, %2 ms").arg(shown, QString::number(latency, 'f', 1));
+}
+
 void MidiMod::watchDevices()
 {
     if (!m_input || !m_output)
@@ -264,6 +285,13 @@ void MidiMod::watchDevices()
         clearNotice("midi-in");
     else if (!m_wantedIn.isEmpty() && !m_input->isOpen())
         inputGone(m_wantedIn);
+
+    const DefaultOutput *synth = m_output->openDefault();
+    const QString silent = synth ? synth->problem() : QString();
+    if (silent.isEmpty())
+        clearNotice("sound");
+    else
+        notice("sound", QStringLiteral("No sound output"), silent);
 
     const quint64 malformed = m_input->malformedCount();
     if (malformed > m_malformedSeen) {

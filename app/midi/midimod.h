@@ -60,8 +60,13 @@ public:
 
     // Looks whether the devices changed (about once a second): a chosen
     // device that went away is closed and told, one that came back is
-    // opened again, and a count of malformed input is kept on the board.
+    // opened again, and a count of malformed input is kept on the board, as
+    // is a built-in synthesizer whose sound server went away.
     void watchDevices();
+    // How the built-in synthesizer sounds, for MIDI Setup: the audio driver
+    // and the delay it measures ("Sound: JACK, 4.0 ms"); empty when another
+    // output is open.
+    QString soundInUse() const;
     // The output failed to send: it is told, closed, and opened again on
     // the next look when it is still there.
     void outputFailed(const QString &description);

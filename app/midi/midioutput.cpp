@@ -30,6 +30,11 @@ void MIDIOutput::selectDevice(int device)
     m_device = device;
 }
 
+const DefaultOutput *MIDIOutput::openDefault() const
+{
+    return m_target && m_target == m_defaultOutput.get() ? m_defaultOutput.get() : nullptr;
+}
+
 QString MIDIOutput::defaultName() const
 {
     return m_defaultOutput ? m_defaultOutput->name() : QStringLiteral("No default output");

@@ -44,6 +44,8 @@ public:
     // none is.
     QString openName() const { return m_openName; }
     quint64 deviceChanges() { return m_backend->changes(); }
+    // Device -1's sound, when it is the one open; null otherwise.
+    const DefaultOutput *openDefault() const;
 
     // 1 when open, 0 when not.
     int isOpen() const { return m_target ? 1 : 0; }

@@ -340,6 +340,55 @@ TEST_F(MidiRouting, SetupDialogChangesApplyAndStoreAtOnce)
               (std::vector<Message>{{0xC9, 40, 0}, {0x99, 60, 127}, {0x99, 60, 0}}));
 }
 
+// MIDI Setup tells how the built-in synthesizer sounds, as its driver
+// measures it; a sound server gone away is told on the notice board until
+// it is back.
+TEST_F(MidiRouting, TheSynthesizersSoundIsShownInSetupAndALostServerOnTheBoard)
+{
+    start();
+    const struct
+    {
+        const char *driver;
+        double latency;
+        const char *problem;
+        const char *shown;
+    } cases[] = {
+        {"pulseaudio", 13.94, "", "Sound: PulseAudio, 13.9 ms"},
+        {"jack", 4.0, "", "Sound: JACK, 4.0 ms"},
+        {"alsa", 2.7, "", "Sound: ALSA, 2.7 ms"},
+        {"pulseaudio", 0.0, "", "Sound: PulseAudio, resting"},
+        {"", 0.0, "", "Sound: starting"},
+        {"jack", 0.0, "The sound output has gone away; Staverly tries again.",
+         "Sound: none, the sound server has gone"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown);
+        midiOut.driver = QString::fromLatin1(c.driver);
+        midiOut.latency = c.latency;
+        midiOut.silentBecause = QString::fromLatin1(c.problem);
+        w().midi.watchDevices();
+        EXPECT_EQ(w().noticeLbl->isVisible(), *c.problem != 0);
+        if (*c.problem) {
+            EXPECT_EQ(w().noticeLbl->toolTip(), c.problem);
+        }
+        desktop.onModal("midiFrm", [&](QDialog &dialog) {
+            EXPECT_EQ(dialog.findChild<QLabel *>("soundLbl")->text(), c.shown);
+            EXPECT_EQ(dialog.findChild<QLabel *>("noticeLbl")->text(), c.problem);
+            dialog.accept();
+        });
+        w().midiItem->trigger();
+    }
+    EXPECT_TRUE(desktop.boxes.empty());
+
+    // Another output than the synthesizer: nothing of its sound is told.
+    keyboard->outputs = QStringList{"Fake Port"};
+    w().midi.DEVICE_OUT = 1;
+    w().midi.open_midi_out();
+    w().midi.watchDevices();
+    EXPECT_FALSE(w().noticeLbl->isVisible());
+    EXPECT_EQ(w().midi.soundInUse(), QString());
+}
+
 TEST_F(MidiRouting, MidiThruFollowsTheSetupDialogAndTheWindowsActivation)
 {
     store(keys::UseMidi, "True");

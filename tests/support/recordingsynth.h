@@ -23,7 +23,14 @@ public:
                             size > 2 ? bytes[2] : 0});
     }
 
+    QString problem() const override { return silentBecause; }
+    QString driverName() const override { return driver; }
+    double measuredLatencyMs() const override { return latency; }
+
     std::vector<Message> messages;
+    QString silentBecause;
+    QString driver;
+    double latency = 0.0;
     int opens = 0;
     int closes = 0;
 };
