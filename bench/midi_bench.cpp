@@ -7,9 +7,12 @@
 #include "jackserver.h"
 #include "midiinput.h"
 #include "midioutput.h"
+#include "privatejackserver.h"
 #include "rtmidibackend.h"
 #include "settingkeys.h"
 #include "testmidiport.h"
+
+#include <QLabel>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -300,6 +303,90 @@ void BM_SynthRenderOneSecond(benchmark::State &state)
     }
 }
 
+// The JACK server under the running window is killed and started again
+// (a private one, so the suite's server is left alone): the time from the new
+// server answering to the keyboard heard through the program at the sink,
+// with both ports found again by name, and to the window's notice gone.
+void BM_MidiReconnectAfterJackRestart(benchmark::State &state)
+{
+    if (!PrivateJackServer::available()) {
+        state.SkipWithError("jackd is not installed (package jackd2).");
+        return;
+    }
+    // Whatever earlier benchmarks watched is let go: from here every client
+    // goes to the private server.
+    JackServer::release();
+    auto server = std::make_unique<PrivateJackServer>();
+    if (!server->start()) {
+        state.SkipWithError(server->error().toStdString().c_str());
+        return;
+    }
+    auto port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+    bench::BenchScene scene;
+    scene.midiBackend = std::make_shared<RtMidiBackend>();
+    scene.settings.writeSwitch(keys::UseMidi, true);
+    scene.settings.writeSwitch(keys::MidiThru, true);
+    scene.settings.write(keys::DeviceInName, port->keysName());
+    scene.settings.write(keys::DeviceOutName, port->sinkName());
+    host::ControlHost controls;
+    frmMain &window = scene.shownWindow(controls);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("The window never became active.");
+        return;
+    }
+    // Plays a controller, which answers nothing, until the sink hears it.
+    const auto heardWithin = [&](Clock::time_point since, std::chrono::milliseconds limit) {
+        port->clear();
+        while (Clock::now() < since + limit) {
+            port->play({0xB0, 7, 100});
+            QTest::qWait(5);
+            for (const TestMidiPort::Bytes &bytes : port->received()) {
+                if (bytes == TestMidiPort::Bytes{0xB0, 7, 100})
+                    return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+            }
+        }
+        return -1.0;
+    };
+    if (heardWithin(Clock::now(), 3s) < 0) {
+        state.SkipWithError("Nothing went through before the restart.");
+        return;
+    }
+    std::vector<double> heard, cleared;
+    int never = 0;
+    for (auto _ : state) {
+        server->kill();
+        // Its ports went with the server: let go of, never closed.
+        (void)port.release();
+        const auto gone = Clock::now();
+        while (!window.noticeLbl->isVisible() && Clock::now() < gone + 5s)
+            QTest::qWait(5);
+        if (!server->start()) {
+            state.SkipWithError("The server did not start again.");
+            return;
+        }
+        const auto back = Clock::now();
+        port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+        const double ms = heardWithin(back, 5s);
+        if (ms < 0)
+            ++never;
+        heard.push_back(ms < 0 ? 5000.0 : ms);
+        while (window.noticeLbl->isVisible() && Clock::now() < back + 5s)
+            QTest::qWait(5);
+        cleared.push_back(std::chrono::duration<double, std::milli>(Clock::now() - back).count());
+        state.SetIterationTime(heard.back() / 1000.0);
+    }
+    std::sort(heard.begin(), heard.end());
+    std::sort(cleared.begin(), cleared.end());
+    state.counters["heard_median_ms"] = heard[heard.size() / 2];
+    state.counters["heard_max_ms"] = heard.back();
+    state.counters["notice_gone_median_ms"] = cleared[cleared.size() / 2];
+    state.counters["never_back"] = never;
+    scene.window.reset();
+    port.reset();
+    JackServer::release();
+}
+
 } // namespace
 
 BENCHMARK(BM_ProgramMidiThrough)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -307,6 +394,8 @@ BENCHMARK(BM_BareEchoClient)->Iterations(Messages)->UseManualTime()->Unit(benchm
 BENCHMARK(BM_MidiThroughFlood)->ArgName("load")->Arg(0)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoundFontLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthRenderOneSecond)->Unit(benchmark::kMillisecond);
+// Last: from here on the process talks to a private server.
+BENCHMARK(BM_MidiReconnectAfterJackRestart)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
