@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace staverly {
 
 GradeLog::GradeLog(QString programFolder)
@@ -39,7 +41,7 @@ QString GradeLog::append(const Record &record) const
     {
         // A last line cut short, or edited by hand, must not swallow this one.
         QFile old(fileName());
-        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && old.seek(old.size() - 1)
+        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && !old.isSequential() && old.seek(old.size() - 1)
             && old.read(1) != "\n")
             bytes.prepend("\r\n");
     }
@@ -55,51 +57,122 @@ QString GradeLog::append(const Record &record) const
 
 namespace {
 
-std::optional<qint16> count(const QByteArray &field)
+bool space(char c)
 {
-    bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
-    if (!ok || value < -32768 || value > 32767)
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    while (!text.isEmpty() && space(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && space(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// A signed decimal that fits 16 bits.
+std::optional<qint16> count(QByteArrayView field)
+{
+    field = trimmed(field);
+    bool negative = false;
+    if (!field.isEmpty() && (field.front() == '-' || field.front() == '+')) {
+        negative = field.front() == '-';
+        field = field.sliced(1);
+    }
+    if (field.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > 32768)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > 32767)
         return std::nullopt;
     return qint16(value);
+}
+
+int digits(QByteArrayView text)
+{
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// "#yyyy-MM-dd#", a real day.
+std::optional<QDate> day(QByteArrayView field)
+{
+    field = trimmed(field);
+    if (field.size() != 12 || field[0] != '#' || field[11] != '#' || field[5] != '-' || field[8] != '-')
+        return std::nullopt;
+    const int year = digits(field.sliced(1, 4));
+    const int month = digits(field.sliced(6, 2));
+    const int dayOfMonth = digits(field.sliced(9, 2));
+    if (year < 0 || month < 0 || dayOfMonth < 0 || !QDate::isValid(year, month, dayOfMonth))
+        return std::nullopt;
+    return QDate(year, month, dayOfMonth);
 }
 
 } // namespace
 
 // The two texts are quoted but not escaped, so a name may hold a quote or a
 // comma: the numbers and the date are taken from the right, and the texts
-// split at the last "," between them.
-std::optional<GradeLog::Record> GradeLog::parse(const QByteArray &line)
+// split at the last "," between them. Nothing is allocated until the line is
+// known to be a record, as a log of years is read line by line.
+std::optional<GradeLog::Fields> GradeLog::scan(QByteArrayView line)
 {
-    QList<QByteArray> tail;
+    QByteArrayView tail[4];
     qsizetype end = line.size();
-    for (int i = 0; i < 4; ++i) {
-        const qsizetype comma = line.lastIndexOf(',', end - 1);
+    for (int i = 3; i >= 0; --i) {
+        const qsizetype comma = end > 0 ? line.first(end).lastIndexOf(',') : -1;
         if (comma < 0)
             return std::nullopt;
-        tail.prepend(line.mid(comma + 1, end - comma - 1));
+        tail[i] = line.sliced(comma + 1, end - comma - 1);
         end = comma;
     }
-    const QByteArray texts = line.left(end).trimmed();
-    const qsizetype split = texts.lastIndexOf("\",\"");
-    if (texts.size() < 5 || !texts.startsWith('"') || !texts.endsWith('"') || split < 0)
+    const QByteArrayView texts = trimmed(line.first(end));
+    if (texts.size() < 5 || texts.front() != '"' || texts.back() != '"')
         return std::nullopt;
-    const QByteArray date = tail[3].trimmed();
-    if (date.size() < 3 || !date.startsWith('#') || !date.endsWith('#'))
+    const qsizetype split = texts.lastIndexOf(QByteArrayView("\",\""));
+    if (split < 1)
         return std::nullopt;
-    Record record;
-    record.player = QString::fromLocal8Bit(texts.mid(1, split - 1));
-    record.lesson = QString::fromLocal8Bit(texts.mid(split + 3, texts.size() - split - 4));
-    record.date = QDate::fromString(QString::fromLatin1(date.mid(1, date.size() - 2)),
-                                    QStringLiteral("yyyy-MM-dd"));
+    Fields fields;
+    fields.player = texts.sliced(1, split - 1);
+    // The closing quote may be the split's own: `"x","` holds an empty lesson.
+    fields.lesson = texts.sliced(split + 3, std::max<qsizetype>(texts.size() - split - 4, 0));
     const auto yes = count(tail[0]);
     const auto no = count(tail[1]);
     const auto score = count(tail[2]);
-    if (!yes || !no || !score || !record.date.isValid())
+    const auto date = day(tail[3]);
+    if (!yes || !no || !score || !date)
         return std::nullopt;
-    record.yes = *yes;
-    record.no = *no;
-    record.score = *score;
+    fields.yes = *yes;
+    fields.no = *no;
+    fields.score = *score;
+    fields.date = *date;
+    return fields;
+}
+
+std::optional<GradeLog::Record> GradeLog::parse(QByteArrayView line)
+{
+    const auto fields = scan(line);
+    if (!fields)
+        return std::nullopt;
+    Record record;
+    record.player = QString::fromLocal8Bit(fields->player);
+    record.lesson = QString::fromLocal8Bit(fields->lesson);
+    record.yes = fields->yes;
+    record.no = fields->no;
+    record.score = fields->score;
+    record.date = fields->date;
     return record;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -40,8 +41,20 @@ public:
     // does not end with one. Returns an empty text, or why it failed.
     QString append(const Record &record) const;
 
+    // A record's parts as they stand in its line.
+    struct Fields
+    {
+        QByteArrayView player;
+        QByteArrayView lesson;
+        qint16 yes = 0;
+        qint16 no = 0;
+        qint16 score = 0;
+        QDate date;
+    };
+
     // One line without its line end; nullopt when it is not a record.
-    static std::optional<Record> parse(const QByteArray &line);
+    static std::optional<Fields> scan(QByteArrayView line);
+    static std::optional<Record> parse(QByteArrayView line);
     static Contents parseAll(const QByteArray &bytes);
 
 private:

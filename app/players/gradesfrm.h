@@ -3,11 +3,12 @@
 #include <QDialog>
 
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace staverly {
 
 class DialogHost;
+class GradeRows;
 
 // The Grades window: the grade log as a list, cleared on request, and
 // written as a printable HTML report that opens in the browser.
@@ -20,7 +21,8 @@ public:
 
     // The grid's header texts; each column is as wide as its text.
     static const QStringList &columns();
-    // The whole report for these records, as saved.
+    // The whole report for these records, as saved (without the mark and
+    // the last line end that saving adds).
     static QString report(const QByteArray &log);
 
     void clearCmd_Click();
@@ -28,7 +30,7 @@ public:
     void closecmd_Click();
     void make_report();
 
-    QTableWidget *gradesGrid;
+    QTableView *gradesGrid;
     QPushButton *printCmd;
     QPushButton *clearCmd;
     QPushButton *closecmd;
@@ -37,6 +39,7 @@ private:
     void Form_Load();
 
     DialogHost &m_host;
+    GradeRows *m_rows;
 };
 
 } // namespace staverly

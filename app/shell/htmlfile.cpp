@@ -1,10 +1,13 @@
 #include "htmlfile.h"
 
 #include <QDir>
+#include <QIODevice>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace staverly {
 
@@ -55,12 +58,22 @@ QString HtmlFile::fileAddress(const QString &path)
 
 QString HtmlFile::write(const QString &path, const QString &document)
 {
-    QByteArray bytes = document.toUtf8() + "\r\n";
+    const QByteArray bytes = document.toUtf8();
     const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
-    if (!ascii)
-        bytes.prepend("\xEF\xBB\xBF");
+    return write(path, !ascii, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
+}
+
+QString HtmlFile::write(const QString &path, bool beyondAscii, const std::function<bool(QIODevice &)> &body)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if ((beyondAscii && file.write("\xEF\xBB\xBF") != 3) || !body(file) || file.write("\r\n") != 2) {
+        const QString failure = file.errorString();
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
         return file.errorString();
     return {};
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 namespace staverly {
 
@@ -26,6 +29,10 @@ public:
     // ASCII starts with a UTF-8 byte-order mark, so browsers read the names
     // in it as written. Returns an empty text or what went wrong.
     static QString write(const QString &path, const QString &document);
+    // The same for a document too big to hold: `body` writes it as UTF-8 and
+    // returns false when it could not. Whether it goes beyond ASCII must be
+    // known before the first byte, for the mark.
+    static QString write(const QString &path, bool beyondAscii, const std::function<bool(QIODevice &)> &body);
 };
 
 } // namespace staverly

@@ -2,21 +2,27 @@
 #include "benchscene.h"
 #include "builtinsynth.h"
 #include "gradelog.h"
+#include "gradereport.h"
 #include "gradesfrm.h"
 #include "pianokey.h"
+#include "htmlfile.h"
+#include "peakmemory.h"
 #include "picturebox.h"
 #include "wipepicture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTableWidget>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTableView>
 #include <QElapsedTimer>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
 using namespace staverly;
 using bench::BenchScene;
+using bench::PeakMemory;
 
 namespace {
 
@@ -112,41 +118,76 @@ void KeyReleaseToJudgementShown(benchmark::State &state)
 }
 BENCHMARK(KeyReleaseToJudgementShown)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 
-QByteArray tenThousandLessons()
+// A school's lessons over the years, as a log file of `lessons` lines.
+void writeLessons(const QString &path, int lessons)
 {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
     QByteArray log;
-    for (int i = 0; i < 10000; ++i) {
-        log += GradeLog::format({QStringLiteral("Pupil %1").arg(i % 30), GradeLog::lessonName(qint16(i % 2)),
-                                 qint16(i % 20), qint16(i % 5), qint16(i % 101), QDate(2026, 1, 1).addDays(i % 300)});
+    for (int i = 0; i < lessons; ++i) {
+        log += GradeLog::format({QStringLiteral("Pupil %1").arg(i % 300), GradeLog::lessonName(qint16(i % 2)),
+                                 qint16(i % 20), qint16(i % 5), qint16(i % 101), QDate(2016, 1, 1).addDays(i % 3650)});
+        if (log.size() > (1 << 20)) {
+            file.write(log);
+            log.clear();
+        }
     }
-    return log;
+    file.write(log);
 }
 
-// A classroom's years of lessons: the Grades window opening on them.
-void GradesWindowOnTenThousandLessons(benchmark::State &state)
+// The Grades window opening on the log until it is painted, and the memory
+// that takes beyond the main window's.
+void GradesWindowOpens(benchmark::State &state)
 {
     BenchScene scene;
-    QFile file(QDir(scene.folder.path()).filePath(QStringLiteral("grades.txt")));
-    file.open(QIODevice::WriteOnly);
-    file.write(tenThousandLessons());
-    file.close();
+    writeLessons(QDir(scene.folder.path()).filePath(QStringLiteral("grades.txt")), int(state.range(0)));
     host::ControlHost controls;
     frmMain &window = scene.shownWindow(controls);
+    PeakMemory memory;
+    double peak = 0;
     for (auto _ : state) {
-        gradesFrm grades(window);
-        benchmark::DoNotOptimize(grades.gradesGrid->rowCount());
+        memory.start();
+        QElapsedTimer clock;
+        clock.start();
+        {
+            gradesFrm grades(window);
+            grades.show();
+            if (!QTest::qWaitForWindowExposed(&grades))
+                state.SkipWithError("The Grades window was never shown.");
+            grades.repaint();
+            state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+            benchmark::DoNotOptimize(grades.gradesGrid->model()->rowCount());
+        }
+        peak = std::max(peak, memory.aboveStartMB());
     }
+    state.counters["peak_MB"] = peak;
 }
-BENCHMARK(GradesWindowOnTenThousandLessons)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(GradesWindowOpens)->ArgName("lessons")->Arg(10000)->Arg(100000)->Arg(1000000)
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void GradeReportOfTenThousandLessons(benchmark::State &state)
+// The report of the whole log written to disk, as Print does.
+void GradeReportWritten(benchmark::State &state)
 {
-    const QByteArray log = tenThousandLessons();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(gradesFrm::report(log));
-    state.counters["bytes"] = double(gradesFrm::report(log).toUtf8().size());
+    QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("grades.txt"));
+    writeLessons(log, int(state.range(0)));
+    PeakMemory memory;
+    double peak = 0;
+    for (auto _ : state) {
+        memory.start();
+        QFile file(log);
+        file.open(QIODevice::ReadOnly);
+        const QString failure = HtmlFile::write(folder.filePath(QStringLiteral("report.htm")), GradeReport::beyondAscii(file),
+                                                [&file](QIODevice &out) { return GradeReport::write(file, out); });
+        if (!failure.isEmpty())
+            state.SkipWithError(failure.toStdString().c_str());
+        peak = std::max(peak, memory.aboveStartMB());
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["bytes"] = double(QFileInfo(folder.filePath(QStringLiteral("report.htm"))).size());
 }
-BENCHMARK(GradeReportOfTenThousandLessons)->Unit(benchmark::kMillisecond);
+BENCHMARK(GradeReportWritten)->ArgName("lessons")->Arg(10000)->Arg(100000)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -1,16 +1,19 @@
 #include "mainwindowfixture.h"
 
 #include "gradelog.h"
+#include "gradereport.h"
+#include "graderows.h"
 #include "gradesfrm.h"
 #include "lockedfolder.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,11 +48,15 @@ protected:
     static QStringList row(const gradesFrm &frm, int r)
     {
         QStringList cells;
-        for (int c = 0; c < frm.gradesGrid->columnCount(); ++c) {
-            const QTableWidgetItem *item = frm.gradesGrid->item(r, c);
-            cells << (item ? item->text() : QString());
-        }
+        const QAbstractItemModel *model = frm.gradesGrid->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(r, c).data().toString();
         return cells;
+    }
+
+    static QString headerOf(const gradesFrm &frm, int c)
+    {
+        return frm.gradesGrid->model()->headerData(c, Qt::Horizontal).toString();
     }
 
     static QString date(int y, int m, int d)
@@ -70,10 +77,10 @@ TEST_F(Grades, TheListShowsEachLessonUnderTheHeader)
         const QStringList header{"User Name                ", "Lesson         ", "Yes    ", "No     ",
                                  "Score   ", "Date                              "};
         for (int c = 0; c < 6; ++c)
-            EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(c)->text(), header.at(c));
+            EXPECT_EQ(headerOf(frm, c), header.at(c));
         // Each column as wide as its text: the date's is the widest.
         EXPECT_GT(frm.gradesGrid->columnWidth(5), frm.gradesGrid->columnWidth(0));
-        ASSERT_EQ(frm.gradesGrid->rowCount(), 3);
+        ASSERT_EQ(frm.gradesGrid->model()->rowCount(), 3);
         // A comma in a name stays inside it.
         EXPECT_EQ(row(frm, 0), (QStringList{"Anna, Lee", "Treble Clef", "9", "1", "90%", date(2002, 3, 15)}));
         EXPECT_EQ(row(frm, 1), (QStringList{"Ben", "Base Clef", "3", "1", "75%", date(2002, 3, 16)}));
@@ -88,7 +95,7 @@ TEST_F(Grades, WithoutALogAnEmptyOneIsMadeAndThereIsNothingToPrint)
     start();
     withGrades([this](gradesFrm &frm) {
         EXPECT_TRUE(QFile::exists(programFile("grades.txt")));
-        EXPECT_EQ(frm.gradesGrid->rowCount(), 1);
+        EXPECT_EQ(frm.gradesGrid->model()->rowCount(), 1);
         EXPECT_EQ(row(frm, 0), QStringList(6, QString()));
         EXPECT_FALSE(frm.printCmd->isEnabled());
         QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
@@ -120,9 +127,9 @@ TEST_F(Grades, OneLessonIsNotClearedTwoAreAfterAskingAndTheFileGoes)
         desktop.answer(Answer::Yes);
         QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
         EXPECT_FALSE(QFile::exists(programFile("grades.txt")));
-        EXPECT_EQ(frm.gradesGrid->rowCount(), 2) << "the rows stay, blank";
+        EXPECT_EQ(frm.gradesGrid->model()->rowCount(), 2) << "the rows stay, blank";
         EXPECT_EQ(row(frm, 0), QStringList(6, QString()));
-        EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(0)->text(), "");
+        EXPECT_EQ(headerOf(frm, 0), "");
         EXPECT_FALSE(frm.printCmd->isEnabled());
     });
     EXPECT_TRUE(desktop.scriptDone());
@@ -215,6 +222,84 @@ TEST(GradeLogRecords, NamesAreWrittenAsTheyAre)
     }
 }
 
+// The window reads a big log a megabyte at a time and each row only when
+// shown: records that straddle the pieces, odd lines among them, a last
+// line without its end and a file cut short afterwards all come out as the
+// whole log read at once says.
+TEST(GradeLogRecords, TheListedRowsAreTheRecordsOfABigLogReadAtOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("grades.txt");
+    QByteArray log;
+    for (int i = 0; log.size() < 3 * (1 << 20) + 5000; ++i) {
+        // Lines of changing length, so that records straddle every piece.
+        log += GradeLog::format({QStringLiteral("Pupil %1 %2").arg(i).arg(QString(i % 97, QChar(0xE9))),
+                                 GradeLog::lessonName(qint16(i % 2)), qint16(i % 50), qint16(i % 7),
+                                 qint16(i % 101), QDate(2020, 1, 1).addDays(i % 2000)});
+        if (i % 1000 == 0)
+            log += "not a lesson\r\n\r\n";
+    }
+    log += "\"Last\",\"Base Clef\",1,2,33,#2026-12-07#";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(log);
+    file.close();
+
+    const GradeLog::Contents whole = GradeLog::parseAll(log);
+    GradeRows rows(gradesFrm::columns());
+    ASSERT_TRUE(rows.load(path));
+    ASSERT_EQ(rows.records(), int(whole.records.size()));
+    EXPECT_EQ(rows.unreadable(), whole.unreadable);
+    const auto cells = [&rows](int r) {
+        QStringList texts;
+        for (int c = 0; c < rows.columnCount(); ++c)
+            texts << rows.index(r, c).data().toString();
+        return texts;
+    };
+    for (int r = 0; r < rows.records(); r += 173) {
+        const GradeLog::Record &expected = whole.records[std::size_t(r)];
+        ASSERT_EQ(cells(r).mid(0, 5), (QStringList{expected.player, expected.lesson, QString::number(expected.yes),
+                                                   QString::number(expected.no),
+                                                   QString::number(expected.score) + "%"}))
+            << "row " << r;
+    }
+    EXPECT_EQ(cells(rows.records() - 1).first(), "Last");
+
+    // Cut short by someone else while shown: the rows beyond are blank.
+    ASSERT_TRUE(QFile::resize(path, 1000));
+    EXPECT_EQ(cells(rows.records() - 2), QStringList(6, QString()));
+    EXPECT_FALSE(rows.load(dir.filePath("missing.txt")));
+    EXPECT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(cells(0), QStringList(6, QString()));
+}
+
+// The report is written as the log is read, and is the same document
+// whichever size the pieces are; the mark for names beyond ASCII is decided
+// before the first byte.
+TEST(GradeLogRecords, TheStreamedReportHoldsEveryRecordOfABigLog)
+{
+    QByteArray log;
+    for (int i = 0; log.size() < 2 * (1 << 20); ++i)
+        log += GradeLog::format({QStringLiteral("P<%1>").arg(i), "Treble Clef", 1, 0, 100, QDate(2026, 12, 7)});
+    const int records = int(GradeLog::parseAll(log).records.size());
+    QBuffer in(&log);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(GradeReport::beyondAscii(in));
+    EXPECT_EQ(in.pos(), 0);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(GradeReport::write(in, out));
+    const QByteArray page = out.data();
+    EXPECT_EQ(page.count("<TR bgcolor=white>") + page.count("<TR bgcolor=silver>"), records);
+    EXPECT_TRUE(page.contains(QStringLiteral("P&lt;%1&gt;").arg(records - 1).toUtf8()));
+    EXPECT_TRUE(page.endsWith("</center></html>"));
+
+    QByteArray named = log + GradeLog::format({"Zoë", "Base Clef", 1, 0, 100, QDate(2026, 12, 7)});
+    QBuffer accented(&named);
+    ASSERT_TRUE(accented.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(GradeReport::beyondAscii(accented));
+}
+
 TEST(GradeLogRecords, AppendingStartsOnANewLineAndSaysWhyItFailed)
 {
     QTemporaryDir dir;
@@ -275,7 +360,7 @@ TEST_F(Grades, ClearThatCannotDeleteTheLogKeepsTheListAndPrint)
         });
         QTest::mouseClick(frm.clearCmd, Qt::LeftButton);
         EXPECT_EQ(row(frm, 1).value(0), "Ben");
-        EXPECT_EQ(frm.gradesGrid->horizontalHeaderItem(0)->text(), gradesFrm::columns().front());
+        EXPECT_EQ(headerOf(frm, 0), gradesFrm::columns().front());
         EXPECT_TRUE(frm.printCmd->isEnabled());
     });
     EXPECT_EQ(readProgramFile("grades.txt"), QByteArray(Two));
@@ -290,7 +375,7 @@ TEST_F(Grades, UnreadableLinesAreToldAndTheRestIsShown)
         EXPECT_EQ(box.title, "Grades");
         EXPECT_TRUE(box.text.startsWith("1 line(s) of the grade log")) << box.text.toStdString();
     });
-    withGrades([](gradesFrm &frm) { EXPECT_EQ(frm.gradesGrid->rowCount(), 2); });
+    withGrades([](gradesFrm &frm) { EXPECT_EQ(frm.gradesGrid->model()->rowCount(), 2); });
     EXPECT_TRUE(readProgramFile("grades.txt").startsWith("garbage\r\n"));
     EXPECT_TRUE(desktop.scriptDone());
 }
