@@ -1,0 +1,99 @@
+#pragma once
+
+#include "answerevent.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+namespace staverly {
+
+// Every answer of every lesson, kept in an SQLite database in the user's
+// data folder beside (never instead of) the grade log. A database that
+// cannot be used (missing folder, read-only, locked, corrupt) never stops a
+// lesson: answers are then kept in memory while the program runs, and
+// problem() says why, once it changes (problemChanged).
+class AnswerHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Period { Day, Week };
+
+    // Lessons of one clef in one day or week.
+    struct ScorePoint
+    {
+        QDate period; // the day, or the Monday of the week
+        qint16 clef = 0;
+        int lessons = 0;
+        int right = 0;
+        int wrong = 0;
+        double score = 0; // percent right of all answers
+        double medianMs = 0;
+    };
+
+    // How one note of one clef has been answered.
+    struct NoteStat
+    {
+        int note = 0; // MIDI
+        qint16 clef = 0;
+        int answers = 0;
+        int wrong = 0; // wrong answers and time-outs
+        double errorRate = 0; // wrong / answers
+        double medianMs = 0;
+    };
+
+    // A note answered as another.
+    struct Confusion
+    {
+        int asked = 0;
+        int answered = 0; // -1 when the answers were letters (see letter)
+        QChar letter;
+        qint16 clef = 0;
+        int times = 0;
+    };
+
+    // The standard place: "history.sqlite" in AppDataLocation.
+    static QString standardPath();
+
+    explicit AnswerHistory(const QString &path = standardPath(), QObject *parent = nullptr);
+    ~AnswerHistory() override;
+
+    // Stores one answer; in memory when the database cannot take it.
+    void record(const AnswerEvent &answer);
+
+    // Empty while answers are stored; else one sentence for the user.
+    QString problem() const;
+    // Whether answers go to the database (false: kept in memory only).
+    bool persistent() const;
+
+    QStringList players() const;
+    std::vector<ScorePoint> scores(const QString &player, Period period) const;
+    std::vector<NoteStat> noteStats(const QString &player, qint16 clef) const;
+    // Most frequent first.
+    std::vector<Confusion> confusions(const QString &player, int limit = 10) const;
+    // Every answer of the player as CSV (RFC 4180), with a header line.
+    // False when writing failed.
+    bool exportCsv(const QString &player, QIODevice &out) const;
+
+    // How much more often each note of the clef should be asked, from the
+    // player's last 200 answers to it (error rate and answer time): 1.0 for
+    // a plain note up to 4.0 for a weak one; notes never asked are absent
+    // (weight 1).
+    std::map<int, double> weights(const QString &player, qint16 clef) const;
+
+signals:
+    void problemChanged(const QString &problem);
+
+private:
+    struct Store;
+    std::unique_ptr<Store> m_store;
+};
+
+} // namespace staverly
