@@ -1,5 +1,8 @@
 #include "frmmain.h"
 
+#include "answerhistory.h"
+#include "progressfrm.h"
+
 #include "aboutfrm.h"
 #include "appicon.h"
 #include "controlhost.h"
@@ -18,6 +21,7 @@
 #include "picturebox.h"
 #include "playerfrm.h"
 #include "playerlist.h"
+#include "progressfrm.h"
 #include "settingsreader.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
@@ -161,6 +165,18 @@ frmMain::frmMain(const Services &services, QWidget *parent)
             },
             Qt::QueuedConnection);
     });
+    m_history = services.history ? services.history
+                                 : std::make_shared<AnswerHistory>(
+                                       QDir(m_programFolder).filePath(QStringLiteral("history.sqlite")));
+    // Answers that cannot be kept are told once, quietly: the lesson goes on.
+    const auto showHistoryProblem = [this](const QString &problem) {
+        if (problem.isEmpty())
+            m_notices.clear(QStringLiteral("history"));
+        else
+            m_notices.post(QStringLiteral("history"), QStringLiteral("Answers not kept"), problem);
+    };
+    connect(m_history.get(), &AnswerHistory::problemChanged, this, showHistoryProblem);
+    showHistoryProblem(m_history->problem());
     m_deviceWatch = new QTimer(this);
     m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
     m_deviceWatch->setInterval(1000);
@@ -380,6 +396,7 @@ void frmMain::buildMenus()
     playItem = action(viewMenu, "playItem", QStringLiteral("Players..."));
     testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
     gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
+    progressItem = action(viewMenu, "progressItem", QStringLiteral("&Progress..."));
 
     QMenu *helpMnu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMnu->setObjectName(QStringLiteral("helpMnu"));
@@ -411,6 +428,7 @@ void frmMain::buildMenus()
                 gradesFrm dialog(*static_cast<DialogHost *>(this));
                 m_desktop.showModal(dialog);
             });
+    connect(progressItem, &QAction::triggered, this, &frmMain::showPupilProgress);
     connect(mp3Item, &QAction::triggered, this, &frmMain::mp3Item_Click);
     connect(updatesItem, &QAction::triggered, this, &frmMain::mp3Item_Click);
     connect(contactItem, &QAction::triggered, this, &frmMain::contactItem_Click);
@@ -473,6 +491,7 @@ void frmMain::Form_Load()
     set_low_slider(lesson.LOW_NOTE);
     set_high_note(lesson.HIGH_NOTE);
     lesson.USE_CROMATICS = read.flag(keys::UseChromatics);
+    lesson.PRACTISE_WEAK = read.flag(keys::PractiseWeak);
     placeSliders();
     lesson.notes.load_treble_white();
     lesson.notes.load_bass_white();
@@ -684,6 +703,12 @@ void frmMain::showPlayerSetup()
     playerFrm dialog(*static_cast<DialogHost *>(this));
     m_desktop.showModal(dialog);
     m_playerSetupShowing = false;
+}
+
+void frmMain::showPupilProgress()
+{
+    progressFrm dialog(*static_cast<DialogHost *>(this));
+    m_desktop.showModal(dialog);
 }
 
 void frmMain::showAbout()

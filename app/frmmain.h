@@ -27,6 +27,7 @@ namespace host {
 class ControlHost;
 }
 
+class AnswerHistory;
 class DefaultOutput;
 class MIDIInput;
 class MIDIOutput;
@@ -57,6 +58,9 @@ public:
         // The system's MIDI devices, and what output device -1 plays on.
         std::shared_ptr<MidiBackend> midiBackend;
         std::shared_ptr<DefaultOutput> defaultOutput;
+        // Every answer over the months; without one, a history beside the
+        // program.
+        std::shared_ptr<AnswerHistory> history = nullptr;
     };
 
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
@@ -111,6 +115,7 @@ public:
     QAction *playItem;
     QAction *testItem;
     QAction *gradesItem;
+    QAction *progressItem;
     QAction *mp3Item;
     QAction *updatesItem;
     QAction *contactItem;
@@ -147,6 +152,8 @@ public:
 
     // LessonRecorder
     void recordLesson(const LessonRecord &record) override;
+    void recordAnswer(const AnswerEvent &answer) override;
+    std::map<int, double> noteWeights(const QString &player, qint16 clef) override;
 
     // DialogHost
     QWidget *hostWindow() override { return this; }
@@ -161,6 +168,8 @@ public:
     void playerChosen() override;
     void showMidiMeter(bool shown) override;
     void midiSwitchesChanged() override;
+    void showPupilProgress() override;
+    AnswerHistory &history() override { return *m_history; }
 
 public slots:
     void lowSlider_changed(qint16 &loc);
@@ -205,6 +214,7 @@ private:
     QString m_programFolder;
     Effects m_effects;
     NoticeBoard m_notices;
+    std::shared_ptr<AnswerHistory> m_history;
     // Looks at the devices about once a second.
     QTimer *m_deviceWatch;
     bool m_playerSetupShowing = false;

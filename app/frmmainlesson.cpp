@@ -2,6 +2,8 @@
 // how clicks, keys and MIDI messages reach it.
 #include "frmmain.h"
 
+#include "answerhistory.h"
+
 #include "controlhost.h"
 #include "desktop.h"
 #include "gradelog.h"
@@ -187,6 +189,16 @@ void frmMain::recordLesson(const LessonRecord &record)
                              .arg(log.fileName(), failure),
                          Desktop::Buttons::Ok, Desktop::Icon::Warning,
                          QStringLiteral("Staverly - Grades Error"));
+}
+
+void frmMain::recordAnswer(const AnswerEvent &answer)
+{
+    m_history->record(answer);
+}
+
+std::map<int, double> frmMain::noteWeights(const QString &player, qint16 clef)
+{
+    return m_history->weights(player, clef);
 }
 
 void frmMain::newCmd_Click()

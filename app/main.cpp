@@ -1,3 +1,4 @@
+#include "answerhistory.h"
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "clockedrandom.h"
@@ -20,7 +21,8 @@ int main(int argc, char *argv[])
     staverly::frmMain window({desktop, random, settings, controls,
                               QCoreApplication::applicationDirPath(),
                               std::make_shared<staverly::RtMidiBackend>(),
-                              std::make_shared<staverly::BuiltinSynth>(&audio)});
+                              std::make_shared<staverly::BuiltinSynth>(&audio),
+                              std::make_shared<staverly::AnswerHistory>()});
     window.show();
     window.Form_Load();
     return app.exec();

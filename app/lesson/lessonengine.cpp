@@ -6,8 +6,11 @@
 #include "lessonview.h"
 #include "random.h"
 
+#include <QDateTime>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <utility>
 
 namespace staverly {
@@ -147,6 +150,8 @@ void LessonEngine::do_new()
     NO = 0;
     SCORE = 0;
     TRYS = 0;
+    // Lessons are told apart, and ordered, by when they started.
+    m_lessonId = std::max(QDateTime::currentMSecsSinceEpoch(), m_lessonId + 1);
     m_view.showCounter(Counter::Yes, YES);
     m_view.showCounter(Counter::No, NO);
     m_view.showCounter(Counter::Score, SCORE);
@@ -174,6 +179,58 @@ void LessonEngine::draw_note()
             return;
         }
     }
+}
+
+void LessonEngine::drawQuestion()
+{
+    const std::map<int, double> weights =
+        PRACTISE_WEAK ? m_recorder.noteWeights(PLAYER_NAME, CLEFF) : std::map<int, double>{};
+    if (weights.empty()) {
+        draw_note();
+        return;
+    }
+    const int lo = USE_CROMATICS ? notes.whiteToMidi(LOW_NOTE, CLEFF) : LOW_NOTE;
+    const int hi = USE_CROMATICS ? notes.whiteToMidi(HIGH_NOTE, CLEFF) : HIGH_NOTE;
+    std::vector<std::pair<qint16, double>> candidates;
+    double total = 0;
+    for (int candidate = lo; candidate <= hi; ++candidate) {
+        if (candidate == PREV_NOTE)
+            continue;
+        const int midi = USE_CROMATICS ? candidate : notes.whiteToMidi(candidate, CLEFF);
+        const auto weight = weights.find(midi);
+        const double w = weight == weights.end() ? 1.0 : std::clamp(weight->second, 1.0, 4.0);
+        candidates.emplace_back(qint16(candidate), w);
+        total += w;
+    }
+    if (candidates.empty()) {
+        draw_note();
+        return;
+    }
+    m_random.stir();
+    double at = m_random.uniform() * total;
+    for (const auto &[candidate, weight] : candidates) {
+        PREV_NOTE = candidate;
+        if (at < weight)
+            return;
+        at -= weight;
+    }
+}
+
+void LessonEngine::recordAnswer(AnswerEvent::Outcome outcome, int answered, QChar letter)
+{
+    AnswerEvent answer;
+    answer.player = PLAYER_NAME;
+    answer.at = QDateTime::currentDateTime();
+    answer.lesson = m_lessonId;
+    answer.clef = CLEFF;
+    answer.chromatic = USE_CROMATICS;
+    answer.asked = expectedNote();
+    answer.answered = answered;
+    answer.letter = letter;
+    answer.outcome = outcome;
+    answer.via = outcome == AnswerEvent::Outcome::TimeOut ? AnswerEvent::Via::Timer : m_via;
+    answer.ms = m_shown.isValid() ? m_shown.elapsed() : 0;
+    m_recorder.recordAnswer(answer);
 }
 
 void LessonEngine::next_key()
@@ -217,7 +274,7 @@ void LessonEngine::next_key()
     }
 
     m_view.setBusy(true);
-    draw_note();
+    drawQuestion();
     m_view.wipePicture();
 
     auto m = qint16(questionNote());
@@ -225,6 +282,7 @@ void LessonEngine::next_key()
     m_view.showPicture(m, CLEFF);
     m_noteOnStaff = true;
     openNextQuestion();
+    m_shown.start();
     m_desktop.sleep(250);
 
     HELP_NOTE = USE_CROMATICS ? qint16(NoteModel::midiToKey(PREV_NOTE, CLEFF))
@@ -243,6 +301,7 @@ void LessonEngine::next_key()
 void LessonEngine::do_yes()
 {
     const bool fromMidi = std::exchange(m_answeringFromMidi, false);
+    const AnswerEvent::Via via = m_via;
     // Events run below may judge this same question first; then it has
     // closed and this answer is not counted again.
     const quint32 asked = m_open;
@@ -251,6 +310,8 @@ void LessonEngine::do_yes()
         m_desktop.dropStaleMidiMessage();
     if (asked != m_open)
         return;
+    m_via = via;
+    recordAnswer(AnswerEvent::Outcome::Right, expectedNote());
     const std::size_t i = drawWord();
     showMessage(noteLabel() + QLatin1Char('\n') + words.praise_words[i], PraiseColour);
 
@@ -273,6 +334,7 @@ void LessonEngine::do_no(qint16 &played, qint16 &correct)
         m_desktop.dropStaleMidiMessage();
     if (asked != m_open)
         return;
+    recordAnswer(AnswerEvent::Outcome::Wrong, played);
     const std::size_t i = drawWord();
     QString text = m_message;
     if (played < correct)
@@ -345,6 +407,7 @@ void LessonEngine::Timer1_Timer()
             emit timeOutsUsedUp();
             return;
         }
+        recordAnswer(AnswerEvent::Outcome::TimeOut, -1);
         m_desktop.playWave(102);
         showMessage(QStringLiteral("Over Time!"));
         MY_TIME = 0;
@@ -404,6 +467,12 @@ void LessonEngine::pianoKey_MouseDown(int index)
 
 void LessonEngine::pianoKey_MouseUp(int index, AnswerTag tag)
 {
+    m_via = AnswerEvent::Via::Key;
+    releaseKey(index, tag);
+}
+
+void LessonEngine::releaseKey(int index, AnswerTag tag)
+{
     auto m = qint16(NoteModel::keyToMidi(index, CLEFF));
     note_shut(m, tag);
 }
@@ -421,6 +490,8 @@ void LessonEngine::typed(QChar ch, AnswerTag tag)
     if (!judges(tag) || PREV_NOTE < 1 || PREV_NOTE > NoteModel::WhiteKeys)
         return;
     if (QString(ch.toUpper()) != notes.whiteLetter(PREV_NOTE)) {
+        m_via = AnswerEvent::Via::Letter;
+        recordAnswer(AnswerEvent::Outcome::Wrong, -1, ch.toUpper());
         quick_no();
         return;
     }
@@ -432,7 +503,8 @@ void LessonEngine::typed(QChar ch, AnswerTag tag)
     pianoKey_MouseDown(index);
     m_desktop.sleep(200);
     m_view.setKeyDown(index, false);
-    pianoKey_MouseUp(index, tag);
+    m_via = AnswerEvent::Via::Letter;
+    releaseKey(index, tag);
 }
 
 void LessonEngine::midiMessage(qint16 status, qint16 data1, qint16 data2, AnswerTag tag)
@@ -450,6 +522,7 @@ void LessonEngine::midiMessage(qint16 status, qint16 data1, qint16 data2, Answer
         return;
     // The handler has taken this message off the queue already.
     m_answeringFromMidi = true;
+    m_via = AnswerEvent::Via::Midi;
     judge(data1);
     m_answeringFromMidi = false;
 }

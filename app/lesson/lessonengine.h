@@ -1,10 +1,12 @@
 #pragma once
 
+#include "answerevent.h"
 #include "answertag.h"
 #include "feedbackwords.h"
 #include "mainfields.h"
 #include "notemodel.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QTimer;
@@ -69,6 +71,9 @@ public:
     // Draws a note of the range into PREV_NOTE, never the one before; the
     // lesson's questions and the printed note tests both draw this way.
     void draw_note();
+    // A lesson's question: as draw_note, or, with PRACTISE_WEAK, each note
+    // as often as its weight from the pupil's answers says.
+    void drawQuestion();
     // The MIDI number of PREV_NOTE; -1 when it has none.
     int questionNote() const;
     // The note the current question asks, or -1 when there is none.
@@ -101,6 +106,8 @@ private:
     void rescore();
     void wrongAnswer();
     void countWrong();
+    void releaseKey(int index, AnswerTag tag);
+    void recordAnswer(AnswerEvent::Outcome outcome, int answered, QChar letter = {});
 
     LessonView &m_view;
     LessonDesktop &m_desktop;
@@ -114,6 +121,10 @@ private:
     bool m_gradeLogged = false;
     qint16 m_lessonClef = -1;
     qint16 m_timeOuts = 0;
+    // What the answer being judged came from, and since when its note shows.
+    AnswerEvent::Via m_via = AnswerEvent::Via::Key;
+    QElapsedTimer m_shown;
+    qint64 m_lessonId = 0;
 };
 
 } // namespace staverly

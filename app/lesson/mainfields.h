@@ -31,6 +31,8 @@ struct MainFields
     bool SAVE_GRADES = false;
     qint16 QUESTIONS = 0;
     qint16 ASKS = 0;
+    // Ask the notes the pupil finds hard more often.
+    bool PRACTISE_WEAK = false;
 };
 
 } // namespace staverly

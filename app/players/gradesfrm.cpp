@@ -51,15 +51,20 @@ gradesFrm::gradesFrm(DialogHost &host)
                                       QStringLiteral("Click here to make a printable HTML report."));
     clearCmd = captioned<QPushButton>(this, "clearCmd", QStringLiteral("Clear"), twips(1830, 2980, 1000, 350),
                                       QStringLiteral("Click here to clear the current grade report."));
+    progressCmd = captioned<QPushButton>(this, "progressCmd", QStringLiteral("&Progress..."),
+                                         twips(2890, 2980, 1200, 350),
+                                         QStringLiteral("Click here to see each pupil's progress and weak notes."));
     closecmd = captioned<QPushButton>(this, "closecmd", QStringLiteral("&Close"), twips(5550, 2980, 1000, 350),
                                       QStringLiteral("Click here to close window."));
     closecmd->setDefault(true);
     printCmd->setAutoDefault(false);
     clearCmd->setAutoDefault(false);
+    progressCmd->setAutoDefault(false);
 
     connect(printCmd, &QPushButton::clicked, this, &gradesFrm::printCmd_Click);
     connect(clearCmd, &QPushButton::clicked, this, &gradesFrm::clearCmd_Click);
     connect(closecmd, &QPushButton::clicked, this, &gradesFrm::closecmd_Click);
+    connect(progressCmd, &QPushButton::clicked, this, [this] { m_host.showPupilProgress(); });
 
     fitText(this);
     Form_Load();

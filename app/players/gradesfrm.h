@@ -33,6 +33,7 @@ public:
     QTableView *gradesGrid;
     QPushButton *printCmd;
     QPushButton *clearCmd;
+    QPushButton *progressCmd;
     QPushButton *closecmd;
 
 private:

@@ -26,7 +26,7 @@ setupFrm::setupFrm(DialogHost &host)
 {
     setObjectName(QStringLiteral("setupFrm"));
     setWindowTitle(QStringLiteral("Lesson Setup"));
-    setFixedSize(twips(0, 0, 4365, 4170).size());
+    setFixedSize(twips(0, 0, 4365, 4470).size());
 
     auto *Frame4 = place<QGroupBox>(this, "Frame4", twips(120, 60, 4130, 795));
     Frame4->setTitle(QStringLiteral("Player's Name"));
@@ -78,15 +78,18 @@ setupFrm::setupFrm(DialogHost &host)
                              QStringLiteral("Seconds to answer"));
     timerLbl->setText(QStringLiteral("0"));
 
-    auto *Frame2 = place<QGroupBox>(this, "Frame2", twips(100, 2520, 2055, 1060));
+    auto *Frame2 = place<QGroupBox>(this, "Frame2", twips(100, 2520, 2055, 1360));
     Frame2->setTitle(QStringLiteral("Other"));
     clueshk = captioned<QCheckBox>(Frame2, "clueshk", QStringLiteral("Enable Clues"), twips(240, 300, 1395, 255),
                        QStringLiteral("Check here to enable clues"));
     soundChk = captioned<QCheckBox>(Frame2, "soundChk", QStringLiteral("Use Sound Effects"),
                         twips(240, 660, 1695, 255), QStringLiteral("Check here to enable sound effects"));
+    weakChk = captioned<QCheckBox>(Frame2, "weakChk", QStringLiteral("Practise &weak notes"),
+                                   twips(240, 1020, 1755, 255),
+                                   QStringLiteral("Check here to be asked the notes you miss more often"));
     startupChk = captioned<QCheckBox>(this, "startupChk", QStringLiteral("&Show On Startup"),
-                          twips(160, 3780, 1695, 255));
-    okCmd = place<QPushButton>(this, "okCmd", twips(3060, 3720, 1000, 350));
+                          twips(160, 4080, 1695, 255));
+    okCmd = place<QPushButton>(this, "okCmd", twips(3060, 4020, 1000, 350));
     okCmd->setText(QStringLiteral(" &OK"));
     okCmd->setDefault(true);
 
@@ -99,6 +102,8 @@ setupFrm::setupFrm(DialogHost &host)
             [this] { switchClick(soundChk, m_lesson.USE_SOUND, "USE_SOUND"); });
     connect(startupChk, &QCheckBox::toggled, this,
             [this] { switchClick(startupChk, m_lesson.START_UP, "START_UP"); });
+    connect(weakChk, &QCheckBox::toggled, this,
+            [this] { switchClick(weakChk, m_lesson.PRACTISE_WEAK, "PRACTISE_WEAK"); });
     connect(gradesChk, &QCheckBox::toggled, this,
             [this] { switchClick(gradesChk, m_lesson.SAVE_GRADES, "SAVE_GRADES"); });
     connect(timerSld, &QSlider::valueChanged, this, &setupFrm::timerSld_Change);
@@ -125,6 +130,7 @@ void setupFrm::Form_Load()
     timerSld->setValue(m_lesson.TO_TIME);
     timerLbl->setText(QString::number(m_lesson.TO_TIME));
     startupChk->setChecked(m_lesson.START_UP);
+    weakChk->setChecked(m_lesson.PRACTISE_WEAK);
     nameLbl->setText(m_lesson.PLAYER_NAME);
     gradesChk->setChecked(m_lesson.SAVE_GRADES);
     optionLbl->setVisible(!m_lesson.USE_CROMATICS);

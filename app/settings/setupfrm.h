@@ -46,6 +46,7 @@ public:
     QCheckBox *clueshk;
     QCheckBox *soundChk;
     QCheckBox *startupChk;
+    QCheckBox *weakChk;
     QPushButton *okCmd;
 
 protected:

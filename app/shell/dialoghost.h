@@ -6,6 +6,7 @@ class QWidget;
 
 namespace staverly {
 
+class AnswerHistory;
 class Desktop;
 class Effects;
 class LessonEngine;
@@ -38,6 +39,9 @@ public:
     virtual void showMidiMeter(bool shown) = 0;
     // USE_MIDI or MIDI_THRU changed: the routing of incoming messages follows.
     virtual void midiSwitchesChanged() = 0;
+    // Every answer kept, and the window that shows what they tell.
+    virtual AnswerHistory &history() = 0;
+    virtual void showPupilProgress() = 0;
 };
 
 } // namespace staverly

@@ -107,7 +107,8 @@ protected:
             {"CLEFF", QString::number(m.CLEFF)}, {"TIME_TO", QString::number(m.TO_TIME)},
             {"QUESTIONS", QString::number(m.QUESTIONS)}, {"USE_CHROMATICS", sw(m.USE_CROMATICS)},
             {"USE_TIMER", sw(m.USE_TIMER)}, {"USE_CLUES", sw(m.USE_CLUES)}, {"USE_SOUND", sw(m.USE_SOUND)},
-            {"START_UP", sw(m.START_UP)}, {"SAVE_GRADES", sw(m.SAVE_GRADES)}};
+            {"START_UP", sw(m.START_UP)}, {"SAVE_GRADES", sw(m.SAVE_GRADES)},
+            {"PRACTISE_WEAK", sw(m.PRACTISE_WEAK)}};
         return copies.at(QLatin1String(key.key));
     }
 };
@@ -158,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
         Write{"Clues", [](setupFrm &s) { click(s.clueshk); }, keys::UseClues, "False", 0},
         Write{"Sound", [](setupFrm &s) { click(s.soundChk); }, keys::UseSound, "False", 0},
         Write{"StartUp", [](setupFrm &s) { click(s.startupChk); }, keys::StartUp, "True", 0},
+        Write{"WeakNotes", [](setupFrm &s) { click(s.weakChk); }, keys::PractiseWeak, "True", 0},
         Write{"Questions", [](setupFrm &s) { chooseQuestions(s, 45); }, keys::Questions, "45", 0},
         Write{"SameQuestions", [](setupFrm &s) { chooseQuestions(s, 20); }, keys::Questions, "20", 0}),
     RowName);
@@ -168,7 +170,7 @@ TEST_F(LessonSetup, OpeningShowsTheOptionsInForceAndRewritesOnlyQuestions)
         {keys::Cleff, "1"},          {keys::UseChromatics, "True"}, {keys::UseTimer, "True"},
         {keys::TimeTo, "42"},        {keys::UseClues, "False"},     {keys::UseSound, "False"},
         {keys::SaveGrades, "False"}, {keys::Questions, "30"},       {keys::PlayerName, "Ben"},
-        {keys::StartUp, "True"}};
+        {keys::StartUp, "True"},     {keys::PractiseWeak, "True"}};
     for (const auto &[key, text] : options)
         store(key, text);
     start();
@@ -184,6 +186,7 @@ TEST_F(LessonSetup, OpeningShowsTheOptionsInForceAndRewritesOnlyQuestions)
         EXPECT_FALSE(s.clueshk->isChecked());
         EXPECT_FALSE(s.soundChk->isChecked());
         EXPECT_TRUE(s.startupChk->isChecked());
+        EXPECT_TRUE(s.weakChk->isChecked());
         EXPECT_FALSE(s.gradesChk->isChecked());
         EXPECT_EQ(s.nameLbl->text(), "Ben");
         EXPECT_EQ(s.questionCbo->currentText(), "30");

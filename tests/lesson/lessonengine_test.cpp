@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <map>
+#include <random>
 #include <gtest/gtest.h>
 
 using namespace staverly;
@@ -272,6 +274,148 @@ TEST_F(Engine, TheClueInAChromaticBassLesson)
     EXPECT_EQ(rig->sleeps.back(), 450);
     EXPECT_EQ(rig->texts().mid(rig->texts().size() - 2), (QStringList{"E", "?"}));
     EXPECT_EQ(lesson->TRYS, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Each answer that changes a count is kept once, with the note asked, what
+// was given and how; what changes no count is not kept.
+TEST_F(Engine, EveryCountedAnswerIsKeptWithWhatWasAskedAndHowItWasGiven)
+{
+    using Outcome = AnswerEvent::Outcome;
+    using Via = AnswerEvent::Via;
+    start(8); // C4
+    rig->nextWordIs(0);
+    rig->click(14); // D4: too high
+    rig->nextWordIs(0);
+    rig->nextNoteIs(10); // E4 next
+    rig->click(12); // right
+    lesson->midiMessage(0x80, 64, 64, lesson->arrival()); // a release answers nothing
+    rig->nextWordIs(0);
+    rig->nextNoteIs(11); // F4 next
+    lesson->midiMessage(0x90, 64, 90, lesson->arrival());
+    lesson->typed(QLatin1Char('g'), lesson->arrival()); // wrong letter
+    rig->nextWordIs(0);
+    rig->nextNoteIs(8);
+    lesson->typed(QLatin1Char('f'), lesson->arrival());
+    lesson->USE_TIMER = true;
+    lesson->TO_TIME = 3;
+    for (int tick = 0; tick < 3; ++tick)
+        lesson->Timer1_Timer();
+
+    struct Expected
+    {
+        Outcome outcome;
+        Via via;
+        int asked, answered;
+        char letter;
+    };
+    const std::vector<Expected> expected{
+        {Outcome::Wrong, Via::Key, 60, 62, 0},   {Outcome::Right, Via::Key, 60, 60, 0},
+        {Outcome::Right, Via::Midi, 64, 64, 0},  {Outcome::Wrong, Via::Letter, 65, -1, 'G'},
+        {Outcome::Right, Via::Letter, 65, 65, 0}, {Outcome::TimeOut, Via::Timer, 60, -1, 0},
+    };
+    ASSERT_EQ(rig->answers.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const AnswerEvent &a = rig->answers[i];
+        EXPECT_EQ(a.outcome, expected[i].outcome) << i;
+        EXPECT_EQ(a.via, expected[i].via) << i;
+        EXPECT_EQ(a.asked, expected[i].asked) << i;
+        EXPECT_EQ(a.answered, expected[i].answered) << i;
+        EXPECT_EQ(a.letter, expected[i].letter ? QChar(expected[i].letter) : QChar()) << i;
+        EXPECT_EQ(a.player, "Pellworth");
+        EXPECT_EQ(a.clef, 0);
+        EXPECT_FALSE(a.chromatic);
+        EXPECT_EQ(a.lesson, rig->answers.front().lesson);
+        EXPECT_GE(a.ms, 0);
+    }
+    EXPECT_EQ(lesson->TRYS, qint16(expected.size()));
+
+    // A new lesson is told apart, and later, even when started at once.
+    const qint64 first = rig->answers.front().lesson;
+    start(8);
+    rig->nextWordIs(0);
+    rig->click(14);
+    EXPECT_GT(rig->answers.back().lesson, first);
+}
+
+// A Random of real draws, for the statistics of many questions.
+class DrawnRandom : public Random
+{
+public:
+    void stir() override {}
+    double uniform() override { return std::uniform_real_distribution<double>(0, 1)(m_engine); }
+
+private:
+    std::mt19937 m_engine{7};
+};
+
+// With weak notes practised, a note weighted 4 is asked about four times as
+// often as a plain one, never twice in a row; without, every note as often,
+// and the history is not even asked.
+TEST(WeakNotes, AreAskedMoreOftenNeverTwiceInARowAndPlainDrawsWhenOff)
+{
+    struct Case
+    {
+        bool practise;
+        bool chromatic;
+        std::map<int, double> weights;
+        int weak;      // the note asked more often (-1: none)
+        double ratio;  // its count against a plain note's
+    };
+    const std::vector<Case> cases{
+        {false, false, {{64, 4.0}}, -1, 1.0},
+        {true, false, {{64, 4.0}}, 10, 4.0},           // E4 is white key 10
+        {true, false, {{64, 100.0}, {67, 0.1}}, 10, 4.0}, // clamped to 1..4
+        {true, true, {{61, 3.0}}, 61, 3.0},
+        {true, false, {}, -1, 1.0},                    // nothing known yet
+    };
+    for (const Case &c : cases) {
+        LessonRig rig;
+        rig.prepare();
+        DrawnRandom drawn;
+        LessonEngine engine(rig, rig, rig, drawn);
+        engine.notes.load_treble_white();
+        engine.notes.load_bass_white();
+        engine.CLEFF = 0;
+        engine.USE_CROMATICS = c.chromatic;
+        engine.LOW_NOTE = 8; // C4..C5 either way
+        engine.HIGH_NOTE = 15;
+        engine.PRACTISE_WEAK = c.practise;
+        engine.PLAYER_NAME = QStringLiteral("Ann");
+        rig.weights = c.weights;
+        // How often each note follows the first note of the range.
+        std::map<int, int> counts;
+        int repeats = 0;
+        constexpr int Draws = 40000;
+        const qint16 first = c.chromatic ? 60 : 8;
+        for (int i = 0; i < Draws; ++i) {
+            const qint16 before = engine.PREV_NOTE;
+            engine.drawQuestion();
+            repeats += engine.PREV_NOTE == before ? 1 : 0;
+            if (before == first)
+                ++counts[engine.PREV_NOTE];
+        }
+        EXPECT_EQ(repeats, 0);
+        EXPECT_EQ(rig.weightQueries, c.practise ? Draws : 0);
+        const std::size_t others = c.chromatic ? 12 : 7;
+        ASSERT_EQ(counts.size(), others);
+        double plain = 0;
+        int plainNotes = 0;
+        for (const auto &[note, count] : counts) {
+            if (note != c.weak) {
+                plain += count;
+                ++plainNotes;
+            }
+        }
+        plain /= plainNotes;
+        for (const auto &[note, count] : counts) {
+            const double expected = note == c.weak ? c.ratio : 1.0;
+            EXPECT_NEAR(count / plain, expected, expected * 0.2) << "note " << note << " weak " << c.weak;
+        }
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <functional>
 #include <vector>
 
@@ -105,6 +106,16 @@ public:
 
     // LessonRecorder
     void recordLesson(const LessonRecord &record) override { records.push_back(record); }
+    void recordAnswer(const AnswerEvent &answer) override { answers.push_back(answer); }
+    std::map<int, double> noteWeights(const QString &, qint16) override
+    {
+        ++weightQueries;
+        return weights;
+    }
+
+    std::vector<AnswerEvent> answers;
+    std::map<int, double> weights;
+    int weightQueries = 0;
 
 private:
     struct Reply

@@ -1,0 +1,29 @@
+#include "pitchname.h"
+
+namespace staverly {
+
+namespace {
+
+constexpr const char *Names[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+} // namespace
+
+QString PitchName::of(int midi)
+{
+    if (midi < 0 || midi > 127)
+        return {};
+    return QString::fromLatin1(Names[midi % 12]) + QString::number(midi / 12 - 1);
+}
+
+QString PitchName::spoken(int midi)
+{
+    if (midi < 0 || midi > 127)
+        return {};
+    const QString name = QString::fromLatin1(Names[midi % 12]);
+    const QString octave = QString::number(midi / 12 - 1);
+    if (name.size() == 2)
+        return name.first(1) + QStringLiteral(" sharp ") + octave;
+    return name + octave;
+}
+
+} // namespace staverly
