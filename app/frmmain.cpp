@@ -1,9 +1,8 @@
 #include "frmmain.h"
 
-#include "answerhistory.h"
-#include "progressfrm.h"
-
 #include "aboutfrm.h"
+#include "accessibletexts.h"
+#include "answerhistory.h"
 #include "appicon.h"
 #include "controlhost.h"
 #include "conversionerror.h"
@@ -25,8 +24,10 @@
 #include "settingsreader.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
+#include "slideraccessible.h"
 #include "testfrm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
+#include <mutex>
 
 namespace staverly {
 
@@ -134,6 +136,9 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     face.setPixelSize(11);
     QApplication::setFont(face);
     setWindowTitle(QStringLiteral("Pellworth's Staverly v1.0"));
+    // The range sliders are read as sliders, whichever plugin draws them.
+    static std::once_flag sliderAccessibility;
+    std::call_once(sliderAccessibility, [] { QAccessible::installFactory(&SliderAccessible::create); });
     setWindowIcon(appIcon());
     MIDIInput1 = new MIDIInput(services.midiBackend, this);
     MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
@@ -228,12 +233,15 @@ void frmMain::buildWindow()
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setStyleSheet(QStringLiteral("color: #80FF80; background: transparent;"));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setFocusPolicy(Qt::NoFocus);
         return label;
     };
     yesLbl = counter("yesLbl", 490);
     noLbl = counter("noLbl", 960);
     scoreLbl = counter("scoreLbl", 1420);
     timeLbl = counter("timeLbl", 1885);
+    for (auto which : {Counter::Yes, Counter::No, Counter::Score, Counter::Time})
+        showCounter(which, 0);
 
     nameLbl = new QLabel(QStringLiteral("Player *.*"), central);
     nameLbl->setObjectName(QStringLiteral("nameLbl"));
@@ -278,6 +286,14 @@ void frmMain::buildWindow()
     newCmd = button("newCmd", "new", 615, QStringLiteral("Click here to start a new game."));
     clueCmd = button("clueCmd", "clue", 1335,
                      QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
+    // Icons say nothing to a screen reader; Return presses the focused one,
+    // as Space is the clue.
+    newCmd->setAccessibleName(QStringLiteral("New lesson"));
+    clueCmd->setAccessibleName(QStringLiteral("Clue"));
+    for (QPushButton *b : {newCmd, clueCmd}) {
+        b->setAccessibleDescription(b->toolTip());
+        b->setAutoDefault(true);
+    }
     connect(newCmd, &QPushButton::clicked, this, &frmMain::newCmd_Click);
     connect(clueCmd, &QPushButton::pressed, &lesson, &LessonEngine::do_clue);
 
@@ -297,6 +313,24 @@ void frmMain::buildWindow()
         host::ControlHost::setProperty(highSlider, "bgcolor", qint64(0x80000005));
         host::ControlHost::connectEvent(highSlider, "changed", this, "highSlider_changed");
     }
+    for (QWidget *slider : {highSlider, lowSlider}) {
+        if (!slider)
+            continue;
+        slider->setFocusPolicy(Qt::StrongFocus);
+        slider->setProperty(SliderAccessible::WhiteKey, 1);
+    }
+    // Screen order: the buttons, the high slider above the keys, the keys,
+    // the low slider below them.
+    QWidget *previous = clueCmd;
+    QWidget::setTabOrder(newCmd, clueCmd);
+    for (QWidget *next : std::initializer_list<QWidget *>{highSlider, pianoKey.front()}) {
+        if (next) {
+            QWidget::setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    if (lowSlider)
+        QWidget::setTabOrder(pianoKey.back(), lowSlider);
     placeSliders();
     if (midinPrg) {
         midinPrg->setToolTip(QStringLiteral("Midi Indicator"));
@@ -561,8 +595,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::KeyPress:
-        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this)
-            return keyPressed(widget, static_cast<QKeyEvent *>(event));
+        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if ((widget == lowSlider || widget == highSlider) && widget && sliderKey(widget, key))
+                return true;
+            return keyPressed(widget, key);
+        }
         break;
     default:
         break;
@@ -595,6 +633,9 @@ void frmMain::showClef(qint16 cleff)
     pianoKey[std::size_t(marked)]->setText(middleCCaption());
     pianoKey[std::size_t(plain)]->setBackColor(Qt::white);
     pianoKey[std::size_t(plain)]->setText(QString());
+    for (int k = 0; k < NoteModel::Keys; ++k)
+        pianoKey[std::size_t(k)]->setAccessibleName(AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
+    nameSliders();
     trebleItem->setChecked(cleff == 0);
     baseItem->setChecked(cleff != 0);
 }
@@ -610,6 +651,7 @@ void frmMain::set_low_slider(qint16 &note_index)
     if (note_index >= 1 && note_index <= 28)
         setSliderValue(lowSlider, 340 * (note_index - 1));
     m_settings.writeInteger(keys::LowNote, note_index);
+    nameSliders();
 }
 
 void frmMain::set_high_note(qint16 &note_index)
@@ -617,6 +659,51 @@ void frmMain::set_high_note(qint16 &note_index)
     if (note_index >= 1 && note_index <= 28)
         setSliderValue(highSlider, 340 * (note_index - 1));
     m_settings.writeInteger(keys::HighNote, note_index);
+    nameSliders();
+}
+
+void frmMain::nameSliders()
+{
+    const auto name = [this](QWidget *slider, bool low, qint16 white) {
+        if (!slider)
+            return;
+        const bool onKeyboard = white >= 1 && white <= NoteModel::WhiteKeys && (lesson.CLEFF == 0 || lesson.CLEFF == 1);
+        slider->setProperty(SliderAccessible::WhiteKey, int(white));
+        slider->setAccessibleName(
+            AccessibleTexts::slider(low, onKeyboard ? lesson.notes.whiteToMidi(white, lesson.CLEFF) : -1));
+    };
+    name(lowSlider, true, lesson.LOW_NOTE);
+    name(highSlider, false, lesson.HIGH_NOTE);
+}
+
+bool frmMain::sliderKey(QWidget *slider, QKeyEvent *key)
+{
+    const bool low = slider == lowSlider;
+    const qint16 at = low ? lesson.LOW_NOTE : lesson.HIGH_NOTE;
+    int to = at;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        to = at - 1;
+        break;
+    case Qt::Key_Right:
+        to = at + 1;
+        break;
+    case Qt::Key_Home:
+        to = 1;
+        break;
+    case Qt::Key_End:
+        to = NoteModel::WhiteKeys;
+        break;
+    default:
+        return false;
+    }
+    // As though the thumb were dragged there: the same checks follow.
+    auto loc = qint16(340 * (std::clamp(to, 1, int(NoteModel::WhiteKeys)) - 1));
+    if (low)
+        lowSlider_changed(loc);
+    else
+        highSlider_changed(loc);
+    return true;
 }
 
 void frmMain::lowSlider_changed(qint16 &loc)

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -206,6 +207,10 @@ private:
     // whether this window is active now and what the switches allow.
     void updateMidiRouting();
     void showNotices();
+    // What a screen reader calls the range sliders: their notes.
+    void nameSliders();
+    // Left/Right one white key, Home/End to an end; false for other keys.
+    bool sliderKey(QWidget *slider, QKeyEvent *key);
 
     Desktop &m_desktop;
     Random &m_random;

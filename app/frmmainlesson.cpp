@@ -2,6 +2,8 @@
 // how clicks, keys and MIDI messages reach it.
 #include "frmmain.h"
 
+#include "accessibletexts.h"
+
 #include "answerhistory.h"
 
 #include "controlhost.h"
@@ -51,6 +53,7 @@ void frmMain::showCounter(Counter counter, qint16 value)
                     : counter == Counter::Score ? scoreLbl
                                                 : timeLbl;
     label->setText(QString::number(value));
+    label->setAccessibleName(AccessibleTexts::counter(counter, value));
 }
 
 void frmMain::showProgress(int value)
@@ -78,6 +81,7 @@ void frmMain::showPicture(int midi, qint16 cleff)
 void frmMain::setPictureTip(const QString &tip)
 {
     Picture1->setToolTip(tip);
+    Picture1->setAccessibleName(AccessibleTexts::staff(lesson.CLEFF, tip));
 }
 
 void frmMain::focusKey(int index)

@@ -87,15 +87,32 @@ void PianoKey::mouseReleaseEvent(QMouseEvent *event)
     emit mouseUp(m_index);
 }
 
+// Return plays the focused key, as a click would; the window handles the
+// letters and Space before a key sees them.
+static bool pressesKey(const QKeyEvent *event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()
+           && event->modifiers() == Qt::NoModifier;
+}
+
 void PianoKey::keyPressEvent(QKeyEvent *event)
 {
-    // Keys answer by mouse and letters only; the window handles typing.
-    event->ignore();
+    if (!pressesKey(event)) {
+        event->ignore();
+        return;
+    }
+    setDown(true);
+    emit mouseDown(m_index);
 }
 
 void PianoKey::keyReleaseEvent(QKeyEvent *event)
 {
-    event->ignore();
+    if (!pressesKey(event) || !isDown()) {
+        event->ignore();
+        return;
+    }
+    setDown(false);
+    emit mouseUp(m_index);
 }
 
 } // namespace staverly

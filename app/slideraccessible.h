@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace staverly {
+
+// The range sliders are hosted controls that know nothing of notes: to a
+// screen reader they are sliders whose value is the white key they stand
+// on, 1 to 28.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    // The property of a hosted slider that holds its white key.
+    static constexpr const char *WhiteKey = "staverlyWhiteKey";
+
+    explicit SliderAccessible(QWidget *slider);
+    static QAccessibleInterface *create(const QString &className, QObject *object);
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 28; }
+    QVariant minimumValue() const override { return 1; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+} // namespace staverly
