@@ -92,6 +92,18 @@ QString NoteModel::noteName(int midi) const
     return note_names[midi - LowestMidi];
 }
 
+QString NoteModel::scientificName(int midi)
+{
+    static const std::array<const char *, 12> sharps{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    static const std::array<const char *, 12> flats{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
+    const int pitch = midi % 12;
+    const QString octave = QString::number(midi / 12 - 1);
+    const QString sharp = QLatin1String(sharps[std::size_t(pitch)]) + octave;
+    if (!isBlackKey(pitch))
+        return sharp;
+    return sharp + QStringLiteral(" or ") + QLatin1String(flats[std::size_t(pitch)]) + octave;
+}
+
 QString NoteModel::pictureFile(const QString &programFolder, int midi, int cleff)
 {
     const QString name = QStringLiteral("%1%2.gif").arg(cleff == 0 ? 't' : 'b').arg(midi);
