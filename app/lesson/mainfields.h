@@ -31,6 +31,8 @@ struct MainFields
     bool SAVE_GRADES = false;
     qint16 QUESTIONS = 0;
     qint16 ASKS = 0;
+    // The Test Maker saves an answer key beside each test.
+    bool ANSWER_KEY = false;
 };
 
 } // namespace staverly
