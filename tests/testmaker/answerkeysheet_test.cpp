@@ -32,36 +32,19 @@ int runsLeftOf(const QImage &image, int x, int y, Is is)
 
 } // namespace
 
-TEST(AnswerKeySheet, TextsOfTheKeyPage)
+// Beside the test, and names as text whatever they hold; the whole page is
+// pinned in the Test Maker's own tests.
+TEST(AnswerKeySheet, SitsBesideItsTestAndShowsNamesAsText)
 {
-    const AnswerKeySheet::Answer blackKey{37, QStringLiteral("C# or Db")};
-    const QString mark = "<span style=\"position:absolute;left:129px;top:56px;width:1px;height:1px;"
-                         "border:3px solid #C00000;border-radius:50%;background:#C00000;"
-                         "print-color-adjust:exact;-webkit-print-color-adjust:exact\"></span>";
-    const std::vector<std::pair<QString, QString>> texts{
-        {AnswerKeySheet::fileName("/srv/class#1/notes.htm"), "/srv/class#1/notes_key.htm"},
-        {AnswerKeySheet::fileName("/srv/week.3.html"), "/srv/week.3_key.html"},
-        {AnswerKeySheet::nameCell("/i", false, {61, "C# or Db"}, 2),
-         "<TD><img src='file:///i/t61.gif' border=0><BR><font face=arial size=4> 2) - "
-         "<B>C# or Db (C#4 or Db4)</B></font></td>"},
-        // A name is text, whatever it holds.
-        {AnswerKeySheet::nameCell("/i", true, {60, "<i>&"}, 1),
-         "<TD><img src='file:///i/b60.gif' border=0><BR><font face=arial size=4> 1) - "
-         "<B>&lt;i&gt;&amp; (C4)</B></font></td>"},
-        {AnswerKeySheet::colourCell("/i", true, blackKey, 5),
-         "<TD valign=bottom><img src='file:///i/b37.gif' border=0></td><td valign=middle><BR>"
-         "<div style=\"position:relative;width:460px;height:120px\"><img src='file:///i/b_piano.gif' border=0 "
-         "width=460 height=120 style=\"display:block\">" + mark + "</div><br><font face=arial size=3><B>5) - "
-         "C# or Db (C#2 or Db2)</b></font></td>"},
-    };
-    for (const auto &[actual, expected] : texts)
-        EXPECT_EQ(actual.toStdString(), expected.toStdString());
-
+    EXPECT_EQ(AnswerKeySheet::fileName("/srv/class#1/notes.htm"), "/srv/class#1/notes_key.htm");
+    EXPECT_EQ(AnswerKeySheet::fileName("/srv/week.3.html"), "/srv/week.3_key.html");
+    EXPECT_EQ(AnswerKeySheet::nameCell("/i", true, {60, "<i>&"}, 1).toStdString(),
+              "<TD><img src='file:///i/b60.gif' border=0><BR><font face=arial size=4> 1) - "
+              "<B>&lt;i&gt;&amp; (C4)</B></font></td>");
     const QString page = AnswerKeySheet::build(NoteTestSheet::Type::ColourTheKey, "Tom & Jerry's <test>.htm", "/i",
-                                               true, {blackKey}, QDate(2026, 12, 7));
+                                               true, {{37, "C# or Db"}}, QDate(2026, 12, 7));
     EXPECT_TRUE(page.contains("<B>Answer key for Tom &amp; Jerry's &lt;test&gt;.htm</B>"));
-    EXPECT_EQ(page.count("<tr>"), 1);
-    EXPECT_EQ(page.count(mark), 1);
+    EXPECT_TRUE(page.contains("<B>1) - C# or Db (C#2 or Db2)</b>"));
 }
 
 // Checked against the pictures the build drew: every note of each keyboard
