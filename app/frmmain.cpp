@@ -526,6 +526,7 @@ void frmMain::Form_Load()
     set_high_note(lesson.HIGH_NOTE);
     lesson.USE_CROMATICS = read.flag(keys::UseChromatics);
     lesson.PRACTISE_WEAK = read.flag(keys::PractiseWeak);
+    lesson.ANSWER_KEY = read.flag(keys::AnswerKey);
     placeSliders();
     lesson.notes.load_treble_white();
     lesson.notes.load_bass_white();

@@ -76,6 +76,9 @@ public:
     void drawQuestion();
     // The MIDI number of PREV_NOTE; -1 when it has none.
     int questionNote() const;
+    // The name of PREV_NOTE as the lesson shows it: its letter, or its
+    // chromatic name.
+    QString noteLabel() const;
     // The note the current question asks, or -1 when there is none.
     int expectedNote() const;
     qint16 timeOuts() const { return m_timeOuts; }
@@ -99,7 +102,6 @@ private:
     void closeQuestion();
     // A question that was on the staff and stays there opens again.
     void reopenQuestion();
-    QString noteLabel() const;
     std::size_t drawWord();
     void showMessage(const QString &text);
     void showMessage(const QString &text, quint32 colour);

@@ -33,6 +33,8 @@ struct MainFields
     qint16 ASKS = 0;
     // Ask the notes the pupil finds hard more often.
     bool PRACTISE_WEAK = false;
+    // The Test Maker saves an answer key beside each test.
+    bool ANSWER_KEY = false;
 };
 
 } // namespace staverly

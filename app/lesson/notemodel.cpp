@@ -1,5 +1,7 @@
 #include "notemodel.h"
 
+#include "pitchname.h"
+
 #include <QDir>
 
 namespace staverly {
@@ -90,6 +92,17 @@ QString NoteModel::noteName(int midi) const
     if (midi < LowestMidi || midi > HighestMidi)
         return {};
     return note_names[midi - LowestMidi];
+}
+
+QString NoteModel::scientificName(int midi)
+{
+    static const std::array<const char *, 12> flats{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
+    const int pitch = midi % 12;
+    const QString octave = QString::number(midi / 12 - 1);
+    const QString sharp = PitchName::of(midi);
+    if (!isBlackKey(pitch))
+        return sharp;
+    return sharp + QStringLiteral(" or ") + QLatin1String(flats[std::size_t(pitch)]) + octave;
 }
 
 QString NoteModel::pictureFile(const QString &programFolder, int midi, int cleff)

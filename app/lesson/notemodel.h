@@ -35,6 +35,9 @@ public:
     QString whiteLetter(int white) const;
     // Empty outside 24..95.
     QString noteName(int midi) const;
+    // Scientific pitch notation, for readers who do not know the lesson's
+    // names: "C4" for middle C, "C#4 or Db4" for the key above it.
+    static QString scientificName(int midi);
 
     // Program folder + "/images/t60.gif" (treble) or "/images/b60.gif" (bass).
     static QString pictureFile(const QString &programFolder, int midi, int cleff);

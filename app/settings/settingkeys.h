@@ -43,11 +43,12 @@ inline constexpr SettingKey LowNote{"SETUP", "LOW_NOTE", "8", 1, 27};
 inline constexpr SettingKey HighNote{"SETUP", "HIGH_NOTE", "15", 2, 28};
 inline constexpr SettingKey UseChromatics{"SETUP", "USE_CHROMATICS", "False"};
 inline constexpr SettingKey PractiseWeak{"SETUP", "PRACTISE_WEAK", "False"};
+inline constexpr SettingKey AnswerKey{"SETUP", "ANSWER_KEY", "False"};
 
-inline constexpr std::array<SettingKey, 23> All{
+inline constexpr std::array<SettingKey, 24> All{
     DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
-    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak};
+    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey};
 } // namespace keys
 
 } // namespace staverly

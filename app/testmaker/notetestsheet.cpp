@@ -10,29 +10,27 @@ namespace staverly {
 
 namespace {
 
-// A picture's address inside src='...', from whatever folder the program
-// sits in.
 QString picture(const QString &imagesFolder, const QString &name)
 {
     return HtmlFile::fileAddress(QDir(imagesFolder).filePath(name));
 }
 
-QString staff(const QString &imagesFolder, bool bass, int midi)
+} // namespace
+
+QString NoteTestSheet::staffPicture(const QString &imagesFolder, bool bass, int midi)
 {
     return picture(imagesFolder, (bass ? QStringLiteral("b") : QStringLiteral("t")) + QString::number(midi)
                                      + QStringLiteral(".gif"));
 }
 
-QString keyboard(const QString &imagesFolder, bool bass)
+QString NoteTestSheet::keyboardPicture(const QString &imagesFolder, bool bass)
 {
     return picture(imagesFolder, bass ? QStringLiteral("b_piano.gif") : QStringLiteral("t_piano.gif"));
 }
 
-} // namespace
-
 QString NoteTestSheet::nameCell(const QString &imagesFolder, bool bass, int midi, qint16 q)
 {
-    return QStringLiteral("<TD><img src='") + staff(imagesFolder, bass, midi)
+    return QStringLiteral("<TD><img src='") + staffPicture(imagesFolder, bass, midi)
            + QStringLiteral("' border=0><BR><font face=arial size=4> ") + QString::number(q)
            + QStringLiteral(") - What is this note? _______</font></td>");
 }
@@ -49,18 +47,24 @@ QString NoteTestSheet::colourCell(const QString &imagesFolder, bool bass, bool c
     } else if (!chromatic) {
         middle = QStringLiteral(" border=0><td><td valign=middle><BR><img src='");
     }
-    return opening + staff(imagesFolder, bass, midi) + QStringLiteral("'") + middle
-           + keyboard(imagesFolder, keyboardBass)
+    return opening + staffPicture(imagesFolder, bass, midi) + QStringLiteral("'") + middle
+           + keyboardPicture(imagesFolder, keyboardBass)
            + QStringLiteral("' border=0><br><BR><font face=arial size=3><B>") + QString::number(q)
            + QStringLiteral(") - Color in this note on the piano.</b></font></td>");
 }
 
 QString NoteTestSheet::build(Type type, int questions, const Cell &cell, const QDate &today)
 {
-    QString html = QStringLiteral("<html><title>Staverly Note Test - ")
-                   + QLocale::system().toString(today, QLocale::ShortFormat)
-                   + QStringLiteral("</title><body leftmargin=0 body topmargin=0><BR><br clear=all>"
-                                    "<Table border=0 align=left cellpadding=0 cellspacing=0 >");
+    return QStringLiteral("<html><title>Staverly Note Test - ")
+           + QLocale::system().toString(today, QLocale::ShortFormat)
+           + QStringLiteral("</title><body leftmargin=0 body topmargin=0><BR><br clear=all>"
+                            "<Table border=0 align=left cellpadding=0 cellspacing=0 >")
+           + rows(type, questions, cell) + foot();
+}
+
+QString NoteTestSheet::rows(Type type, int questions, const Cell &cell)
+{
+    QString html;
     if (type == Type::NameTheNote) {
         for (int q = 1; q <= questions; ++q) {
             if (q % 2 == 1)
@@ -83,10 +87,14 @@ QString NoteTestSheet::build(Type type, int questions, const Cell &cell, const Q
             }
         }
     }
-    html += QStringLiteral("</table><BR clear=all><BR><center><a href=\"%1\">Brought to you by Pellworth %2...</a>"
-                           "</center></body></html>")
-                .arg(QString::fromLatin1(maker::MusicPage), QString::fromLatin1(maker::MusicSite));
     return html;
+}
+
+QString NoteTestSheet::foot()
+{
+    return QStringLiteral("</table><BR clear=all><BR><center><a href=\"%1\">Brought to you by Pellworth %2...</a>"
+                          "</center></body></html>")
+        .arg(QString::fromLatin1(maker::MusicPage), QString::fromLatin1(maker::MusicSite));
 }
 
 } // namespace staverly

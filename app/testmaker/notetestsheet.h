@@ -16,6 +16,15 @@ public:
     using Cell = std::function<QString(qint16 q)>;
 
     static QString build(Type type, int questions, const Cell &cell, const QDate &today);
+    // The table rows of the questions, and what ends the page: shared with
+    // the answer key, whose answers stand where their questions do.
+    static QString rows(Type type, int questions, const Cell &cell);
+    static QString foot();
+
+    // The pictures' addresses for src='...', from whatever folder the
+    // program sits in.
+    static QString staffPicture(const QString &imagesFolder, bool bass, int midi);
+    static QString keyboardPicture(const QString &imagesFolder, bool bass);
 
     // Type 1: a staff picture above a blank for the note's name.
     static QString nameCell(const QString &imagesFolder, bool bass, int midi, qint16 q);

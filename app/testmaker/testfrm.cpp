@@ -11,8 +11,10 @@
 #include "notetestsheet.h"
 #include "settingsstore.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,6 +44,11 @@ testFrm::testFrm(DialogHost &host)
     type[0] = captioned<QRadioButton>(Frame1, "type0", QStringLiteral("Type 1"), twips(180, 360, 850, 195));
     type[1] = captioned<QRadioButton>(Frame1, "type1", QStringLiteral("Type 2"), twips(1210, 360, 850, 195));
     type[0]->setChecked(true);
+    // Beside the button rather than under it, so nothing else moves.
+    answerKeyChk = captioned<QCheckBox>(Frame1, "answerKeyChk", QStringLiteral("&Answer key"),
+                                        twips(180, 760, 1230, 255),
+                                        QStringLiteral("Check here to save an answer key with the test."));
+    answerKeyChk->setChecked(m_lesson.ANSWER_KEY);
     Label2 = place<QLabel>(Frame1, "Label2", twips(2280, 360, 750, 195));
     Label2->setText(QStringLiteral("Questions:"));
     notesTxt = place<QLineEdit>(Frame1, "notesTxt", twips(3180, 300, 555, 300),
@@ -56,6 +63,7 @@ testFrm::testFrm(DialogHost &host)
 
     connect(testCmd, &QPushButton::clicked, this, &testFrm::testCmd_Click);
     connect(Command1, &QPushButton::clicked, this, &testFrm::Command1_Click);
+    connect(answerKeyChk, &QCheckBox::toggled, this, &testFrm::answerKeyChk_Click);
     notesTxt->installEventFilter(this);
 
     fitText(this);
@@ -96,10 +104,19 @@ void testFrm::testCmd_Click()
     if (questions == 32767)
         return;
     const bool colour = type[1]->isChecked();
+    // As they were when the test was asked for: events run before the key is saved.
+    const bool withKey = m_lesson.ANSWER_KEY;
+    const bool bass = m_lesson.CLEFF != 0;
+    const QDate today = QDate::currentDate();
+    std::vector<AnswerKeySheet::Answer> answers;
     const QString document = NoteTestSheet::build(
         colour ? NoteTestSheet::Type::ColourTheKey : NoteTestSheet::Type::NameTheNote, questions,
-        [this, colour](qint16 q) { return colour ? get_td2(q) : get_td(q); },
-        QDate::currentDate());
+        [&](qint16 q) {
+            const QString cell = colour ? get_td2(q) : get_td(q);
+            answers.push_back({m_lesson.questionNote(), m_lesson.noteLabel()});
+            return cell;
+        },
+        today);
     const QString failure = HtmlFile::write(path, document);
     desktop.processEvents();
     if (!failure.isEmpty()) {
@@ -107,14 +124,43 @@ void testFrm::testCmd_Click()
                            Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."));
         return;
     }
+    QString key = withKey ? saveAnswerKey(path, colour, bass, answers, today) : QString();
     QString target = path;
     m_host.effects().open_document(target);
+    if (!key.isEmpty())
+        m_host.effects().open_document(key);
+}
+
+QString testFrm::saveAnswerKey(const QString &testPath, bool colour, bool bass,
+                               const std::vector<AnswerKeySheet::Answer> &answers, const QDate &today)
+{
+    const QString path = AnswerKeySheet::fileName(testPath);
+    const QString document = AnswerKeySheet::build(
+        colour ? NoteTestSheet::Type::ColourTheKey : NoteTestSheet::Type::NameTheNote,
+        QFileInfo(testPath).fileName(), imagesFolder(), bass, answers, today);
+    const QString failure = HtmlFile::write(path, document);
+    if (failure.isEmpty())
+        return path;
+    m_host.desktop().messageBox(
+        this, QStringLiteral("The note test was saved, but its answer key could not be saved as \"%1\": %2")
+                  .arg(path, failure),
+        Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."));
+    return {};
 }
 
 void testFrm::Command1_Click()
 {
     accept();
     m_lesson.next_key();
+}
+
+void testFrm::answerKeyChk_Click()
+{
+    const bool value = answerKeyChk->isChecked();
+    if (value == m_lesson.ANSWER_KEY)
+        return;
+    m_lesson.ANSWER_KEY = value;
+    m_host.settings().writeSwitch(keys::AnswerKey, value);
 }
 
 QString testFrm::imagesFolder() const

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "answerkeysheet.h"
+
 #include <QDialog>
 #include <array>
+#include <vector>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +29,7 @@ public:
 
     void testCmd_Click();
     void Command1_Click();
+    void answerKeyChk_Click();
     // One question cell of Type 1 and of Type 2; each draws a new note, as
     // a lesson question does.
     QString get_td(qint16 &q);
@@ -33,6 +38,7 @@ public:
     QLabel *Label1;
     QGroupBox *Frame1;
     std::array<QRadioButton *, 2> type{};
+    QCheckBox *answerKeyChk;
     QLabel *Label2;
     QLineEdit *notesTxt;
     QPushButton *testCmd;
@@ -43,6 +49,10 @@ protected:
 
 private:
     QString imagesFolder() const;
+    // Saves the key to the test just saved at `testPath`; the answer key's
+    // path, or an empty text when it could not be saved.
+    QString saveAnswerKey(const QString &testPath, bool colour, bool bass,
+                          const std::vector<AnswerKeySheet::Answer> &answers, const QDate &today);
 
     DialogHost &m_host;
     LessonEngine &m_lesson;

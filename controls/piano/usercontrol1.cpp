@@ -142,6 +142,11 @@ void UserControl1::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.fillRect(rect(), host::toQColor(m_background, palette()));
     Shape1.paint(painter, palette());
+    // A host may let the keyboard move the slider: show where the keys go.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace staverly::piano

@@ -67,6 +67,14 @@ TEST_F(NoteModelTest, NoteNamesWithMiddleCSpelledOut)
     EXPECT_EQ(model.noteName(95), "B");
 }
 
+TEST_F(NoteModelTest, ScientificNamesCountOctavesFromC)
+{
+    const std::pair<int, const char *> names[]{
+        {24, "C1"}, {35, "B1"}, {59, "B3"}, {60, "C4"}, {61, "C#4 or Db4"}, {69, "A4"}, {70, "A#4 or Bb4"}, {95, "B6"}};
+    for (const auto &[midi, name] : names)
+        EXPECT_EQ(NoteModel::scientificName(midi), name) << midi;
+}
+
 TEST_F(NoteModelTest, KeysBlackAndWhiteAndTheMiddleC)
 {
     int black = 0;
