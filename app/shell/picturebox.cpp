@@ -39,8 +39,18 @@ void PictureBox::clear()
 
 bool PictureBox::loadPicture(const QString &path)
 {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
+    // A screen of more device pixels gets the picture drawn with more.
+    const qreal ratio = devicePixelRatioF();
+    QString file = path;
+    if (ratio > 1 && path.endsWith(QLatin1String(".gif"))) {
+        const QString sharper = path.chopped(4) + QStringLiteral("@2x.gif");
+        if (QFileInfo::exists(sharper))
+            file = sharper;
+    }
+    QImageReader reader(file);
+    QImage picture = reader.read();
+    if (file != path)
+        picture.setDevicePixelRatio(2);
     ensureCanvas();
     m_canvas.fill(m_back);
     if (picture.isNull()) {
@@ -51,7 +61,8 @@ bool PictureBox::loadPicture(const QString &path)
     }
     m_error.clear();
     QPainter painter(&m_canvas);
-    painter.drawImage(0, 0, picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPointF(0, 0), picture);
     update();
     return true;
 }
@@ -59,7 +70,7 @@ bool PictureBox::loadPicture(const QString &path)
 void PictureBox::drawNotice(const QString &path)
 {
     QPainter painter(&m_canvas);
-    const QRect box = m_canvas.rect().adjusted(12, 12, -12, -12);
+    const QRect box = QRect(QPoint(), size()).adjusted(12, 12, -12, -12);
     painter.setPen(QPen(QColor(0x80, 0, 0), 2, Qt::DashLine));
     painter.drawRect(box);
     painter.setPen(QColor(0x80, 0, 0));
@@ -82,8 +93,8 @@ void PictureBox::fillBox(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
     // Both corners are part of the box; clip to the canvas before narrowing.
     const qint64 left = std::max<qint64>(x1 / TwipsPerPixel, 0);
     const qint64 top = std::max<qint64>(y1 / TwipsPerPixel, 0);
-    const qint64 right = std::min<qint64>(x2 / TwipsPerPixel, m_canvas.width() - 1);
-    const qint64 bottom = std::min<qint64>(y2 / TwipsPerPixel, m_canvas.height() - 1);
+    const qint64 right = std::min<qint64>(x2 / TwipsPerPixel, width() - 1);
+    const qint64 bottom = std::min<qint64>(y2 / TwipsPerPixel, height() - 1);
     if (x2 < 0 || y2 < 0 || left > right || top > bottom)
         return;
     const QRect cell{QPoint(int(left), int(top)), QPoint(int(right), int(bottom))};
@@ -122,7 +133,9 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     ++m_paints;
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_canvas, event->rect());
+    const qreal ratio = m_canvas.devicePixelRatio();
+    const QRectF shown(event->rect());
+    painter.drawImage(shown, m_canvas, QRectF(shown.topLeft() * ratio, shown.size() * ratio));
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)
@@ -134,9 +147,12 @@ void PictureBox::ensureCanvas()
 {
     // A hidden widget gets its resize event only when shown; draw on the right
     // size from the start.
-    if (m_canvas.size() == size())
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_canvas.size() == pixels && m_canvas.devicePixelRatio() == ratio)
         return;
-    QImage grown(size(), QImage::Format_RGB32);
+    QImage grown(pixels, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(m_back);
     QPainter painter(&grown);
     painter.drawImage(0, 0, m_canvas);

@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QThread>
@@ -101,13 +101,18 @@ QPrinter &QtDesktop::printer()
 
 bool QtDesktop::printerSetup(QWidget *parent)
 {
-    QPageSetupDialog dialog(&printer(), parent);
+    // The printer itself is chosen here, with its paper: the platform's
+    // own printer dialog, which a page set-up alone does not offer.
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtDesktop::printWindow(QWidget *window)
 {
-    if (QPrinterInfo::defaultPrinter().isNull())
+    if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty()
+        && QPrinterInfo::defaultPrinter().isNull())
         return QStringLiteral("No printer is set up on this computer.");
     const QPixmap image = window->grab();
     QPainter painter;

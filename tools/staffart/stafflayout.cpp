@@ -36,9 +36,10 @@ int StaffLayout::highestNote() const
     return lowestNote() + 47;
 }
 
-QString StaffLayout::fileName(int midi) const
+QString StaffLayout::fileName(int midi, int scale) const
 {
-    return QStringLiteral("%1%2.gif").arg(m_clef == Clef::Treble ? 't' : 'b').arg(midi);
+    const QString ratio = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QStringLiteral("%1%2%3.gif").arg(m_clef == Clef::Treble ? 't' : 'b').arg(midi).arg(ratio);
 }
 
 bool StaffLayout::isSharp(int midi)

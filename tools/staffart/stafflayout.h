@@ -29,7 +29,8 @@ public:
     Clef clef() const { return m_clef; }
     int lowestNote() const;
     int highestNote() const;
-    QString fileName(int midi) const;
+    // "t60.gif"; with `scale` 2, "t60@2x.gif".
+    QString fileName(int midi, int scale = 1) const;
 
     // Black keys are written as the sharp of the white key below.
     static bool isSharp(int midi);

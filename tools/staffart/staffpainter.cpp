@@ -42,11 +42,12 @@ StaffPainter::StaffPainter(const OutlineFont &music)
     m_sharp = music.glyph(Sharp, StaffLayout::GlyphPixelSize * StaffLayout::SharpScale);
 }
 
-QImage StaffPainter::paint(const StaffLayout &layout, int midi) const
+QImage StaffPainter::paint(const StaffLayout &layout, int midi, int scale) const
 {
-    QImage image(StaffLayout::Width, StaffLayout::Height, QImage::Format_RGB32);
+    QImage image(StaffLayout::Width * scale, StaffLayout::Height * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(scale, scale);
 
     for (int line = 0; line < 5; ++line)
         drawLine(p, layout.staffLeft(), layout.staffRight(), layout.lineY(line));

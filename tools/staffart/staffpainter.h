@@ -19,7 +19,9 @@ public:
 
     explicit StaffPainter(const OutlineFont &music);
 
-    QImage paint(const StaffLayout &layout, int midi) const;
+    // `scale` 2 draws the same picture with twice the pixels each way, for
+    // screens of two device pixels a point.
+    QImage paint(const StaffLayout &layout, int midi, int scale = 1) const;
 
 private:
     QPainterPath m_gClef;

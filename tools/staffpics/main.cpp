@@ -49,7 +49,8 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws the staff pictures (t48.gif ... t95.gif, b24.gif ... b71.gif) "
+        QStringLiteral("Draws the staff pictures (t48.gif ... t95.gif, b24.gif ... b71.gif, each also at twice "
+                       "the pixels as t48@2x.gif ...) "
                        "and the worksheet keyboards (t_piano.gif, b_piano.gif)."));
     parser.addHelpOption();
     const QCommandLineOption musicFont(
@@ -85,8 +86,11 @@ int main(int argc, char **argv)
     for (Clef clef : {Clef::Treble, Clef::Bass}) {
         const StaffLayout layout(clef);
         for (int midi = layout.lowestNote(); midi <= layout.highestNote(); ++midi) {
-            if (!GifWriter::write(staff.paint(layout, midi), folder.filePath(layout.fileName(midi)), &error))
-                return fail(error);
+            for (int scale : {1, 2}) {
+                if (!GifWriter::write(staff.paint(layout, midi, scale), folder.filePath(layout.fileName(midi, scale)),
+                                      &error))
+                    return fail(error);
+            }
         }
         const KeyboardLayout keys(clef);
         if (!GifWriter::write(keyboard.paint(keys), folder.filePath(keys.fileName()), &error))
