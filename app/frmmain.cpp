@@ -25,10 +25,12 @@
 #include "settingsstore.h"
 #include "setupfrm.h"
 #include "slideraccessible.h"
+#include "windowzoom.h"
 #include "testfrm.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -39,6 +41,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <cmath>
 #include <mutex>
@@ -170,6 +173,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
             },
             Qt::QueuedConnection);
     });
+    m_zoomAtStart = WindowZoom::stored(m_settings.applicationName());
+    m_zoom = m_zoomAtStart;
     m_history = services.history ? services.history
                                  : std::make_shared<AnswerHistory>(
                                        QDir(m_programFolder).filePath(QStringLiteral("history.sqlite")));
@@ -431,6 +436,27 @@ void frmMain::buildMenus()
     testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
     gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
     progressItem = action(viewMenu, "progressItem", QStringLiteral("&Progress..."));
+    viewMenu->addSeparator();
+    zoomMenu = viewMenu->addMenu(QStringLiteral("&Zoom"));
+    zoomMenu->setObjectName(QStringLiteral("zoomMenu"));
+    auto *zooms = new QActionGroup(this);
+    for (int percent : WindowZoom::choices()) {
+        QAction *zoom = zoomMenu->addAction(QStringLiteral("%1 %").arg(percent));
+        zoom->setObjectName(QStringLiteral("zoom%1Item").arg(percent));
+        zoom->setCheckable(true);
+        zoom->setData(percent);
+        zooms->addAction(zoom);
+        connect(zoom, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+    }
+    // Only the sizes the screen can show are offered.
+    connect(zoomMenu, &QMenu::aboutToShow, this, [this] {
+        const QSize available = screen() ? screen()->availableGeometry().size() : QSize(640, 480);
+        for (QAction *zoom : zoomMenu->actions()) {
+            const int percent = zoom->data().toInt();
+            zoom->setChecked(percent == m_zoom);
+            zoom->setEnabled(WindowZoom::fits(percent, m_zoomAtStart, frameGeometry().size(), available));
+        }
+    });
 
     QMenu *helpMnu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMnu->setObjectName(QStringLiteral("helpMnu"));
@@ -526,6 +552,7 @@ void frmMain::Form_Load()
     set_high_note(lesson.HIGH_NOTE);
     lesson.USE_CROMATICS = read.flag(keys::UseChromatics);
     lesson.PRACTISE_WEAK = read.flag(keys::PractiseWeak);
+    m_zoom = WindowZoom::choices().contains(read.integer(keys::Zoom)) ? read.integer(keys::Zoom) : 100;
     lesson.ANSWER_KEY = read.flag(keys::AnswerKey);
     placeSliders();
     lesson.notes.load_treble_white();
@@ -791,6 +818,19 @@ void frmMain::showPlayerSetup()
     playerFrm dialog(*static_cast<DialogHost *>(this));
     m_desktop.showModal(dialog);
     m_playerSetupShowing = false;
+}
+
+void frmMain::chooseZoom(int percent)
+{
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    m_settings.writeInteger(keys::Zoom, qint16(percent));
+    m_desktop.messageBox(this,
+                         percent == m_zoomAtStart
+                             ? QStringLiteral("Staverly stays at %1 %.").arg(percent)
+                             : QStringLiteral("Staverly shows its window at %1 % from its next start.").arg(percent),
+                         Desktop::Buttons::Ok, Desktop::Icon::Information, QStringLiteral("Zoom"));
 }
 
 void frmMain::showPupilProgress()

@@ -18,6 +18,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -117,6 +118,7 @@ public:
     QAction *testItem;
     QAction *gradesItem;
     QAction *progressItem;
+    QMenu *zoomMenu;
     QAction *mp3Item;
     QAction *updatesItem;
     QAction *contactItem;
@@ -209,6 +211,8 @@ private:
     void showNotices();
     // What a screen reader calls the range sliders: their notes.
     void nameSliders();
+    // Stores the window's size for the next start.
+    void chooseZoom(int percent);
     // Left/Right one white key, Home/End to an end; false for other keys.
     bool sliderKey(QWidget *slider, QKeyEvent *key);
 
@@ -220,6 +224,8 @@ private:
     Effects m_effects;
     NoticeBoard m_notices;
     std::shared_ptr<AnswerHistory> m_history;
+    int m_zoomAtStart = 100;
+    int m_zoom = 100;
     // Looks at the devices about once a second.
     QTimer *m_deviceWatch;
     bool m_playerSetupShowing = false;

@@ -7,11 +7,16 @@
 #include "qtdesktop.h"
 #include "rtmidibackend.h"
 #include "settingsstore.h"
+#include "windowzoom.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char *argv[])
 {
+    // The settings carry the program's name, as SettingsStore names them.
+    const QString name = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName() : QString();
+    staverly::WindowZoom::apply(staverly::WindowZoom::stored(name.isEmpty() ? QStringLiteral("staverly") : name));
     QApplication app(argc, argv);
     staverly::AudioEngine audio;
     staverly::QtDesktop desktop(audio);

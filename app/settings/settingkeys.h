@@ -44,11 +44,13 @@ inline constexpr SettingKey HighNote{"SETUP", "HIGH_NOTE", "15", 2, 28};
 inline constexpr SettingKey UseChromatics{"SETUP", "USE_CHROMATICS", "False"};
 inline constexpr SettingKey PractiseWeak{"SETUP", "PRACTISE_WEAK", "False"};
 inline constexpr SettingKey AnswerKey{"SETUP", "ANSWER_KEY", "False"};
+// The window's size in percent, 100, 150 or 200; it takes effect at start.
+inline constexpr SettingKey Zoom{"SETUP", "ZOOM", "100", 100, 200};
 
-inline constexpr std::array<SettingKey, 24> All{
+inline constexpr std::array<SettingKey, 25> All{
     DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
-    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey};
+    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey, Zoom};
 } // namespace keys
 
 } // namespace staverly

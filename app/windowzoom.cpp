@@ -1,0 +1,44 @@
+#include "windowzoom.h"
+
+#include "settingkeys.h"
+
+#include <QSettings>
+
+namespace staverly {
+
+const QList<int> &WindowZoom::choices()
+{
+    static const QList<int> percents{100, 150, 200};
+    return percents;
+}
+
+int WindowZoom::stored(const QString &application)
+{
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    bool ok = false;
+    const int percent = settings
+                            .value(QStringLiteral("%1/%2").arg(QLatin1String(keys::Zoom.section),
+                                                               QLatin1String(keys::Zoom.key)))
+                            .toString()
+                            .trimmed()
+                            .toInt(&ok);
+    return ok && choices().contains(percent) ? percent : 100;
+}
+
+void WindowZoom::apply(int percent)
+{
+    if (percent == 100)
+        return;
+    bool ok = false;
+    const double desktop = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    const double factor = (ok && desktop > 0 ? desktop : 1.0) * percent / 100.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+}
+
+bool WindowZoom::fits(int percent, int inForce, const QSize &size, const QSize &available)
+{
+    const double grow = double(percent) / inForce;
+    return size.width() * grow <= available.width() && size.height() * grow <= available.height();
+}
+
+} // namespace staverly
