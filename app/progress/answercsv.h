@@ -1,0 +1,23 @@
+#pragma once
+
+#include "answerevent.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace staverly {
+
+// Answers as CSV lines (RFC 4180): CR LF after each line, and a field with
+// a comma, quote, CR or LF quoted, its quotes doubled. Text is UTF-8.
+class AnswerCsv
+{
+public:
+    static QByteArray header();
+    static QByteArray line(const AnswerEvent &answer);
+
+    // Scientific pitch with sharps: 60 is "C4", 66 "F#4".
+    static QString pitchName(int midi);
+    static QByteArray field(const QString &text);
+};
+
+} // namespace staverly
