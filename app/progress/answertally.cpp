@@ -25,7 +25,8 @@ QDate periodOf(qint64 julianDay, AnswerHistory::Period period)
 
 qint64 AnswerTally::dayOf(const QDateTime &at)
 {
-    return at.toLocalTime().date().toJulianDay();
+    // A local time is read as it is: converting looks up the time zone.
+    return (at.timeSpec() == Qt::LocalTime ? at.date() : at.toLocalTime().date()).toJulianDay();
 }
 
 void AnswerTally::add(const AnswerEvent &answer, bool newLesson)

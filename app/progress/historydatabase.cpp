@@ -81,6 +81,15 @@ QString uniqueConnectionName()
     return QStringLiteral("staverly-history-%1").arg(next++);
 }
 
+// A local time's instant and offset from one look at the time zone, which
+// costs more than the rest of storing an answer.
+std::pair<qint64, int> instantOf(const QDateTime &at)
+{
+    const qint64 ms = at.toUTC().toMSecsSinceEpoch();
+    const qint64 asIfUtc = QDateTime(at.date(), at.time(), Qt::UTC).toMSecsSinceEpoch();
+    return {ms, int((asIfUtc - ms) / 1000)};
+}
+
 AnswerEvent::Outcome outcomeFrom(int value)
 {
     switch (value) {
@@ -407,9 +416,10 @@ bool HistoryDatabase::write(std::span<const AnswerEvent> answers)
             players.insert(answer.player, player);
         }
 
+        const auto [ms, offset] = instantOf(answer.at);
         addAnswer.bindValue(0, player);
-        addAnswer.bindValue(1, answer.at.toMSecsSinceEpoch());
-        addAnswer.bindValue(2, answer.at.offsetFromUtc());
+        addAnswer.bindValue(1, ms);
+        addAnswer.bindValue(2, offset);
         addAnswer.bindValue(3, answer.lesson);
         addAnswer.bindValue(4, answer.clef);
         addAnswer.bindValue(5, answer.chromatic ? 1 : 0);
