@@ -81,8 +81,8 @@ QString uniqueConnectionName()
     return QStringLiteral("staverly-history-%1").arg(next++);
 }
 
-// A local time's instant and offset from one look at the time zone, which
-// costs more than the rest of storing an answer.
+// A local time's instant and offset from one look at the time zone: each
+// look reads the status of the zone file.
 std::pair<qint64, int> instantOf(const QDateTime &at)
 {
     const qint64 ms = at.toUTC().toMSecsSinceEpoch();
