@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 class QIODevice;
@@ -18,7 +19,9 @@ namespace staverly {
 // data folder beside (never instead of) the grade log. A database that
 // cannot be used (missing folder, read-only, locked, corrupt) never stops a
 // lesson: answers are then kept in memory while the program runs, and
-// problem() says why, once it changes (problemChanged).
+// problem() says why, once it changes (problemChanged). A fault found while
+// opening is signalled once control returns to the event loop, so a
+// connection made right after construction hears it.
 class AnswerHistory : public QObject
 {
     Q_OBJECT
@@ -67,8 +70,11 @@ public:
 
     // Stores one answer; in memory when the database cannot take it.
     void record(const AnswerEvent &answer);
+    // Many at once, in one transaction: an import, or a benchmark's history.
+    void record(const std::vector<AnswerEvent> &answers);
 
-    // Empty while answers are stored; else one sentence for the user.
+    // Empty while all is well; else one sentence for the user: why answers
+    // are kept in memory only, or that a damaged file was set aside.
     QString problem() const;
     // Whether answers go to the database (false: kept in memory only).
     bool persistent() const;
@@ -79,7 +85,7 @@ public:
     // Most frequent first.
     std::vector<Confusion> confusions(const QString &player, int limit = 10) const;
     // Every answer of the player as CSV (RFC 4180), with a header line.
-    // False when writing failed.
+    // False when it could not be written whole.
     bool exportCsv(const QString &player, QIODevice &out) const;
 
     // How much more often each note of the clef should be asked, from the
@@ -93,6 +99,10 @@ signals:
 
 private:
     struct Store;
+
+    void store(std::span<const AnswerEvent> answers);
+    void tell();
+
     std::unique_ptr<Store> m_store;
 };
 
