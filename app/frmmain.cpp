@@ -175,6 +175,13 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     });
     m_zoomAtStart = WindowZoom::stored(m_settings.applicationName());
     m_zoom = m_zoomAtStart;
+    m_deviceWatch = new QTimer(this);
+    m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
+    m_deviceWatch->setInterval(1000);
+    connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
+    buildWindow();
+    buildMenus();
+    // After the window: a history that cannot be used is told on it.
     m_history = services.history ? services.history
                                  : std::make_shared<AnswerHistory>(
                                        QDir(m_programFolder).filePath(QStringLiteral("history.sqlite")));
@@ -187,12 +194,6 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     };
     connect(m_history.get(), &AnswerHistory::problemChanged, this, showHistoryProblem);
     showHistoryProblem(m_history->problem());
-    m_deviceWatch = new QTimer(this);
-    m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
-    m_deviceWatch->setInterval(1000);
-    connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
-    buildWindow();
-    buildMenus();
     qApp->installEventFilter(this);
 }
 
