@@ -185,7 +185,7 @@ void progressFrm::showChart()
     score->setTitleText(QStringLiteral("Score %"));
     score->setLabelFormat(QStringLiteral("%d"));
     auto *seconds = new QValueAxis;
-    seconds->setTitleText(QStringLiteral("Median answer time (s)"));
+    seconds->setTitleText(QStringLiteral("Median time (s)"));
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(score, Qt::AlignLeft);
     chart->addAxis(seconds, Qt::AlignRight);

@@ -52,12 +52,20 @@ bool AudioEngine::start(const QStringList &drivers)
     std::lock_guard lock(m_outputMutex);
     if (m_started)
         return true;
+    // Trying every driver takes milliseconds: a sound asked for after each
+    // answer on a computer without any must not hold up the lesson.
+    if (drivers == m_failedDrivers && m_failedAt.isValid() && m_failedAt.elapsed() < RetryFailedAfter.count())
+        return false;
+    ++m_openAttempts;
     QStringList failures;
     auto output = open(drivers, m_pauseAfter, failures);
     if (!output) {
         m_error = QStringLiteral("No audio output could be opened.\n%1").arg(failures.join('\n'));
+        m_failedDrivers = drivers;
+        m_failedAt.start();
         return false;
     }
+    m_failedDrivers.clear();
     m_error.clear();
     m_drivers = drivers;
     m_started = true;

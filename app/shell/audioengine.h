@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -39,6 +40,9 @@ public:
     static constexpr float ClipGain = 0.5f;
     // How often a lost output is tried again.
     static constexpr std::chrono::milliseconds RetryEvery{250};
+    // How long start() with the same drivers gives up at once after none
+    // would open.
+    static constexpr std::chrono::milliseconds RetryFailedAfter{3000};
 
     AudioEngine();
     ~AudioEngine();
@@ -55,6 +59,8 @@ public:
     // The driver playing now: "pulseaudio", "alsa" or "jack"; empty while none.
     QString driverName() const;
     QString error() const { return m_error; }
+    // How many times start() has tried the drivers.
+    int openAttempts() const { return m_openAttempts; }
     // For a small notice beside the window: empty while the output plays.
     QString problem() const;
     // The buffering asked of the driver in use.
@@ -110,6 +116,9 @@ private:
     QStringList m_drivers;
     bool m_started = false;
     bool m_lost = false;
+    QStringList m_failedDrivers;
+    QElapsedTimer m_failedAt;
+    int m_openAttempts = 0;
     std::chrono::milliseconds m_pauseAfter = PauseAfter;
     std::thread m_supervisor;
 

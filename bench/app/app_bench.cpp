@@ -1,6 +1,7 @@
 // Start-up, the staff wipe and answer latency of the real main window.
 #include "benchscene.h"
 #include "builtinsynth.h"
+#include "answerhistory.h"
 #include "gradelog.h"
 #include "gradereport.h"
 #include "gradesfrm.h"
@@ -8,6 +9,7 @@
 #include "htmlfile.h"
 #include "peakmemory.h"
 #include "picturebox.h"
+#include "progressfrm.h"
 #include "wipepicture.h"
 
 #include <QApplication>
@@ -188,6 +190,55 @@ void GradeReportWritten(benchmark::State &state)
 }
 BENCHMARK(GradeReportWritten)->ArgName("lessons")->Arg(10000)->Arg(100000)->Arg(1000000)
     ->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A pupil's year of practice, a million answers, and the Progress window
+// opening on them: the chart, the keyboard map and the confused notes.
+void ProgressWindowOpens(benchmark::State &state)
+{
+    BenchScene scene;
+    {
+        AnswerHistory history(QDir(scene.folder.path()).filePath(QStringLiteral("history.sqlite")));
+        std::vector<AnswerEvent> answers;
+        const int count = int(state.range(0));
+        answers.reserve(std::size_t(count));
+        const QDateTime start = QDateTime::currentDateTime().addDays(-365);
+        for (int i = 0; i < count; ++i) {
+            AnswerEvent a;
+            a.player = QStringLiteral("Pellworth");
+            a.at = start.addSecs(qint64(i) * 365 * 24 * 3600 / count);
+            a.lesson = a.at.toMSecsSinceEpoch() / (20 * 60 * 1000);
+            a.clef = qint16(i / 5000 % 2);
+            a.asked = (a.clef == 0 ? 60 : 43) + i * 7 % 13;
+            const bool wrong = i % 5 == 0;
+            a.outcome = wrong ? AnswerEvent::Outcome::Wrong : AnswerEvent::Outcome::Right;
+            a.answered = wrong ? a.asked + 2 : a.asked;
+            a.ms = 600 + i * 37 % 2400;
+            answers.push_back(a);
+        }
+        history.record(answers);
+    }
+    host::ControlHost controls;
+    frmMain &window = scene.shownWindow(controls);
+    PeakMemory memory;
+    double peak = 0;
+    for (auto _ : state) {
+        memory.start();
+        QElapsedTimer clock;
+        clock.start();
+        {
+            progressFrm progress(window);
+            progress.show();
+            if (!QTest::qWaitForWindowExposed(&progress))
+                state.SkipWithError("The Progress window was never shown.");
+            progress.repaint();
+            state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        }
+        peak = std::max(peak, memory.aboveStartMB());
+    }
+    state.counters["peak_MB"] = peak;
+}
+BENCHMARK(ProgressWindowOpens)->ArgName("answers")->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

@@ -80,9 +80,10 @@ TEST(SaveDialog, ANameWithoutItsSuffixIsAskedAboutLikeOneWithIt)
             << typed.toStdString();
         const int asked = typed == QLatin1String("y") ? 0 : 1;
         ASSERT_EQ(person.questions.size(), asked) << typed.toStdString();
-        if (asked)
+        if (asked) {
             EXPECT_TRUE(person.questions.front().startsWith("x.htm already exists."))
                 << person.questions.front().toStdString();
+        }
     }
     QFile kept(existing);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
