@@ -2,6 +2,7 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "clockedrandom.h"
+#include "commandline.h"
 #include "controlhost.h"
 #include "frmmain.h"
 #include "programlayout.h"
@@ -11,10 +12,26 @@
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version are answered without a display.
+    {
+        QCoreApplication console(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(STAVERLY_VERSION));
+        const auto text = staverly::CommandLine::answer(QCoreApplication::arguments(),
+                                                        staverly::ProgramLayout::current(),
+                                                        staverly::SettingsStore().fileName());
+        if (text) {
+            std::fputs(text->toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(STAVERLY_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(STAVERLY_APP_ID));
     const staverly::ProgramLayout layout = staverly::ProgramLayout::current();
     // An installed program's first start in an account: the data folder is new.
     QDir().mkpath(layout.dataFolder());
