@@ -1,7 +1,6 @@
 #include "mainwindowfixture.h"
 
 #include "gradesfrm.h"
-#include "graderows.h"
 #include "lockedfolder.h"
 #include "picturebox.h"
 #include "playerfrm.h"
@@ -23,8 +22,8 @@ using Answer = Desktop::Answer;
 
 namespace {
 
-// The real window started on the folders a ProgramLayout chose, as main()
-// does, for an installed tree and for a copied program folder.
+// The real window started on the folders a ProgramLayout chose for an
+// installed tree, as main() does.
 class PupilFiles : public MainWindowFixture
 {
 protected:
@@ -95,13 +94,6 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     QString today() const { return QDate::currentDate().toString("yyyy-MM-dd"); }
 };
 
@@ -143,30 +135,6 @@ TEST_F(PupilFiles, AnInstalledProgramInReadOnlyFoldersKeepsEveryPupilsFilesInThe
     EXPECT_TRUE(desktop.scriptDone());
     EXPECT_EQ(desktop.boxes.size(), 1u) << desktop.boxes.back().title.toStdString();
     EXPECT_EQ(filesUnder(prefix), installed);
-}
-
-TEST_F(PupilFiles, ACopiedProgramFolderGoesOnWithTheListAndLogBesideIt)
-{
-    // Files a school kept beside the program before it was ever installed.
-    write(folder.filePath("players.txt"), "Anna\r\nBen\r\n");
-    write(folder.filePath("grades.txt"), "\"Anna\",\"Treble Clef\",9,1,90,#2002-03-15#\r\n");
-    store(keys::PlayerName, "Ben");
-    store(keys::PlayerIndex, "1");
-    const ProgramLayout layout = ProgramLayout::of(folder.path(), folder.filePath("unused"));
-    ASSERT_FALSE(layout.installed());
-
-    startIn(layout);
-    EXPECT_EQ(w().nameLbl->text(), "Ben...");
-    EXPECT_EQ(lessonsListed(), 1);
-    playOneLesson();
-    EXPECT_EQ(read(folder.filePath("grades.txt")),
-              QStringLiteral("\"Anna\",\"Treble Clef\",9,1,90,#2002-03-15#\r\n"
-                             "\"Ben\",\"Treble Clef\",5,0,100,#%1#\r\n")
-                  .arg(today())
-                  .toLatin1());
-    EXPECT_EQ(read(folder.filePath("players.txt")), QByteArray("Anna\r\nBen\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(folder.filePath("unused")));
-    EXPECT_TRUE(desktop.scriptDone());
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "lockedfolder.h"
 #include "programlayout.h"
 
 #include <QCoreApplication>
@@ -112,22 +111,6 @@ TEST_F(Layout, ABuildFolderOrACopiedProgramFolderKeepsEverythingBesideTheProgram
         EXPECT_EQ(layout.dataFolder(), folder);
         EXPECT_EQ(layout.controlsFolder(), folder + "/controls");
     }
-}
-
-TEST_F(Layout, PermissionsNeverMoveThePupilsFiles)
-{
-    // A writable install still keeps them in the data folder ...
-    const QString prefix = installTree("writable");
-    EXPECT_EQ(ProgramLayout::of(prefix + "/bin").dataFolder(), appData());
-
-    // ... and a read-only copied folder still beside the program, where
-    // each failed write is told rather than the list seeming to vanish.
-    const QString copy = root.filePath("readonly");
-    ASSERT_TRUE(QDir().mkpath(copy));
-    test::LockedFolder locked(copy);
-    if (!locked.locked())
-        GTEST_SKIP() << "this machine cannot make a folder unwritable";
-    EXPECT_EQ(ProgramLayout::of(copy).dataFolder(), copy);
 }
 
 } // namespace
