@@ -129,6 +129,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     , m_settings(services.settings)
     , m_controls(services.controls)
     , m_programFolder(services.programFolder)
+    , m_dataFolder(services.dataFolder)
     , m_effects(services.desktop, [this] { return lesson.USE_SOUND; })
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -184,7 +185,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     // After the window: a history that cannot be used is told on it.
     m_history = services.history ? services.history
                                  : std::make_shared<AnswerHistory>(
-                                       QDir(m_programFolder).filePath(QStringLiteral("history.sqlite")));
+                                       QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite")));
     // Answers that cannot be kept are told once, quietly: the lesson goes on.
     const auto showHistoryProblem = [this](const QString &problem) {
         if (problem.isEmpty())
@@ -526,7 +527,7 @@ void frmMain::Form_Load()
     lesson.START_UP = read.flag(keys::StartUp);
     lesson.PLAYER_INDEX = read.position(keys::PlayerIndex);
 
-    const PlayerList players(m_programFolder);
+    const PlayerList players(m_dataFolder);
     if (!players.exists()) {
         const QString failure = players.createDefault();
         if (!failure.isEmpty())

@@ -56,12 +56,15 @@ public:
         Random &random;
         SettingsStore &settings;
         host::ControlHost &controls;
+        // The program's own files: images/ and the help document.
         QString programFolder;
+        // The pupils' files: the player list and the grade log.
+        QString dataFolder;
         // The system's MIDI devices, and what output device -1 plays on.
         std::shared_ptr<MidiBackend> midiBackend;
         std::shared_ptr<DefaultOutput> defaultOutput;
-        // Every answer over the months; without one, a history beside the
-        // program.
+        // Every answer over the months; without one, a history in the data
+        // folder.
         std::shared_ptr<AnswerHistory> history = nullptr;
     };
 
@@ -164,6 +167,7 @@ public:
     SettingsStore &settings() override { return m_settings; }
     Effects &effects() override { return m_effects; }
     QString programFolder() const override { return m_programFolder; }
+    QString dataFolder() const override { return m_dataFolder; }
     LessonEngine &lessonEngine() override { return lesson; }
     MidiMod &midiModule() override { return midi; }
     NoticeBoard &notices() override { return m_notices; }
@@ -221,6 +225,7 @@ private:
     SettingsStore &m_settings;
     host::ControlHost &m_controls;
     QString m_programFolder;
+    QString m_dataFolder;
     Effects m_effects;
     NoticeBoard m_notices;
     std::shared_ptr<AnswerHistory> m_history;

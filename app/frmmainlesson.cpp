@@ -180,7 +180,7 @@ void frmMain::dropStaleMidiMessage()
 
 void frmMain::recordLesson(const LessonRecord &record)
 {
-    const GradeLog log(m_programFolder);
+    const GradeLog log(m_dataFolder);
     const QString failure = log.append({record.player, GradeLog::lessonName(record.cleff), record.yes,
                                         record.no, record.score, record.date});
     // Told once a run: the lessons go on, and every later one would fail alike.

@@ -7,8 +7,8 @@
 
 namespace staverly {
 
-GradeLog::GradeLog(QString programFolder)
-    : m_folder(std::move(programFolder))
+GradeLog::GradeLog(QString dataFolder)
+    : m_folder(std::move(dataFolder))
 {
 }
 

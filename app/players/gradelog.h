@@ -9,7 +9,7 @@
 
 namespace staverly {
 
-// The grade log "grades.txt" beside the program: one record a lesson,
+// The grade log "grades.txt" in the pupils' data folder: one record a lesson,
 // appended, never rewritten.
 class GradeLog
 {
@@ -32,7 +32,7 @@ public:
         int unreadable = 0;
     };
 
-    explicit GradeLog(QString programFolder);
+    explicit GradeLog(QString dataFolder);
 
     QString fileName() const;
     static QString lessonName(qint16 cleff);

@@ -77,7 +77,7 @@ void gradesFrm::Form_Load()
     for (int c = 0; c < texts.size(); ++c)
         gradesGrid->setColumnWidth(c, metrics.horizontalAdvance(texts.at(c)) + 8);
 
-    const GradeLog log(m_host.programFolder());
+    const GradeLog log(m_host.dataFolder());
     if (!m_rows->load(log.fileName())) {
         QFile empty(log.fileName());
         if (!empty.exists())
@@ -110,7 +110,7 @@ void gradesFrm::clearCmd_Click()
     if (answer != Desktop::Answer::Yes)
         return;
     // The list shows what the file holds: while the file stays, so does it.
-    const GradeLog log(m_host.programFolder());
+    const GradeLog log(m_host.dataFolder());
     QFile file(log.fileName());
     if (file.exists() && !file.remove()) {
         m_host.desktop().messageBox(this,
@@ -154,7 +154,7 @@ void gradesFrm::make_report()
         QStringLiteral("htm")));
     if (path.isEmpty())
         return;
-    QFile file(GradeLog(m_host.programFolder()).fileName());
+    QFile file(GradeLog(m_host.dataFolder()).fileName());
     if (!file.open(QIODevice::ReadOnly))
         return;
     desktop.processEvents();

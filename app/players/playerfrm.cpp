@@ -97,7 +97,7 @@ void playerFrm::get_players()
         playerCbo->clear();
     }
     removeCmd->setEnabled(false);
-    QFile file(PlayerList(m_host.programFolder()).fileName());
+    QFile file(PlayerList(m_host.dataFolder()).fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         QFile empty(file.fileName());
         if (!empty.exists())
@@ -189,7 +189,7 @@ void playerFrm::okCmd_Click()
 
 bool playerFrm::writeList(const QStringList &names)
 {
-    QSaveFile file(PlayerList(m_host.programFolder()).fileName());
+    QSaveFile file(PlayerList(m_host.dataFolder()).fileName());
     if (!file.open(QIODevice::WriteOnly)) {
         reportWriteFailure(file.errorString());
         return false;
@@ -205,7 +205,7 @@ bool playerFrm::writeList(const QStringList &names)
 
 bool playerFrm::appendName(const QString &name)
 {
-    QFile file(PlayerList(m_host.programFolder()).fileName());
+    QFile file(PlayerList(m_host.dataFolder()).fileName());
     // A list from an older editor is written anew as UTF-8 with the name
     // added: appended to it, the name would be read in the wrong encoding.
     if (file.open(QIODevice::ReadOnly)) {
@@ -229,7 +229,7 @@ void playerFrm::reportWriteFailure(const QString &reason)
 {
     m_host.desktop().messageBox(this,
                                 QStringLiteral("The player list %1 could not be saved: %2")
-                                    .arg(PlayerList(m_host.programFolder()).fileName(), reason),
+                                    .arg(PlayerList(m_host.dataFolder()).fileName(), reason),
                                 Desktop::Buttons::Ok, Desktop::Icon::Warning,
                                 QStringLiteral("Staverly Players"));
 }

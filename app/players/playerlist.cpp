@@ -6,8 +6,8 @@
 
 namespace staverly {
 
-PlayerList::PlayerList(QString programFolder)
-    : m_folder(std::move(programFolder))
+PlayerList::PlayerList(QString dataFolder)
+    : m_folder(std::move(dataFolder))
 {
 }
 

@@ -5,13 +5,13 @@
 
 namespace staverly {
 
-// The player list "players.txt" beside the program: one name a line.
+// The player list "players.txt" in the pupils' data folder: one name a line.
 class PlayerList
 {
 public:
     static constexpr const char *DefaultPlayer = "Pellworth";
 
-    explicit PlayerList(QString programFolder);
+    explicit PlayerList(QString dataFolder);
 
     QString fileName() const;
     bool exists() const;

@@ -131,7 +131,7 @@ progressFrm::progressFrm(DialogHost &host)
     // The list's players, and anyone the history knows who has left it.
     const QString current = m_host.lessonEngine().PLAYER_NAME;
     QStringList names{current};
-    QFile list(PlayerList(m_host.programFolder()).fileName());
+    QFile list(PlayerList(m_host.dataFolder()).fileName());
     if (list.open(QIODevice::ReadOnly))
         names += PlayerList::parse(list.readAll());
     names += m_history.players();

@@ -27,7 +27,10 @@ public:
     virtual Desktop &desktop() = 0;
     virtual SettingsStore &settings() = 0;
     virtual Effects &effects() = 0;
+    // Where the program's own files are: images/ and the help document.
     virtual QString programFolder() const = 0;
+    // Where the pupils' files are: the player list and the grade log.
+    virtual QString dataFolder() const = 0;
     virtual LessonEngine &lessonEngine() = 0;
     virtual MidiMod &midiModule() = 0;
     // What is wrong right now that needs no answer (a device gone, ...).

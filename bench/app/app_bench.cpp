@@ -36,7 +36,7 @@ void StartUpToWindowShown(benchmark::State &state)
         clock.start();
         host::ControlHost controls;
         frmMain window({scene.desktop, scene.random, scene.settings, controls, scene.folder.path(),
-                        scene.midiBackend, scene.synth});
+                        scene.folder.path(), scene.midiBackend, scene.synth});
         window.show();
         window.Form_Load();
         if (!QTest::qWaitForWindowExposed(&window))

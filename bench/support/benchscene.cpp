@@ -23,7 +23,7 @@ BenchScene::BenchScene()
 frmMain &BenchScene::shownWindow(host::ControlHost &controls)
 {
     window = std::make_unique<frmMain>(
-        frmMain::Services{desktop, random, settings, controls, folder.path(), midiBackend, synth});
+        frmMain::Services{desktop, random, settings, controls, folder.path(), folder.path(), midiBackend, synth});
     window->show();
     window->Form_Load();
     // Offscreen a window may never report itself exposed; the timing goes on.

@@ -15,6 +15,8 @@ namespace staverly::test {
 void MainWindowFixture::SetUp()
 {
     ASSERT_TRUE(folder.isValid());
+    programFolder = folder.path();
+    dataFolder = folder.path();
     // The staff pictures of the build, seen from the test's program folder.
     QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/images"),
                 folder.filePath(QStringLiteral("images")));
@@ -50,7 +52,7 @@ void MainWindowFixture::start(bool okSetup)
                               Qt::LeftButton);
     });
     window = std::make_unique<frmMain>(
-        frmMain::Services{desktop, random, settings, controls, folder.path(), midiBackend, synth});
+        frmMain::Services{desktop, random, settings, controls, programFolder, dataFolder, midiBackend, synth});
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

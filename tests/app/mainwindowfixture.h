@@ -47,6 +47,10 @@ protected:
 
     IsolatedSettings isolated;
     QTemporaryDir folder;
+    // The program's files and the pupils' files: both the folder above,
+    // as in a build folder, unless a test chooses other places.
+    QString programFolder;
+    QString dataFolder;
     ScriptedDesktop desktop;
     ScriptedRandom random;
     std::shared_ptr<RecordingSynth> synth = std::make_shared<RecordingSynth>();

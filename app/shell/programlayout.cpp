@@ -1,0 +1,48 @@
+#include "programlayout.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace staverly {
+
+ProgramLayout ProgramLayout::current()
+{
+    return of(QCoreApplication::applicationDirPath());
+}
+
+ProgramLayout ProgramLayout::of(const QString &executableFolder, const QString &dataFolder)
+{
+    const QString folder = QDir::cleanPath(QDir(executableFolder).absolutePath());
+    const QDir bin(folder);
+    const QString shared = QDir::cleanPath(bin.filePath(sharedFilesFromBin()));
+    ProgramLayout layout;
+    // A build folder is "bin" too, but nothing is ever built into a
+    // share/staverly beside it.
+    if (bin.dirName() == QLatin1String(STAVERLY_BIN_NAME) && QFileInfo(shared).isDir()) {
+        layout.m_kind = Kind::Installed;
+        layout.m_programFolder = shared;
+        layout.m_controlsFolder = QDir::cleanPath(bin.filePath(controlsFromBin()));
+        layout.m_dataFolder = dataFolder.isEmpty()
+                                  ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                  : QDir::cleanPath(dataFolder);
+        return layout;
+    }
+    layout.m_programFolder = folder;
+    layout.m_controlsFolder = bin.filePath(QStringLiteral("controls"));
+    layout.m_dataFolder = folder;
+    return layout;
+}
+
+QString ProgramLayout::sharedFilesFromBin()
+{
+    return QStringLiteral(STAVERLY_BIN_TO_SHARED_FILES);
+}
+
+QString ProgramLayout::controlsFromBin()
+{
+    return QStringLiteral(STAVERLY_BIN_TO_CONTROLS);
+}
+
+} // namespace staverly
