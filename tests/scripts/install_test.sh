@@ -44,7 +44,8 @@ for file in bin/staverly share/staverly/staverly_help.htm share/staverly/images/
   "share/icons/hicolor/scalable/apps/$id.svg"; do
   [[ -f "$prefix/$file" ]] || fail "$file is not installed"
 done
-[[ $(find "$prefix/share/staverly/images" -name '*.gif' | wc -l) -eq 98 ]] || fail "not every staff picture is installed"
+# Each staff picture at one and two device pixels a point, and two keyboards.
+[[ $(find "$prefix/share/staverly/images" -name '*.gif' | wc -l) -eq 194 ]] || fail "not every staff picture is installed"
 for size in 16 24 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
   [[ "$(identify -format '%wx%h' "$png")" == "${size}x${size}" ]] || fail "$png is not ${size}x${size}"
