@@ -450,15 +450,20 @@ bool HistoryDatabase::write(std::span<const AnswerEvent> answers)
     return true;
 }
 
+bool HistoryDatabase::run(QSqlQuery &query, std::initializer_list<QVariant> values)
+{
+    int at = 0;
+    for (const QVariant &value : values)
+        query.bindValue(at++, value);
+    return run(query);
+}
+
 bool HistoryDatabase::writeSums(qint64 player, const AnswerTally &tally)
 {
     Statements &s = *m_statements;
     for (const auto &[key, added] : tally.days()) {
         AnswerTally::Day day = added;
-        s.findDay.bindValue(0, player);
-        s.findDay.bindValue(1, key.first);
-        s.findDay.bindValue(2, key.second);
-        if (!run(s.findDay))
+        if (!run(s.findDay, {player, key.first, key.second}))
             return false;
         if (s.findDay.next()) {
             day.lessons += s.findDay.value(0).toInt();
@@ -467,23 +472,13 @@ bool HistoryDatabase::writeSums(qint64 player, const AnswerTally &tally)
             day.times.merge(TimeHistogram::fromBlob(s.findDay.value(3).toByteArray()));
         }
         s.findDay.finish();
-        s.putDay.bindValue(0, player);
-        s.putDay.bindValue(1, key.first);
-        s.putDay.bindValue(2, key.second);
-        s.putDay.bindValue(3, day.lessons);
-        s.putDay.bindValue(4, day.right);
-        s.putDay.bindValue(5, day.wrong);
-        s.putDay.bindValue(6, day.times.toBlob());
-        if (!run(s.putDay))
+        if (!run(s.putDay, {player, key.first, key.second, day.lessons, day.right, day.wrong, day.times.toBlob()}))
             return false;
     }
 
     for (const auto &[key, added] : tally.notes()) {
         AnswerTally::Note note = added;
-        s.findNote.bindValue(0, player);
-        s.findNote.bindValue(1, key.first);
-        s.findNote.bindValue(2, key.second);
-        if (!run(s.findNote))
+        if (!run(s.findNote, {player, key.first, key.second}))
             return false;
         if (s.findNote.next()) {
             note.answers += s.findNote.value(0).toInt();
@@ -491,24 +486,13 @@ bool HistoryDatabase::writeSums(qint64 player, const AnswerTally &tally)
             note.times.merge(TimeHistogram::fromBlob(s.findNote.value(2).toByteArray()));
         }
         s.findNote.finish();
-        s.putNote.bindValue(0, player);
-        s.putNote.bindValue(1, key.first);
-        s.putNote.bindValue(2, key.second);
-        s.putNote.bindValue(3, note.answers);
-        s.putNote.bindValue(4, note.wrong);
-        s.putNote.bindValue(5, note.times.toBlob());
-        if (!run(s.putNote))
+        if (!run(s.putNote, {player, key.first, key.second, note.answers, note.wrong, note.times.toBlob()}))
             return false;
     }
 
     for (const auto &[key, times] : tally.confusions()) {
-        s.addConfusion.bindValue(0, player);
-        s.addConfusion.bindValue(1, key.clef);
-        s.addConfusion.bindValue(2, key.asked);
-        s.addConfusion.bindValue(3, key.answered);
-        s.addConfusion.bindValue(4, key.letter ? QString(QChar(key.letter)) : QString(QLatin1String("")));
-        s.addConfusion.bindValue(5, times);
-        if (!run(s.addConfusion))
+        const QString letter = key.letter ? QString(QChar(key.letter)) : QString(QLatin1String(""));
+        if (!run(s.addConfusion, {player, key.clef, key.asked, key.answered, letter, times}))
             return false;
     }
     return true;

@@ -7,7 +7,9 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 
@@ -71,6 +73,8 @@ private:
     bool fail(const QSqlError &error);
     bool fail(Fault fault);
     bool run(QSqlQuery &query);
+    // Binds the values in order, then runs.
+    bool run(QSqlQuery &query, std::initializer_list<QVariant> values);
     bool run(const QString &sql);
     bool migrate();
     // Always false, to end a failed transaction with.
