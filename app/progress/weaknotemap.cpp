@@ -49,6 +49,20 @@ void WeakNoteMap::show(const std::vector<AnswerHistory::NoteStat> &stats, qint16
     m_slowest = 0;
     for (const auto &s : m_stats)
         m_slowest = std::max(m_slowest, s.medianMs);
+    // A screen reader cannot see the colours: it is told the weakest keys.
+    std::vector<int> keys;
+    for (int key = 0; key < NoteModel::Keys; ++key) {
+        if (stat(key))
+            keys.push_back(key);
+    }
+    std::stable_sort(keys.begin(), keys.end(), [this](int a, int b) { return weakness(a) > weakness(b); });
+    QStringList weakest;
+    for (std::size_t i = 0; i < std::min<std::size_t>(keys.size(), 5); ++i)
+        weakest << describe(keys[i]);
+    setAccessibleName(m_measure == Measure::Errors ? QStringLiteral("Keys by wrong answers")
+                                                   : QStringLiteral("Keys by answer time"));
+    setAccessibleDescription(weakest.isEmpty() ? QStringLiteral("No note asked yet.")
+                                               : QStringLiteral("Weakest first: ") + weakest.join(QStringLiteral("; ")));
     update();
 }
 

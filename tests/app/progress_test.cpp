@@ -77,6 +77,9 @@ TEST_F(Progress, ALessonPlayedShowsInTheChartTheMapTheListAndTheExport)
         EXPECT_DOUBLE_EQ(frm.noteMap->weakness(c4), 0.5);
         EXPECT_EQ(frm.noteMap->describe(c4 + 2), "D4: not asked yet");
         EXPECT_EQ(frm.noteMap->weakness(c4 + 2), 0.0);
+        // What the colours show, for a screen reader: the weakest key first.
+        EXPECT_TRUE(frm.noteMap->accessibleDescription().startsWith("Weakest first: C4: 2 answers, 1 wrong"))
+            << frm.noteMap->accessibleDescription().toStdString();
         ASSERT_GE(frm.confusedLst->count(), 1);
         EXPECT_EQ(frm.confusedLst->item(0)->text(), "C4 (Treble) answered as D4: 1 time");
 
