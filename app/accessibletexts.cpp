@@ -36,7 +36,9 @@ QString AccessibleTexts::slider(bool low, int midi)
 QString AccessibleTexts::staff(qint16 clef, const QString &tip)
 {
     const QString staff = clef == 0 ? QStringLiteral("Treble staff") : QStringLiteral("Bass staff");
-    if (tip.isEmpty() || tip == QLatin1String("?"))
+    if (tip.isEmpty())
+        return staff;
+    if (tip == QLatin1String("?"))
         return staff + QStringLiteral(", a note to name");
     return staff + QStringLiteral(", the note ") + QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }

@@ -18,7 +18,7 @@ public:
     // "Lowest note: C3"; `midi` < 0 when the range end names no note.
     static QString slider(bool low, int midi);
     // The staff tells its note only when clues are on: `tip` is the clue
-    // shown on it, "?" otherwise.
+    // shown on it, "?" otherwise, empty before the first question.
     static QString staff(qint16 clef, const QString &tip);
 };
 

@@ -560,6 +560,8 @@ void frmMain::Form_Load()
     lesson.notes.load_treble_white();
     lesson.notes.load_bass_white();
     lesson.words.load();
+    // The range's notes can be named only now that the tables are loaded.
+    nameSliders();
 
     if (!read.resets().isEmpty())
         m_startupProblems.prepend(read.report());
@@ -666,6 +668,7 @@ void frmMain::showClef(qint16 cleff)
     for (int k = 0; k < NoteModel::Keys; ++k)
         pianoKey[std::size_t(k)]->setAccessibleName(AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
     nameSliders();
+    Picture1->setAccessibleName(AccessibleTexts::staff(cleff, Picture1->toolTip()));
     trebleItem->setChecked(cleff == 0);
     baseItem->setChecked(cleff != 0);
 }

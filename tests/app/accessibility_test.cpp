@@ -66,6 +66,10 @@ TEST_F(Accessibility, EveryControlHasANameAndARole)
 {
     store(keys::UseClues, "False");
     start();
+    // As the window first shows them, before anything changed.
+    EXPECT_EQ(name(w().lowSlider), "Lowest note: C4");
+    EXPECT_EQ(name(w().highSlider), "Highest note: C5");
+    EXPECT_EQ(name(w().Picture1), "Treble staff");
     for (int clef : {0, 1}) {
         if (clef == 1)
             w().baseItem->trigger();

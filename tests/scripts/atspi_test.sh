@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The program as a screen reader meets it: started on a display of its own
+# with an accessibility bus of its own, checked by atspi_check.py.
+#   atspi_test.sh PROGRAM
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+python=/usr/bin/python3
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (scripts/setup installs it)"; exit 77; }
+done
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
+
+scratch=$(mktemp -d)
+xvfb=""
+cleanup() {
+  [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+mkdir -p "$scratch/home/.config/staverly" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+printf '[SETUP]\nSTART_UP=False\n' >"$scratch/home/.config/staverly/staverly.ini"
+# No sound card needed: the built-in synthesizer plays into ALSA's null device.
+printf 'pcm.!default { type null }\n' >"$scratch/home/.asoundrc"
+
+# A copy of the program folder, where the player list it makes may go.
+bin=$(dirname "$program")
+mkdir -p "$scratch/program"
+cp -r "$program" "$bin"/lib*.so* "$bin/controls" "$bin/images" "$scratch/program/"
+program=$scratch/program/$(basename "$program")
+
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [[ -s "$scratch/display" ]] && break; sleep 0.1; done
+display=:$(head -n1 "$scratch/display")
+
+env -i PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$display" LANG=C.UTF-8 \
+  JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=staverly-atspi-none PULSE_SERVER="unix:$scratch/no-pulse" \
+  dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$2/program.log" 2>&1 &
+    program=$!
+    "$3" "$4" "$(basename "$1")"
+    result=$?
+    kill $program 2>/dev/null
+    exit $result' _ "$program" "$scratch" "$python" "$here/atspi_check.py" 2>"$scratch/bus.log"
