@@ -515,7 +515,8 @@ bool HistoryDatabase::readPlayers(QStringList &into)
     return true;
 }
 
-bool HistoryDatabase::readDays(const QString &player, AnswerTally &into)
+bool HistoryDatabase::selectRows(const QString &player, const QString &sql, std::initializer_list<QVariant> more,
+                                  const std::function<bool(const QSqlQuery &)> &row)
 {
     qint64 id = -1;
     if (!isOpen() || !findPlayer(player, id))
@@ -524,83 +525,77 @@ bool HistoryDatabase::readDays(const QString &player, AnswerTally &into)
         return true;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT clef, day, lessons, right_count, wrong_count, times FROM days WHERE player = ?"));
+    query.prepare(sql);
     query.bindValue(0, id);
+    int at = 1;
+    for (const QVariant &value : more)
+        query.bindValue(at++, value);
     if (!query.exec())
         return fail(query.lastError());
-    AnswerTally read;
     while (query.next()) {
-        AnswerTally::Day day;
-        day.lessons = query.value(2).toInt();
-        day.right = query.value(3).toInt();
-        day.wrong = query.value(4).toInt();
-        day.times = TimeHistogram::fromBlob(query.value(5).toByteArray());
-        read.addDay({qint16(query.value(0).toInt()), query.value(1).toLongLong()}, day);
+        if (!row(query))
+            return false;
     }
     if (query.lastError().isValid())
         return fail(query.lastError());
-    into.merge(read);
     return true;
+}
+
+bool HistoryDatabase::readDays(const QString &player, AnswerTally &into)
+{
+    AnswerTally read;
+    const bool ok = selectRows(
+        player, QStringLiteral("SELECT clef, day, lessons, right_count, wrong_count, times FROM days WHERE player = ?"),
+        {}, [&read](const QSqlQuery &query) {
+            AnswerTally::Day day;
+            day.lessons = query.value(2).toInt();
+            day.right = query.value(3).toInt();
+            day.wrong = query.value(4).toInt();
+            day.times = TimeHistogram::fromBlob(query.value(5).toByteArray());
+            read.addDay({qint16(query.value(0).toInt()), query.value(1).toLongLong()}, day);
+            return true;
+        });
+    if (ok)
+        into.merge(read);
+    return ok;
 }
 
 bool HistoryDatabase::readNotes(const QString &player, qint16 clef, AnswerTally &into)
 {
-    qint64 id = -1;
-    if (!isOpen() || !findPlayer(player, id))
-        return false;
-    if (id < 0)
-        return true;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT asked, answers, wrong_count, times FROM notes WHERE player = ? AND clef = ?"));
-    query.bindValue(0, id);
-    query.bindValue(1, clef);
-    if (!query.exec())
-        return fail(query.lastError());
     AnswerTally read;
-    while (query.next()) {
-        AnswerTally::Note note;
-        note.answers = query.value(1).toInt();
-        note.wrong = query.value(2).toInt();
-        note.times = TimeHistogram::fromBlob(query.value(3).toByteArray());
-        read.addNote({clef, query.value(0).toInt()}, note);
-    }
-    if (query.lastError().isValid())
-        return fail(query.lastError());
-    into.merge(read);
-    return true;
+    const bool ok = selectRows(
+        player, QStringLiteral("SELECT asked, answers, wrong_count, times FROM notes WHERE player = ? AND clef = ?"),
+        {clef}, [&read, clef](const QSqlQuery &query) {
+            AnswerTally::Note note;
+            note.answers = query.value(1).toInt();
+            note.wrong = query.value(2).toInt();
+            note.times = TimeHistogram::fromBlob(query.value(3).toByteArray());
+            read.addNote({clef, query.value(0).toInt()}, note);
+            return true;
+        });
+    if (ok)
+        into.merge(read);
+    return ok;
 }
 
 bool HistoryDatabase::readConfusions(const QString &player, AnswerTally &into)
 {
-    qint64 id = -1;
-    if (!isOpen() || !findPlayer(player, id))
-        return false;
-    if (id < 0)
-        return true;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT clef, asked, answered, letter, times FROM confusions WHERE player = ?"));
-    query.bindValue(0, id);
-    if (!query.exec())
-        return fail(query.lastError());
     AnswerTally read;
-    while (query.next()) {
-        const QString letter = query.value(3).toString();
-        AnswerTally::ConfusionKey key;
-        key.clef = qint16(query.value(0).toInt());
-        key.asked = query.value(1).toInt();
-        key.answered = query.value(2).toInt();
-        key.letter = letter.isEmpty() ? 0 : letter.front().unicode();
-        read.addConfusion(key, query.value(4).toInt());
-    }
-    if (query.lastError().isValid())
-        return fail(query.lastError());
-    into.merge(read);
-    return true;
+    const bool ok = selectRows(
+        player, QStringLiteral("SELECT clef, asked, answered, letter, times FROM confusions WHERE player = ?"), {},
+        [&read](const QSqlQuery &query) {
+            const QString letter = query.value(3).toString();
+            AnswerTally::ConfusionKey key;
+            key.clef = qint16(query.value(0).toInt());
+            key.asked = query.value(1).toInt();
+            key.answered = query.value(2).toInt();
+            key.letter = letter.isEmpty() ? 0 : letter.front().unicode();
+            read.addConfusion(key, query.value(4).toInt());
+            return true;
+        });
+    if (ok)
+        into.merge(read);
+    return ok;
 }
 
 bool HistoryDatabase::hasLesson(const QString &player, qint64 lesson, qint16 clef)
@@ -665,42 +660,29 @@ bool HistoryDatabase::readRecent(const QString &player, qint16 clef, RecentAnswe
 
 bool HistoryDatabase::forEachAnswer(const QString &player, const std::function<bool(const AnswerEvent &)> &each)
 {
-    qint64 id = -1;
-    if (!isOpen() || !findPlayer(player, id))
-        return false;
-    if (id < 0)
-        return true;
     // "+player": walk the table in the order stored rather than sort a
     // player's answers found through answers_by_note.
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT at_ms, utc_offset, lesson, clef, chromatic, asked, answered, letter, outcome, via, ms"
-        " FROM answers WHERE +player = ? ORDER BY id"));
-    query.bindValue(0, id);
-    if (!query.exec())
-        return fail(query.lastError());
     AnswerEvent answer;
     answer.player = player;
-    while (query.next()) {
-        answer.at = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::OffsetFromUTC,
-                                                   query.value(1).toInt());
-        answer.lesson = query.value(2).toLongLong();
-        answer.clef = qint16(query.value(3).toInt());
-        answer.chromatic = query.value(4).toInt() != 0;
-        answer.asked = query.value(5).toInt();
-        answer.answered = query.value(6).toInt();
-        const QString letter = query.value(7).toString();
-        answer.letter = letter.isEmpty() ? QChar() : letter.front();
-        answer.outcome = outcomeFrom(query.value(8).toInt());
-        answer.via = viaFrom(query.value(9).toInt());
-        answer.ms = query.value(10).toLongLong();
-        if (!each(answer))
-            return false;
-    }
-    if (query.lastError().isValid())
-        return fail(query.lastError());
-    return true;
+    return selectRows(
+        player,
+        QStringLiteral("SELECT at_ms, utc_offset, lesson, clef, chromatic, asked, answered, letter, outcome, via, ms"
+                       " FROM answers WHERE +player = ? ORDER BY id"),
+        {}, [&answer, &each](const QSqlQuery &query) {
+            answer.at = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::OffsetFromUTC,
+                                                       query.value(1).toInt());
+            answer.lesson = query.value(2).toLongLong();
+            answer.clef = qint16(query.value(3).toInt());
+            answer.chromatic = query.value(4).toInt() != 0;
+            answer.asked = query.value(5).toInt();
+            answer.answered = query.value(6).toInt();
+            const QString letter = query.value(7).toString();
+            answer.letter = letter.isEmpty() ? QChar() : letter.front();
+            answer.outcome = outcomeFrom(query.value(8).toInt());
+            answer.via = viaFrom(query.value(9).toInt());
+            answer.ms = query.value(10).toLongLong();
+            return each(answer);
+        });
 }
 
 } // namespace staverly

@@ -84,6 +84,11 @@ private:
     // Within a transaction; -1 on failure.
     qint64 addPlayer(const QString &name);
     bool writeSums(qint64 player, const AnswerTally &tally);
+    // Runs a query whose first placeholder is the player's id, then `more`,
+    // and hands each row to `row` until it returns false. A player not
+    // stored has no rows.
+    bool selectRows(const QString &player, const QString &sql, std::initializer_list<QVariant> more,
+                    const std::function<bool(const QSqlQuery &)> &row);
 
     QString m_path;
     QString m_connection;
