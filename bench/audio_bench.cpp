@@ -52,6 +52,23 @@ void send(BuiltinSynth &synth, std::vector<std::uint8_t> bytes)
     synth.send(bytes.data(), bytes.size());
 }
 
+// Starts a private server and the engine on it; false, with the reason
+// given to the benchmark, when either will not.
+template<class Server>
+bool startOn(benchmark::State &state, Server &server, AudioEngine &engine, const QString &driver)
+{
+    if (!server.start()) {
+        state.SkipWithError(driver == QLatin1String("jack") ? "No private JACK server (package jackd2)."
+                                                            : "No private PulseAudio server (package pulseaudio).");
+        return false;
+    }
+    if (!engine.start({driver})) {
+        state.SkipWithError(engine.error().toStdString().c_str());
+        return false;
+    }
+    return true;
+}
+
 // The CPU time the program and the server take while nothing happens.
 void measureIdle(benchmark::State &state, qint64 serverPid)
 {
@@ -92,16 +109,9 @@ void idleCpu(benchmark::State &state, AudioEngine &engine, qint64 serverPid)
 void BM_IdleCpuJack(benchmark::State &state)
 {
     PrivateJackServer server(48000, 64);
-    if (!server.start()) {
-        state.SkipWithError("No private JACK server (package jackd2).");
-        return;
-    }
     AudioEngine engine;
-    if (!engine.start({QStringLiteral("jack")})) {
-        state.SkipWithError(engine.error().toStdString().c_str());
-        return;
-    }
-    idleCpu(state, engine, server.pid());
+    if (startOn(state, server, engine, QStringLiteral("jack")))
+        idleCpu(state, engine, server.pid());
 }
 
 // The same server with only a JACK client that does nothing in its cycle:
@@ -150,16 +160,9 @@ void BM_IdlePeriod(benchmark::State &state)
 void BM_IdleCpuPulse(benchmark::State &state)
 {
     PrivatePulseServer server;
-    if (!server.start()) {
-        state.SkipWithError("No private PulseAudio server (package pulseaudio).");
-        return;
-    }
     AudioEngine engine;
-    if (!engine.start({QStringLiteral("pulseaudio")})) {
-        state.SkipWithError(engine.error().toStdString().c_str());
-        return;
-    }
-    idleCpu(state, engine, server.pid());
+    if (startOn(state, server, engine, QStringLiteral("pulseaudio")))
+        idleCpu(state, engine, server.pid());
 }
 
 // From a note-on to the note arriving at the null sink's monitor, recorded
@@ -169,15 +172,9 @@ void BM_NoteLatencyPulse(benchmark::State &state)
 {
     const bool rested = state.range(0) == 1;
     PrivatePulseServer server;
-    if (!server.start()) {
-        state.SkipWithError("No private PulseAudio server (package pulseaudio).");
-        return;
-    }
     AudioEngine engine;
-    if (!engine.start({QStringLiteral("pulseaudio")})) {
-        state.SkipWithError(engine.error().toStdString().c_str());
+    if (!startOn(state, server, engine, QStringLiteral("pulseaudio")))
         return;
-    }
     BuiltinSynth synth(&engine);
     synth.open();
     synth.waitUntilLoaded(30s);
@@ -244,15 +241,9 @@ void restart(benchmark::State &state, const QString &driver)
 {
     std::optional<Server> server;
     server.emplace();
-    if (!server->start()) {
-        state.SkipWithError("No private server could be started.");
-        return;
-    }
     AudioEngine engine;
-    if (!engine.start({driver})) {
-        state.SkipWithError(engine.error().toStdString().c_str());
+    if (!startOn(state, *server, engine, driver))
         return;
-    }
     BuiltinSynth synth(&engine);
     synth.open();
     synth.waitUntilLoaded(30s);

@@ -5,11 +5,12 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/firststart.sh"
 python=/usr/bin/python3
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (scripts/setup installs it)"; exit 77; }
+  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup installs it)"
 done
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
+"$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed (scripts/setup installs it)"
 
 scratch=$(mktemp -d)
 xvfb=""

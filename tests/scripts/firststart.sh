@@ -1,4 +1,16 @@
-# Sourced by the install and package tests.
+# Sourced by the script tests.
+
+# A test that fails, or cannot run here (exit 77, but a failure in CI).
+fail() {
+  echo "FAILED: $1"
+  exit 1
+}
+skip() {
+  echo "skipped: $1"
+  [[ "${CI:-}" == true ]] && exit 1
+  exit 77
+}
+
 #   first_start EXECUTABLE SCRATCH
 # Starts EXECUTABLE offscreen as a new user whose home is SCRATCH/home, with
 # no sound or MIDI server to reach, and ends it once start-up has run to the

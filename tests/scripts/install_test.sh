@@ -12,15 +12,6 @@ build=$1 version=$2 id=$3
 here=$(dirname "$0")
 source "$here/firststart.sh"
 
-fail() {
-  echo "FAILED: $1"
-  exit 1
-}
-skip() {
-  echo "skipped: $1"
-  [[ "${CI:-}" == true ]] && exit 1
-  exit 77
-}
 for tool in desktop-file-validate appstreamcli identify; do
   command -v $tool >/dev/null || skip "$tool is not installed (scripts/setup installs it)"
 done
