@@ -84,6 +84,18 @@ protected:
         ASSERT_TRUE(waitFor([&] { return w().lesson.YES == yes + 1; }));
     }
 
+    // The keyboard comes back: both ends are found again by name, it is
+    // heard through the program and answers, with no box on the way.
+    void keyboardIsBack()
+    {
+        port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
+        EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
+            << w().noticeLbl->toolTip().toStdString();
+        EXPECT_TRUE(heardThrough());
+        answerFromTheKeyboard();
+        EXPECT_TRUE(desktop.boxes.empty());
+    }
+
     // The test's keyboard and sink ports belonged to a server that died:
     // libjack has let go of them, so they are left alone, never closed.
     void forgetThePortsOfTheDeadServer() { (void)port.release(); }
@@ -111,13 +123,7 @@ TEST_F(JackReconnect, AServerThatCrashesAndComesBackIsUsedAgainByName)
     EXPECT_EQ(w().lesson.YES, 2);
 
     ASSERT_TRUE(server->start()) << server->error().toStdString();
-    port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
-    // Both ends back by name, and the keyboard heard through the program.
-    EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
-        << w().noticeLbl->toolTip().toStdString();
-    EXPECT_TRUE(heardThrough());
-    answerFromTheKeyboard();
-    EXPECT_TRUE(desktop.boxes.empty());
+    keyboardIsBack();
 }
 
 TEST_F(JackReconnect, AKeyboardThatGoesAndComesBackIsUsedAgain)
@@ -131,12 +137,7 @@ TEST_F(JackReconnect, AKeyboardThatGoesAndComesBackIsUsedAgain)
     EXPECT_TRUE(waitFor([this] { return w().noticeLbl->isVisible(); }, 3000));
     EXPECT_TRUE(w().noticeLbl->toolTip().contains("is not connected"));
 
-    port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
-    EXPECT_TRUE(waitFor([this] { return !w().noticeLbl->isVisible(); }, Reconnect))
-        << w().noticeLbl->toolTip().toStdString();
-    EXPECT_TRUE(heardThrough());
-    answerFromTheKeyboard();
-    EXPECT_TRUE(desktop.boxes.empty());
+    keyboardIsBack();
 }
 
 TEST_F(JackReconnect, MalformedInputWithThroughOnIsNeitherPlayedNorAnswered)
