@@ -2,10 +2,10 @@
 // recording one more answer, the queries the Progress window runs, and the
 // note weights drawn before each question.
 #include "answerhistory.h"
+#include "peakmemory.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -22,33 +22,6 @@ constexpr int Answers = 1'000'000;
 constexpr int PerDay = 1000; // fifty lessons of twenty answers
 constexpr int PerLesson = 20;
 const QString Pupil = QStringLiteral("Ada");
-
-// A size from /proc/self/status, in kB.
-double residentKB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble();
-    }
-    return 0;
-}
-
-// Sets Linux's peak resident size back to what is held now, and returns that.
-double resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-    return residentKB("VmRSS:");
-}
-
-double peakAboveMB(double startKB)
-{
-    return (residentKB("VmHWM:") - startKB) / 1024;
-}
 
 // Three years of a keen pupil: lessons alternate clefs; one answer in ten is
 // wrong, one in twenty times out; times spread around 1.5 s.
@@ -197,7 +170,8 @@ void ProgressWindowQueries(benchmark::State &state)
     const int query = int(state.range(0));
     const bool open = state.range(1) != 0;
     auto kept = std::make_unique<AnswerHistory>(path);
-    const double startKB = resetPeak();
+    bench::PeakMemory memory;
+    memory.start();
     for (auto _ : state) {
         if (open) {
             AnswerHistory history(path);
@@ -206,7 +180,7 @@ void ProgressWindowQueries(benchmark::State &state)
             runQuery(*kept, query);
         }
     }
-    state.counters["peak_MB"] = peakAboveMB(startKB);
+    state.counters["peak_MB"] = memory.aboveStartMB();
 }
 BENCHMARK(ProgressWindowQueries)
     ->ArgNames({"query", "open"})
