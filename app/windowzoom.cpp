@@ -1,8 +1,7 @@
 #include "windowzoom.h"
 
 #include "settingkeys.h"
-
-#include <QSettings>
+#include "settingsstore.h"
 
 namespace staverly {
 
@@ -14,14 +13,9 @@ const QList<int> &WindowZoom::choices()
 
 int WindowZoom::stored(const QString &application)
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    const SettingsStore settings([application] { return application; });
     bool ok = false;
-    const int percent = settings
-                            .value(QStringLiteral("%1/%2").arg(QLatin1String(keys::Zoom.section),
-                                                               QLatin1String(keys::Zoom.key)))
-                            .toString()
-                            .trimmed()
-                            .toInt(&ok);
+    const int percent = settings.read(keys::Zoom).trimmed().toInt(&ok);
     return ok && choices().contains(percent) ? percent : 100;
 }
 
