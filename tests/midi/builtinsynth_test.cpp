@@ -149,15 +149,24 @@ TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
 TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
 {
     BuiltinSynth synth(nullptr);
+    const auto opened = std::chrono::steady_clock::now();
     synth.open();
     const bool early = !synth.isLoaded();
     send(synth, {0xC0, 0});
     send(synth, {0xB0, 7, 127});
     send(synth, {0x90, 60, 127});
+    const std::chrono::duration<double, std::milli> sending = std::chrono::steady_clock::now() - opened;
     ASSERT_TRUE(synth.waitUntilLoaded(10s));
     const auto audio = synth.renderOffline(Rate);
-    EXPECT_GT(rms(left(audio)), 50.0) << (early ? "sent while loading" : "loaded before sending");
-    EXPECT_NEAR(fundamental(left(audio)), 261.63, 2.0);
+    // A note older than MaxPendingAge once loaded is not played late; on a
+    // busy machine loading can take that long.
+    const double maxAge = double(BuiltinSynth::MaxPendingAge.count());
+    if (synth.loadMilliseconds() <= maxAge) {
+        EXPECT_GT(rms(left(audio)), 50.0) << (early ? "sent while loading" : "loaded before sending");
+        EXPECT_NEAR(fundamental(left(audio)), 261.63, 2.0);
+    } else if (synth.loadMilliseconds() - sending.count() > maxAge + 50) {
+        EXPECT_LT(rms(left(audio)), 5.0) << "a note " << synth.loadMilliseconds() << " ms old was played";
+    }
 }
 
 TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)

@@ -15,7 +15,9 @@ done
 scratch=$(mktemp -d)
 xvfb=""
 cleanup() {
-  [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+  # Waited for: a server still on its way out removes the socket of the
+  # next one to take its display number.
+  [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -32,7 +34,9 @@ cp -r "$program" "$bin"/lib*.so* "$bin/controls" "$bin/images" "$scratch/program
 program=$scratch/program/$(basename "$program")
 
 exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a client that comes and goes before the program (the bus
+# launcher) would otherwise reset the server under it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [[ -s "$scratch/display" ]] && break; sleep 0.1; done
 display=:$(head -n1 "$scratch/display")
@@ -46,4 +50,5 @@ env -i PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" DISP
     "$3" "$4" "$(basename "$1")"
     result=$?
     kill $program 2>/dev/null
+    [[ $result -eq 0 ]] || { echo "the program said:"; cat "$2/program.log"; }
     exit $result' _ "$program" "$scratch" "$python" "$here/atspi_check.py" 2>"$scratch/bus.log"
