@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace staverly {
 
 namespace {
@@ -23,6 +25,47 @@ void growToChildren(QWidget *widget)
     }
 }
 
+bool sameRow(const QRect &a, const QRect &b)
+{
+    return a.top() <= b.bottom() && a.bottom() >= b.top();
+}
+
+void makeRoom(QWidget *parent, QWidget *grown, int formerRight);
+
+// Moves a control right, and with it those lined up on its left edge, so a
+// column of frames stays a column.
+void moveRight(QWidget *parent, QWidget *moved, int left)
+{
+    const int formerLeft = moved->x();
+    for (QObject *object : parent->children()) {
+        auto *other = qobject_cast<QWidget *>(object);
+        if (!other || other->isWindow() || (other != moved && other->x() != formerLeft))
+            continue;
+        const int formerRight = other->geometry().right();
+        other->move(left, other->y());
+        makeRoom(parent, other, formerRight);
+    }
+}
+
+// A control that grew pushes the ones placed to its right on its row along,
+// keeping their gap up to a few pixels, so they never cover each other.
+void makeRoom(QWidget *parent, QWidget *grown, int formerRight)
+{
+    constexpr int MostGap = 6;
+    const QRect now = grown->geometry();
+    for (QObject *object : parent->children()) {
+        auto *other = qobject_cast<QWidget *>(object);
+        if (!other || other == grown || other->isWindow())
+            continue;
+        const QRect placed = other->geometry();
+        if (placed.left() <= formerRight || !sameRow(placed, now))
+            continue;
+        const int left = now.right() + std::min(placed.left() - formerRight, MostGap);
+        if (placed.left() < left)
+            moveRight(parent, other, left);
+    }
+}
+
 void fitChildren(QWidget *parent)
 {
     for (QObject *object : parent->children()) {
@@ -32,11 +75,17 @@ void fitChildren(QWidget *parent)
         const bool captioned = qobject_cast<QAbstractButton *>(child)
                                || (qobject_cast<QLabel *>(child)
                                    && !qobject_cast<QLabel *>(child)->text().isEmpty());
-        if (captioned && child->sizeHint().width() > child->width())
+        if (captioned && child->sizeHint().width() > child->width()) {
+            const int formerRight = child->geometry().right();
             child->resize(child->sizeHint().width(), child->height());
+            makeRoom(parent, child, formerRight);
+        }
         fitChildren(child);
-        if (qobject_cast<QGroupBox *>(child))
+        if (qobject_cast<QGroupBox *>(child)) {
+            const int formerRight = child->geometry().right();
             growToChildren(child);
+            makeRoom(parent, child, formerRight);
+        }
     }
 }
 

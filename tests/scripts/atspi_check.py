@@ -40,14 +40,22 @@ app = find_app(sys.argv[1])
 if app is None:
     print("the program never showed up on the accessibility bus")
     sys.exit(1)
-nodes = []
-walk(app, nodes)
-named = {(role, name) for role, name, _ in nodes}
-for role, name in [("push button", "Middle C, C4"), ("push button", "C sharp 4"), ("push button", "B6"),
-                   ("push button", "New lesson"), ("push button", "Clue"),
-                   ("slider", "Lowest note: C4"), ("slider", "Highest note: C5"),
-                   ("label", "Right answers: 0"), ("label", "Wrong answers: 0"),
-                   ("label", "Click on the New button...")]:
+wanted = [("push button", "Middle C, C4"), ("push button", "C sharp 4"), ("push button", "B6"),
+          ("push button", "New lesson"), ("push button", "Clue"),
+          ("slider", "Lowest note: C4"), ("slider", "Highest note: C5"),
+          ("label", "Right answers: 0"), ("label", "Wrong answers: 0"),
+          ("label", "Click on the New button...")]
+# A program still starting, or too busy to reply, shows part of itself: the
+# tree is walked again until it is all there, for half a minute at most.
+deadline = time.monotonic() + 30
+while True:
+    nodes = []
+    walk(app, nodes)
+    named = {(role, name) for role, name, _ in nodes}
+    if all(w in named for w in wanted) or time.monotonic() > deadline:
+        break
+    time.sleep(0.5)
+for role, name in wanted:
     expect(f"a {role} named {name!r}", (role, name) in named)
 
 def node_named(role, name):
