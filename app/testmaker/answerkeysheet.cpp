@@ -1,5 +1,7 @@
 #include "answerkeysheet.h"
 
+#include <QFile>
+
 #include "htmlfile.h"
 #include "keyboardlayout.h"
 #include "notemodel.h"
@@ -38,6 +40,18 @@ QString AnswerKeySheet::fileName(const QString &testPath)
 {
     const QFileInfo test(testPath);
     return test.dir().filePath(test.completeBaseName() + QStringLiteral("_key.") + test.suffix());
+}
+
+bool AnswerKeySheet::isAnswerKey(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The title holds the test's name, escaped: a few kilobytes hold it.
+    const QByteArray start = file.read(8192);
+    const int titleEnd = start.indexOf("</title>");
+    return start.startsWith("<html><title>Staverly Note Test - ") && titleEnd > 0
+           && start.left(titleEnd).endsWith(" - Answer Key");
 }
 
 QString AnswerKeySheet::build(NoteTestSheet::Type type, const QString &testName, const QString &imagesFolder,

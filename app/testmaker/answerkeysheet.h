@@ -26,6 +26,10 @@ public:
     // "notes.htm" gives "notes_key.htm", in the same folder.
     static QString fileName(const QString &testPath);
 
+    // Whether the file at path is a page this class wrote: an older key
+    // under that name may go without asking; any other file may not.
+    static bool isAnswerKey(const QString &path);
+
     static QString build(NoteTestSheet::Type type, const QString &testName, const QString &imagesFolder, bool bass,
                          const std::vector<Answer> &answers, const QDate &today);
 

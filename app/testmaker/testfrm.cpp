@@ -105,7 +105,7 @@ void testFrm::testCmd_Click()
         return;
     const bool colour = type[1]->isChecked();
     // As they were when the test was asked for: events run before the key is saved.
-    const bool withKey = m_lesson.ANSWER_KEY;
+    const bool withKey = m_lesson.ANSWER_KEY && keyMayReplace(path);
     const bool bass = m_lesson.CLEFF != 0;
     const QDate today = QDate::currentDate();
     std::vector<AnswerKeySheet::Answer> answers;
@@ -129,6 +129,20 @@ void testFrm::testCmd_Click()
     m_host.effects().open_document(target);
     if (!key.isEmpty())
         m_host.effects().open_document(key);
+}
+
+// A file under the key's name that is no earlier key (a test once saved as
+// "quiz_key", say) is replaced only when the teacher says so; without that
+// the test is saved alone.
+bool testFrm::keyMayReplace(const QString &testPath)
+{
+    const QString path = AnswerKeySheet::fileName(testPath);
+    if (!QFileInfo::exists(path) || AnswerKeySheet::isAnswerKey(path))
+        return true;
+    return m_host.desktop().messageBox(
+               this, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+               Desktop::Buttons::YesNo, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."))
+           == Desktop::Answer::Yes;
 }
 
 QString testFrm::saveAnswerKey(const QString &testPath, bool colour, bool bass,

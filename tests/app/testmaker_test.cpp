@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include <optional>
+
 #include "formlayout.h"
 #include "lockedfolder.h"
 #include "testfrm.h"
@@ -320,6 +322,52 @@ TEST_F(TestMaker, AnAnswerKeyThatCannotBeSavedIsToldOnceAndTheTestStillOpens)
     EXPECT_EQ(desktop.opened, QStringList{classFolder + "/notes.htm"});
     EXPECT_FALSE(QFile::exists(key));
     EXPECT_EQ(QDir(classFolder).entryList(QDir::Files | QDir::Hidden), QStringList{"notes.htm"});
+}
+
+// A file already under the key's name: an earlier key goes without a
+// question; anything else (here a test once saved as "notes_key") is
+// replaced only on Yes, and on No the test is saved and opened alone.
+TEST_F(TestMaker, AFileUnderTheKeysNameThatIsNoKeyIsReplacedOnlyOnYes)
+{
+    store(keys::AnswerKey, "True");
+    start();
+    const QString key = programFile("notes_key.htm");
+    struct Row
+    {
+        const char *name;
+        bool earlierKey;
+        std::optional<Desktop::Answer> reply;
+        bool replaced;
+    };
+    for (const Row &row : {Row{"an earlier key", true, std::nullopt, true},
+                           Row{"a test, kept", false, Desktop::Answer::No, false},
+                           Row{"a test, replaced", false, Desktop::Answer::Yes, true}}) {
+        SCOPED_TRACE(row.name);
+        if (row.earlierKey) {
+            makeTest(false, 2, programFile("notes.htm"));
+        } else {
+            QFile::remove(key);
+            makeTest(false, 2, key);
+        }
+        const QByteArray before = readProgramFile("notes_key.htm");
+        ASSERT_FALSE(before.isEmpty());
+        desktop.boxes.clear();
+        desktop.opened.clear();
+        if (row.reply) {
+            desktop.answer(*row.reply, [](const test::ScriptedDesktop::Box &box) {
+                EXPECT_EQ(box.text, "notes_key.htm already exists.\nDo you want to replace it?");
+                EXPECT_EQ(box.title, "Save Note Test As...");
+            });
+        }
+        makeTest(false, 3, programFile("notes.htm"));
+        EXPECT_TRUE(desktop.scriptDone());
+        EXPECT_EQ(desktop.boxes.size(), row.reply ? 1u : 0u);
+        EXPECT_EQ(readProgramFile("notes_key.htm") != before, row.replaced);
+        QStringList opened{programFile("notes.htm")};
+        if (row.replaced)
+            opened << key;
+        EXPECT_EQ(desktop.opened, opened);
+    }
 }
 
 } // namespace
