@@ -37,7 +37,9 @@ protected:
                 FAIL() << "jackd is not installed; scripts/setup installs it.";
             GTEST_SKIP() << "jackd is not installed (package jackd2)";
         }
-        server = std::make_unique<PrivateJackServer>();
+        // Periods of 1024 frames (21 ms): a busy machine makes the dummy
+        // driver lose cycles, and their MIDI, far less often than at 64.
+        server = std::make_unique<PrivateJackServer>(48000, 1024);
         ASSERT_TRUE(server->start()) << server->error().toStdString();
         port = std::make_unique<TestMidiPort>(QStringLiteral("Pupil"));
         midiBackend = std::make_shared<RtMidiBackend>(QStringLiteral("StaverlyTest"));
@@ -77,13 +79,23 @@ protected:
             timeoutMs);
     }
 
+    // The right key, played again only if the server reports that it lost
+    // a cycle meanwhile: a note lost that way never reached the program.
     void answerFromTheKeyboard()
     {
         const int yes = w().lesson.YES;
         nextWordIs(0);
         nextNoteIs(w().lesson.PREV_NOTE == 8 ? 9 : 8);
-        port->play({0x90, std::uint8_t(w().lesson.expectedNote()), 90});
-        ASSERT_TRUE(waitFor([&] { return w().lesson.YES == yes + 1; }, 10000));
+        JackXrunWatch xruns;
+        const auto note = std::uint8_t(w().lesson.expectedNote());
+        int lost = xruns.count();
+        for (int play = 0; play < 3; ++play) {
+            port->play({0x90, note, 90});
+            if (waitFor([&] { return w().lesson.YES == yes + 1; }, 5000) || xruns.count() == lost)
+                break;
+            lost = xruns.count();
+        }
+        ASSERT_EQ(w().lesson.YES, yes + 1) << xruns.count() << " cycles lost by the server";
     }
 
     // The keyboard comes back: both ends are found again by name, it is
@@ -146,14 +158,14 @@ TEST_F(JackReconnect, MalformedInputWithThroughOnIsNeitherPlayedNorAnswered)
 {
     start();
     ASSERT_TRUE(heardThrough());
+    // A cycle the server loses takes its messages with it; only then may
+    // something played or sent not arrive.
+    JackXrunWatch xruns;
+    const auto lostByTheServer = [&, before = xruns.count()] { return xruns.count() > before; };
     nextNoteIs(8);
     clickNew();
     // The question's note on and off.
-    ASSERT_TRUE(waitFor([this] { return received({0x90, 60, 0}); }));
-    // A cycle the server loses takes its messages with it; only then may
-    // something played not arrive.
-    JackXrunWatch xruns;
-    const auto lostByTheServer = [&, before = xruns.count()] { return xruns.count() > before; };
+    ASSERT_TRUE(waitFor([this] { return received({0x90, 60, 0}); }, 10000) || lostByTheServer());
     port->clear();
     port->play({0x3C, 0x00}); // running status without its status byte
     port->play({0x90, 60});   // a note cut short
