@@ -127,6 +127,18 @@ struct AnswerHistory::Store
         if (const auto it = memorySums.find(player); it != memorySums.end())
             into.merge(it->second);
     }
+
+    // A player's sums: what `read` finds in the file, when it can be read,
+    // and the answers kept only in memory.
+    template <typename Read>
+    AnswerTally tally(const QString &player, Read read)
+    {
+        AnswerTally sums;
+        if (readable)
+            read(db, sums);
+        addMemory(player, sums);
+        return sums;
+    }
 };
 
 QString AnswerHistory::standardPath()
@@ -231,29 +243,20 @@ QStringList AnswerHistory::players() const
 
 std::vector<AnswerHistory::ScorePoint> AnswerHistory::scores(const QString &player, Period period) const
 {
-    AnswerTally sums;
-    if (m_store->readable)
-        m_store->db.readDays(player, sums);
-    m_store->addMemory(player, sums);
-    return sums.scores(period);
+    return m_store->tally(player, [&](HistoryDatabase &db, AnswerTally &sums) { db.readDays(player, sums); })
+        .scores(period);
 }
 
 std::vector<AnswerHistory::NoteStat> AnswerHistory::noteStats(const QString &player, qint16 clef) const
 {
-    AnswerTally sums;
-    if (m_store->readable)
-        m_store->db.readNotes(player, clef, sums);
-    m_store->addMemory(player, sums);
-    return sums.noteStats(clef);
+    return m_store->tally(player, [&](HistoryDatabase &db, AnswerTally &sums) { db.readNotes(player, clef, sums); })
+        .noteStats(clef);
 }
 
 std::vector<AnswerHistory::Confusion> AnswerHistory::confusions(const QString &player, int limit) const
 {
-    AnswerTally sums;
-    if (m_store->readable)
-        m_store->db.readConfusions(player, sums);
-    m_store->addMemory(player, sums);
-    return sums.confusionList(limit);
+    return m_store->tally(player, [&](HistoryDatabase &db, AnswerTally &sums) { db.readConfusions(player, sums); })
+        .confusionList(limit);
 }
 
 bool AnswerHistory::exportCsv(const QString &player, QIODevice &out) const
