@@ -87,7 +87,7 @@ protected:
     void SetUp() override
     {
         REQUIRE_PROGRAM(PrivateJackServer::available(), "jackd2");
-        server.emplace();
+        server.emplace(48000, period);
         ASSERT_TRUE(server->start()) << server->log().toStdString();
         ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
         synth.open();
@@ -103,6 +103,8 @@ protected:
                });
     }
 
+    // Frames a period: the shortest a musician sets, where latency is measured.
+    int period = 64;
     std::optional<PrivateJackServer> server;
     AudioEngine engine;
     BuiltinSynth synth{&engine};
@@ -128,7 +130,16 @@ TEST_F(SoundOverJack, ANoteAfterALongSilenceIsHeard)
     EXPECT_TRUE(heardOnTheServer());
 }
 
-TEST_P(SoundOverJack, AfterTheServerRestartsTheSynthesizerSoundsAgain)
+// On a starved machine a non-realtime server of 1.3 ms periods sometimes stops
+// running its graph for good after a missed cycle (every later one is a
+// "Process error"); the restart needs no short periods.
+class JackRestart : public SoundOverJack
+{
+protected:
+    JackRestart() { period = 1024; }
+};
+
+TEST_P(JackRestart, AfterTheServerRestartsTheSynthesizerSoundsAgain)
 {
     ASSERT_TRUE(heardOnTheServer());
     EXPECT_TRUE(engine.problem().isEmpty());
@@ -141,12 +152,15 @@ TEST_P(SoundOverJack, AfterTheServerRestartsTheSynthesizerSoundsAgain)
         << "the output's loss is told";
     EXPECT_TRUE(engine.isRunning());
     ASSERT_TRUE(server->start()) << server->log().toStdString();
-    EXPECT_TRUE(heardOnTheServer());
-    EXPECT_EQ(engine.problem(), QString());
+    EXPECT_TRUE(heardOnTheServer()) << "output '" << engine.driverName().toStdString() << "', "
+                                    << engine.problem().toStdString() << "; server:\n"
+                                    << server->log().toStdString();
+    // The new output sounds a moment before the engine has taken it in.
+    EXPECT_TRUE(waitFor([&] { return engine.problem().isEmpty(); })) << engine.problem().toStdString();
     EXPECT_EQ(engine.driverName(), "jack");
 }
 
-INSTANTIATE_TEST_SUITE_P(, SoundOverJack, ::testing::Values(Ending::Crash, Ending::Stop), endingName);
+INSTANTIATE_TEST_SUITE_P(, JackRestart, ::testing::Values(Ending::Crash, Ending::Stop), endingName);
 
 // The suite's PulseAudio server: scripts/test starts one on a null sink.
 class SoundOverPulse : public ::testing::Test
