@@ -1,18 +1,22 @@
 #include "answerkeysheet.h"
 
-#include <QFile>
-
 #include "htmlfile.h"
 #include "keyboardlayout.h"
 #include "notemodel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace staverly {
 
 namespace {
+
+// The key's title, around the date it was made: how a key is told from
+// any other page under its name.
+constexpr char TitleStart[] = "<html><title>Staverly Note Test - ";
+constexpr char TitleEnd[] = " - Answer Key";
 
 QString answerText(const AnswerKeySheet::Answer &answer)
 {
@@ -47,11 +51,10 @@ bool AnswerKeySheet::isAnswerKey(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // The title holds the test's name, escaped: a few kilobytes hold it.
-    const QByteArray start = file.read(8192);
+    // The title holds only the date: the first kilobyte holds it.
+    const QByteArray start = file.read(1024);
     const int titleEnd = start.indexOf("</title>");
-    return start.startsWith("<html><title>Staverly Note Test - ") && titleEnd > 0
-           && start.left(titleEnd).endsWith(" - Answer Key");
+    return start.startsWith(TitleStart) && titleEnd > 0 && start.left(titleEnd).endsWith(TitleEnd);
 }
 
 QString AnswerKeySheet::build(NoteTestSheet::Type type, const QString &testName, const QString &imagesFolder,
@@ -62,9 +65,9 @@ QString AnswerKeySheet::build(NoteTestSheet::Type type, const QString &testName,
         return type == NoteTestSheet::Type::NameTheNote ? nameCell(imagesFolder, bass, answer, q)
                                                         : colourCell(imagesFolder, bass, answer, q);
     };
-    return QStringLiteral("<html><title>Staverly Note Test - ")
-           + HtmlFile::escaped(QLocale::system().toString(today, QLocale::ShortFormat))
-           + QStringLiteral(" - Answer Key</title><body leftmargin=0 topmargin=0><font face=arial size=4><B>"
+    return QLatin1String(TitleStart) + HtmlFile::escaped(QLocale::system().toString(today, QLocale::ShortFormat))
+           + QLatin1String(TitleEnd)
+           + QStringLiteral("</title><body leftmargin=0 topmargin=0><font face=arial size=4><B>"
                             "Answer key for ")
            + HtmlFile::escaped(testName)
            + QStringLiteral("</B></font><br clear=all><Table border=0 align=left cellpadding=0 cellspacing=0 >")

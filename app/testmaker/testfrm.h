@@ -49,9 +49,10 @@ protected:
 
 private:
     QString imagesFolder() const;
+    // Whether the key of the test at `testPath` may be written where it goes.
+    bool keyMayReplace(const QString &testPath);
     // Saves the key to the test just saved at `testPath`; the answer key's
     // path, or an empty text when it could not be saved.
-    bool keyMayReplace(const QString &testPath);
     QString saveAnswerKey(const QString &testPath, bool colour, bool bass,
                           const std::vector<AnswerKeySheet::Answer> &answers, const QDate &today);
 
