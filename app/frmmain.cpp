@@ -191,7 +191,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
         if (problem.isEmpty())
             m_notices.clear(QStringLiteral("history"));
         else
-            m_notices.post(QStringLiteral("history"), QStringLiteral("Answers not kept"), problem);
+            m_notices.post(QStringLiteral("history"), m_history->problemTitle(), problem);
     };
     connect(m_history.get(), &AnswerHistory::problemChanged, this, showHistoryProblem);
     showHistoryProblem(m_history->problem());
@@ -254,6 +254,8 @@ void frmMain::buildWindow()
     nameLbl->setObjectName(QStringLiteral("nameLbl"));
     nameLbl->setGeometry(twips(450, 2355, 1260, 390));
     nameLbl->setToolTip(QStringLiteral("Click here to change current player."));
+    // A name is shown as typed, never read as markup.
+    nameLbl->setTextFormat(Qt::PlainText);
     nameLbl->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15, true));
     nameLbl->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     nameLbl->setCursor(Qt::PointingHandCursor);

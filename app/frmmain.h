@@ -238,7 +238,6 @@ private:
     QStringList m_startupProblems;
     QColor m_clueKeyColour;
     bool m_inMidiHandler = false;
-    bool m_gradeFailureTold = false;
     bool m_quitting = false;
 };
 

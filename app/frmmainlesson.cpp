@@ -13,6 +13,7 @@
 #include "midioutput.h"
 #include "pianokey.h"
 #include "picturebox.h"
+#include "toldonce.h"
 #include "wipepicture.h"
 
 #include <QLabel>
@@ -181,18 +182,24 @@ void frmMain::dropStaleMidiMessage()
 void frmMain::recordLesson(const LessonRecord &record)
 {
     const GradeLog log(m_dataFolder);
-    const QString failure = log.append({record.player, GradeLog::lessonName(record.cleff), record.yes,
-                                        record.no, record.score, record.date});
+    const TextLines::Written written = log.append(
+        {record.player, GradeLog::lessonName(record.cleff), record.yes, record.no, record.score, record.date});
     // Told once a run: the lessons go on, and every later one would fail alike.
-    if (failure.isEmpty() || m_gradeFailureTold)
-        return;
-    m_gradeFailureTold = true;
-    m_desktop.messageBox(this,
-                         QStringLiteral("The lesson's grade could not be added to \"%1\": %2. Lessons go "
-                                        "on, but are not kept until this is put right.")
-                             .arg(log.fileName(), failure),
-                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                         QStringLiteral("Staverly - Grades Error"));
+    if (!written.failure.isEmpty() && ToldOnce::first(QStringLiteral("grade failure ") + log.fileName())) {
+        m_desktop.messageBox(this,
+                             QStringLiteral("The lesson's grade could not be added to \"%1\": %2. Lessons go "
+                                            "on, but are not kept until this is put right.")
+                                 .arg(log.fileName(), written.failure),
+                             Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                             QStringLiteral("Staverly - Grades Error"));
+    } else if (written.converted && ToldOnce::first(QStringLiteral("converted ") + log.fileName())) {
+        m_desktop.messageBox(this,
+                             QStringLiteral("The grade log \"%1\" was not written as UTF-8 throughout. It has "
+                                            "been written anew as UTF-8, with every lesson kept.")
+                                 .arg(log.fileName()),
+                             Desktop::Buttons::Ok, Desktop::Icon::Information,
+                             QStringLiteral("Staverly - Grades"));
+    }
 }
 
 void frmMain::recordAnswer(const AnswerEvent &answer)

@@ -1,7 +1,13 @@
 #include "gradelog.h"
 
+#include "playerlist.h"
+#include "safefile.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -25,34 +31,78 @@ QString GradeLog::lessonName(qint16 cleff)
 QByteArray GradeLog::format(const Record &r)
 {
     // Put together piece by piece: a name is text, never a pattern that a
-    // later number could fill in.
+    // later number could fill in. A line break in it would end the record.
     const QLatin1Char quote('"');
     const QLatin1Char comma(',');
-    const QString line = quote + r.player + QStringLiteral("\",\"") + r.lesson + quote + comma
-                         + QString::number(r.yes) + comma + QString::number(r.no) + comma
-                         + QString::number(r.score) + QStringLiteral(",#")
+    const QString line = quote + PlayerList::oneLine(r.player) + QStringLiteral("\",\"")
+                         + PlayerList::oneLine(r.lesson) + quote + comma + QString::number(r.yes) + comma
+                         + QString::number(r.no) + comma + QString::number(r.score) + QStringLiteral(",#")
                          + r.date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("#\r\n");
-    return line.toLocal8Bit();
+    return line.toUtf8();
 }
 
-QString GradeLog::append(const Record &record) const
+namespace {
+
+// A log known to be UTF-8 throughout, by its size and time, so that a log of
+// years is read through once a run, not at every lesson.
+struct Known
 {
+    qint64 size = -1;
+    QDateTime modified;
+};
+
+QHash<QString, Known> &knownUtf8()
+{
+    static QHash<QString, Known> known;
+    return known;
+}
+
+Known stamp(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return {info.size(), info.lastModified()};
+}
+
+bool isKnownUtf8(const QString &fileName)
+{
+    const auto it = knownUtf8().constFind(fileName);
+    if (it == knownUtf8().cend())
+        return false;
+    const Known now = stamp(fileName);
+    return now.size == it->size && now.modified == it->modified;
+}
+
+} // namespace
+
+TextLines::Written GradeLog::append(const Record &record) const
+{
+    const QString name = fileName();
+    QFile old(name);
     QByteArray bytes = format(record);
-    {
-        // A last line cut short, or edited by hand, must not swallow this one.
-        QFile old(fileName());
-        if (old.size() > 0 && old.open(QIODevice::ReadOnly) && !old.isSequential() && old.seek(old.size() - 1)
-            && old.read(1) != "\n")
+    if (!isKnownUtf8(name) && old.open(QIODevice::ReadOnly) && !old.isSequential()
+        && TextLines::encoding(old) != TextLines::Encoding::Utf8) {
+        old.seek(0);
+        QStringList lines = TextLines::lines(old.readAll());
+        old.close();
+        lines << QString::fromUtf8(bytes.chopped(2));
+        TextLines::Written written{SafeFile::replace(name, TextLines::utf8(lines)), false};
+        written.converted = written.failure.isEmpty();
+        if (written.converted)
+            knownUtf8().insert(name, stamp(name));
+        return written;
+    }
+    old.close();
+    // A last line cut short, or edited by hand, must not swallow this one.
+    if (old.size() > 0 && old.open(QIODevice::ReadOnly) && !old.isSequential() && old.seek(old.size() - 1)) {
+        const QByteArray last = old.read(1);
+        if (last != "\n" && last != "\r")
             bytes.prepend("\r\n");
     }
-    QFile file(fileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
-        || !file.flush())
-        return file.errorString();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return {};
+    old.close();
+    TextLines::Written written{SafeFile::append(name, bytes), false};
+    if (written.failure.isEmpty())
+        knownUtf8().insert(name, stamp(name));
+    return written;
 }
 
 namespace {
@@ -167,8 +217,8 @@ std::optional<GradeLog::Record> GradeLog::parse(QByteArrayView line)
     if (!fields)
         return std::nullopt;
     Record record;
-    record.player = QString::fromLocal8Bit(fields->player);
-    record.lesson = QString::fromLocal8Bit(fields->lesson);
+    record.player = TextLines::decodeLine(fields->player);
+    record.lesson = TextLines::decodeLine(fields->lesson);
     record.yes = fields->yes;
     record.no = fields->no;
     record.score = fields->score;
@@ -179,12 +229,10 @@ std::optional<GradeLog::Record> GradeLog::parse(QByteArrayView line)
 GradeLog::Contents GradeLog::parseAll(const QByteArray &bytes)
 {
     Contents contents;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    for (const QString &line : TextLines::lines(bytes)) {
         if (line.trimmed().isEmpty())
             continue;
-        if (auto record = parse(line))
+        if (auto record = parse(line.toUtf8()))
             contents.records.push_back(*record);
         else
             ++contents.unreadable;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textlines.h"
+
 #include <QByteArrayView>
 #include <QDate>
 #include <QString>
@@ -38,8 +40,9 @@ public:
     static QString lessonName(qint16 cleff);
     static QByteArray format(const Record &record);
     // Appends one record with CR LF, on a line of its own even when the file
-    // does not end with one. Returns an empty text, or why it failed.
-    QString append(const Record &record) const;
+    // does not end with one. A log not UTF-8 throughout is written anew,
+    // whole, as UTF-8 with the record.
+    TextLines::Written append(const Record &record) const;
 
     // A record's parts as they stand in its line.
     struct Fields

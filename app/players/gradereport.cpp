@@ -3,6 +3,7 @@
 #include "gradelog.h"
 #include "htmlfile.h"
 #include "maker.h"
+#include "textlines.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -16,26 +17,6 @@ namespace staverly {
 namespace {
 
 constexpr qint64 Chunk = 1 << 20;
-
-// Calls `each` for every line of the log, without its line end.
-bool forEachLine(QIODevice &log, const std::function<bool(QByteArrayView)> &each)
-{
-    QByteArray carried;
-    while (true) {
-        QByteArray chunk = log.read(Chunk);
-        if (chunk.isEmpty())
-            break;
-        chunk.prepend(carried);
-        qsizetype from = 0;
-        for (qsizetype at = chunk.indexOf('\n'); at >= 0; at = chunk.indexOf('\n', from)) {
-            if (!each(QByteArrayView(chunk).sliced(from, at - from)))
-                return false;
-            from = at + 1;
-        }
-        carried = chunk.sliced(from);
-    }
-    return carried.isEmpty() || each(carried);
-}
 
 } // namespace
 
@@ -69,10 +50,8 @@ bool GradeReport::write(QIODevice &log, QIODevice &out)
     // A class's lessons fall on few days.
     QHash<qint64, QByteArray> dates;
     bool whiteRow = true;
-    const auto text = [](QByteArrayView bytes) { return HtmlFile::escaped(QString::fromLocal8Bit(bytes)).toUtf8(); };
-    const bool whole = forEachLine(log, [&](QByteArrayView line) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    const auto text = [](QByteArrayView bytes) { return HtmlFile::escaped(TextLines::decodeLine(bytes)).toUtf8(); };
+    const bool whole = TextLines::forEach(log, [&](QByteArrayView line, qint64) {
         const auto r = GradeLog::scan(line);
         if (!r)
             return true;

@@ -1,6 +1,7 @@
 #include "graderows.h"
 
 #include "gradelog.h"
+#include "textlines.h"
 
 #include <QLocale>
 
@@ -15,62 +16,34 @@ GradeRows::GradeRows(QStringList headers, QObject *parent)
 bool GradeRows::load(const QString &fileName)
 {
     beginResetModel();
-    m_file.close();
-    m_file.setFileName(fileName);
+    m_file = TextLines::open(fileName);
     m_starts.clear();
     m_lengths.clear();
     m_unreadable = 0;
     m_shown.clear();
-    const bool opened = m_file.open(QIODevice::ReadOnly);
-    QByteArray carried;
-    qint64 carriedAt = 0;
-    const auto line = [this](QByteArrayView bytes, qint64 at) {
-        const qsizetype length = bytes.size();
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (bytes.trimmed().isEmpty())
-            return;
-        if (GradeLog::scan(bytes) && length <= qsizetype(UINT32_MAX)) {
-            m_starts.push_back(at);
-            m_lengths.push_back(quint32(length));
-        } else {
-            ++m_unreadable;
-        }
-    };
-    while (opened) {
-        const qint64 chunkAt = m_file.pos();
-        const QByteArray chunk = m_file.read(1 << 20);
-        if (chunk.isEmpty())
-            break;
-        qsizetype from = 0;
-        for (qsizetype at = chunk.indexOf('\n'); at >= 0; at = chunk.indexOf('\n', from)) {
-            if (carried.isEmpty()) {
-                line(QByteArrayView(chunk).sliced(from, at - from), chunkAt + from);
+    if (m_file) {
+        TextLines::forEach(*m_file, [this](QByteArrayView bytes, qint64 at) {
+            if (bytes.trimmed().isEmpty())
+                return true;
+            if (GradeLog::scan(bytes) && bytes.size() <= qsizetype(UINT32_MAX)) {
+                m_starts.push_back(at);
+                m_lengths.push_back(quint32(bytes.size()));
             } else {
-                carried += QByteArrayView(chunk).first(at);
-                line(carried, carriedAt);
-                carried.clear();
+                ++m_unreadable;
             }
-            from = at + 1;
-        }
-        if (from < chunk.size()) {
-            if (carried.isEmpty())
-                carriedAt = chunkAt + from;
-            carried += QByteArrayView(chunk).sliced(from);
-        }
+            return true;
+        });
     }
-    if (!carried.isEmpty())
-        line(carried, carriedAt);
     m_blank = false;
     endResetModel();
-    return opened;
+    return m_file != nullptr;
 }
 
 void GradeRows::blank()
 {
     beginResetModel();
     m_blank = true;
-    m_file.close();
+    m_file.reset();
     m_shown.clear();
     endResetModel();
 }
@@ -91,10 +64,8 @@ const QStringList *GradeRows::cells(int row) const
         return known;
     auto *shown = new QStringList(int(m_headers.size()));
     // Another program may have cut the file short since: the row is then blank.
-    if (m_file.seek(m_starts[std::size_t(row)])) {
-        QByteArray bytes = m_file.read(m_lengths[std::size_t(row)]);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
+    if (m_file && m_file->seek(m_starts[std::size_t(row)])) {
+        const QByteArray bytes = m_file->read(m_lengths[std::size_t(row)]);
         if (const auto r = GradeLog::parse(bytes)) {
             *shown = QStringList{r->player, r->lesson, QString::number(r->yes), QString::number(r->no),
                                  QString::number(r->score) + QLatin1Char('%'),

@@ -2,8 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
-#include <QFile>
+#include <QIODevice>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace staverly {
@@ -35,7 +36,7 @@ private:
     const QStringList *cells(int row) const;
 
     QStringList m_headers;
-    mutable QFile m_file;
+    std::unique_ptr<QIODevice> m_file;
     std::vector<qint64> m_starts;
     std::vector<quint32> m_lengths;
     int m_unreadable = 0;

@@ -9,6 +9,7 @@
 #include "graderows.h"
 #include "gradereport.h"
 #include "htmlfile.h"
+#include "textlines.h"
 #include "maker.h"
 
 #include <QFile>
@@ -154,13 +155,13 @@ void gradesFrm::make_report()
         QStringLiteral("htm")));
     if (path.isEmpty())
         return;
-    QFile file(GradeLog(m_host.dataFolder()).fileName());
-    if (!file.open(QIODevice::ReadOnly))
+    const auto log = TextLines::open(GradeLog(m_host.dataFolder()).fileName());
+    if (!log)
         return;
     desktop.processEvents();
     // Read and written a piece at a time: a log of years is not held whole.
-    const QString failure = HtmlFile::write(path, GradeReport::beyondAscii(file),
-                                            [&file](QIODevice &out) { return GradeReport::write(file, out); });
+    const QString failure = HtmlFile::write(path, GradeReport::beyondAscii(*log),
+                                            [&log](QIODevice &out) { return GradeReport::write(*log, out); });
     if (!failure.isEmpty()) {
         desktop.messageBox(this, QStringLiteral("The grade report could not be saved as \"%1\": %2")
                                      .arg(path, failure),

@@ -9,26 +9,15 @@
 #include "playerlist.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
+#include "toldonce.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
-#include <QStringDecoder>
-#include <cmath>
 
 namespace staverly {
-
-namespace {
-
-QByteArray line(const QString &name)
-{
-    return name.toUtf8() + "\r\n";
-}
-
-} // namespace
 
 playerFrm::playerFrm(DialogHost &host)
     : QDialog(host.hostWindow())
@@ -97,14 +86,13 @@ void playerFrm::get_players()
         playerCbo->clear();
     }
     removeCmd->setEnabled(false);
-    QFile file(PlayerList(m_host.dataFolder()).fileName());
-    if (!file.open(QIODevice::ReadOnly)) {
-        QFile empty(file.fileName());
-        if (!empty.exists())
-            empty.open(QIODevice::WriteOnly);
+    const PlayerList list(m_host.dataFolder());
+    if (!list.exists()) {
+        QFile empty(list.fileName());
+        empty.open(QIODevice::WriteOnly);
         return;
     }
-    const QStringList names = PlayerList::parse(file.readAll());
+    const QStringList names = list.names();
     const QSignalBlocker quiet(playerCbo);
     playerCbo->addItems(names);
     playerCbo->setCurrentRow(-1, QItemSelectionModel::Clear);
@@ -145,7 +133,7 @@ void playerFrm::addCmd_Click()
                                                    QStringLiteral("Staverly Players"), QString());
     if (name.isEmpty())
         return;
-    if (!appendName(name))
+    if (!told(PlayerList(m_host.dataFolder()).add(name)))
         return;
     m_host.desktop().processEvents();
     get_players();
@@ -168,7 +156,7 @@ void playerFrm::removeCmd_Click()
     QStringList names;
     for (int i = 0; i < playerCbo->count(); ++i)
         names << playerCbo->item(i)->text();
-    writeList(names);
+    told(PlayerList(m_host.dataFolder()).replace(names));
     m_host.desktop().processEvents();
     get_players();
 }
@@ -187,51 +175,22 @@ void playerFrm::okCmd_Click()
     accept();
 }
 
-bool playerFrm::writeList(const QStringList &names)
+bool playerFrm::told(const TextLines::Written &change)
 {
-    QSaveFile file(PlayerList(m_host.dataFolder()).fileName());
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure(file.errorString());
-        return false;
-    }
-    for (const QString &name : names)
-        file.write(line(name));
-    if (!file.commit()) {
-        reportWriteFailure(file.errorString());
-        return false;
-    }
-    return true;
-}
-
-bool playerFrm::appendName(const QString &name)
-{
-    QFile file(PlayerList(m_host.dataFolder()).fileName());
-    // A list from an older editor is written anew as UTF-8 with the name
-    // added: appended to it, the name would be read in the wrong encoding.
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray old = file.readAll();
-        file.close();
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)utf8.decode(old);
-        if (utf8.hasError())
-            return writeList(PlayerList::parse(old) << name);
-    }
-    const QByteArray bytes = line(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        reportWriteFailure(file.errorString());
-        return false;
-    }
-    return true;
-}
-
-void playerFrm::reportWriteFailure(const QString &reason)
-{
-    m_host.desktop().messageBox(this,
-                                QStringLiteral("The player list %1 could not be saved: %2")
-                                    .arg(PlayerList(m_host.dataFolder()).fileName(), reason),
-                                Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                                QStringLiteral("Staverly Players"));
+    const QString file = PlayerList(m_host.dataFolder()).fileName();
+    QString text;
+    if (!change.failure.isEmpty())
+        text = QStringLiteral("The player list \"%1\" could not be saved: %2. It is left as it was.")
+                   .arg(file, change.failure);
+    else if (change.converted && ToldOnce::first(QStringLiteral("converted ") + file))
+        text = QStringLiteral("The player list \"%1\" was not written as UTF-8 throughout. It has been "
+                              "written anew as UTF-8, with every name kept.")
+                   .arg(file);
+    if (!text.isEmpty())
+        m_host.desktop().messageBox(this, text, Desktop::Buttons::Ok,
+                                    change.failure.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Warning,
+                                    QStringLiteral("Staverly Players"));
+    return change.failure.isEmpty();
 }
 
 } // namespace staverly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playerlist.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -40,9 +42,8 @@ private:
     void select(int row);
     // Replaces the list file with `names`; the old file stays whole when
     // the new one cannot be written. False after telling the user.
-    bool writeList(const QStringList &names);
-    bool appendName(const QString &name);
-    void reportWriteFailure(const QString &reason);
+    // Tells what went wrong or what was done besides; false on failure.
+    bool told(const TextLines::Written &change);
 
     DialogHost &m_host;
     LessonEngine &m_lesson;

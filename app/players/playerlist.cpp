@@ -1,10 +1,25 @@
 #include "playerlist.h"
 
+#include "safefile.h"
+#include "textlines.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 namespace staverly {
+
+namespace {
+
+QByteArray contents(const QString &fileName, bool *readable = nullptr)
+{
+    QFile file(fileName);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (readable)
+        *readable = opened;
+    return opened ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 PlayerList::PlayerList(QString dataFolder)
     : m_folder(std::move(dataFolder))
@@ -25,13 +40,37 @@ QString PlayerList::createDefault() const
 {
     if (exists())
         return {};
-    QFile file(fileName());
-    const QByteArray line = QByteArray(DefaultPlayer) + "\r\n";
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size()
-        || !file.flush())
-        return file.errorString();
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    return SafeFile::replace(fileName(), QByteArray(DefaultPlayer) + "\r\n");
+}
+
+QStringList PlayerList::names() const
+{
+    return TextLines::lines(contents(fileName()));
+}
+
+TextLines::Written PlayerList::add(const QString &name) const
+{
+    const QByteArray old = contents(fileName());
+    if (TextLines::encoding(old) != TextLines::Encoding::Utf8)
+        return replace(TextLines::lines(old) << name);
+    // A last line without its line end must not take the new name in.
+    QByteArray line = oneLine(name).toUtf8() + "\r\n";
+    if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r'))
+        line.prepend("\r\n");
+    return {SafeFile::append(fileName(), line), false};
+}
+
+TextLines::Written PlayerList::replace(const QStringList &names) const
+{
+    bool readable = false;
+    const QByteArray old = contents(fileName(), &readable);
+    QStringList kept;
+    kept.reserve(names.size());
+    for (const QString &name : names)
+        kept << oneLine(name);
+    TextLines::Written change{SafeFile::replace(fileName(), TextLines::utf8(kept)), false};
+    change.converted = change.failure.isEmpty() && readable && TextLines::encoding(old) != TextLines::Encoding::Utf8;
+    return change;
 }
 
 QString PlayerList::shortLabel(const QString &name)
@@ -43,44 +82,14 @@ QString PlayerList::shortLabel(const QString &name)
     return name.left(name.indexOf(QLatin1Char(' '))) + QStringLiteral("...");
 }
 
-QString PlayerList::decode(const QByteArray &bytes)
+QString PlayerList::oneLine(const QString &name)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    // Latin-1 but for 0x80..0x9F, where Windows-1252 keeps its quotes,
-    // dashes, the euro sign and a few letters.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString windows;
-    windows.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = uchar(c);
-        windows += byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte);
+    QString line = name;
+    for (QChar &c : line) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
     }
-    return windows;
-}
-
-QStringList PlayerList::parse(const QByteArray &bytes)
-{
-    const QString text = decode(bytes);
-    QStringList names;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        names << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        names << text.mid(start);
-    return names;
+    return line;
 }
 
 } // namespace staverly

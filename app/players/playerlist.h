@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textlines.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,15 +21,18 @@ public:
     // left as it is. Returns an empty text, or why it could not be written.
     QString createDefault() const;
 
+    // The names in order; none when the file cannot be read. Lines end with
+    // CR LF, LF or CR; an empty line is a name too, the file's end none.
+    QStringList names() const;
+    // A list that is not UTF-8 throughout is written anew, whole, as UTF-8.
+    TextLines::Written add(const QString &name) const;
+    TextLines::Written replace(const QStringList &names) const;
+
     // "Pellworth..." for one word, the first word and "..." for more.
     static QString shortLabel(const QString &name);
-
-    // The names in the file's bytes, in order. Lines end with CR LF, LF or
-    // CR; an empty line is a name too, but the end of the file is none. A
-    // list that is not UTF-8 comes from an older editor and is read as
-    // Windows-1252, so every name survives being written back as UTF-8.
-    static QStringList parse(const QByteArray &bytes);
-    static QString decode(const QByteArray &bytes);
+    // A name as it can be kept on one line of the list and of the grade log:
+    // line breaks and other control characters become spaces.
+    static QString oneLine(const QString &name);
 
 private:
     QString m_folder;

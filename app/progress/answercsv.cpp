@@ -81,6 +81,10 @@ QByteArray AnswerCsv::line(const AnswerEvent &answer)
 QByteArray AnswerCsv::field(const QString &text)
 {
     QByteArray utf8 = text.toUtf8();
+    // A spreadsheet runs a cell that starts like a formula: the apostrophe
+    // makes it text.
+    if (!utf8.isEmpty() && QByteArrayView("=+-@\t\r").contains(utf8.front()))
+        utf8.prepend('\'');
     if (utf8.contains(',') || utf8.contains('"') || utf8.contains('\r') || utf8.contains('\n'))
         return '"' + utf8.replace('"', "\"\"") + '"';
     return utf8;

@@ -37,6 +37,7 @@ struct AnswerHistory::Store
     // Whether queries may still read the file.
     bool readable = false;
     QString problem;
+    QString title;
     QString told;
 
     // Answers the file did not take, and their sums.
@@ -53,15 +54,28 @@ struct AnswerHistory::Store
         return AnswerHistory::tr("%1, so answers are kept only until Staverly closes.").arg(what);
     }
 
+    QString keptUntil(const QString &what) const
+    {
+        return AnswerHistory::tr("%1. Answers are kept meanwhile and written to it once it can be written "
+                                 "again; until then they last only until Staverly closes.")
+            .arg(what);
+    }
+
+    // A lock or a read-only file may pass while the program runs.
+    bool passing() const
+    {
+        return db.fault() == HistoryDatabase::Fault::Locked || db.fault() == HistoryDatabase::Fault::ReadOnly;
+    }
+
     QString faultSentence() const
     {
         switch (db.fault()) {
         case HistoryDatabase::Fault::FolderMissing:
             return keptOnly(AnswerHistory::tr("The folder of the answer history %1 cannot be made").arg(file()));
         case HistoryDatabase::Fault::ReadOnly:
-            return keptOnly(AnswerHistory::tr("The answer history %1 is read-only").arg(file()));
+            return keptUntil(AnswerHistory::tr("The answer history %1 is read-only").arg(file()));
         case HistoryDatabase::Fault::Locked:
-            return keptOnly(AnswerHistory::tr("The answer history %1 is locked by another program").arg(file()));
+            return keptUntil(AnswerHistory::tr("The answer history %1 is locked by another program").arg(file()));
         case HistoryDatabase::Fault::Corrupt:
             return keptOnly(AnswerHistory::tr("The answer history %1 is damaged and cannot be moved aside").arg(file()));
         case HistoryDatabase::Fault::Newer:
@@ -81,6 +95,7 @@ struct AnswerHistory::Store
             return false;
         problem = AnswerHistory::tr("The answer history %1 was damaged; it was moved to %2 and a new one started.")
                       .arg(file(), QDir::toNativeSeparators(aside));
+        title = AnswerHistory::tr("History started anew");
         return true;
     }
 
@@ -96,6 +111,7 @@ struct AnswerHistory::Store
     {
         persistent = false;
         problem = faultSentence();
+        title = passing() ? AnswerHistory::tr("Answers waiting") : AnswerHistory::tr("Answers not kept");
         // A file that cannot be written may still be read; a locked one would
         // hold every query for the busy timeout.
         const auto fault = db.fault();
@@ -103,6 +119,27 @@ struct AnswerHistory::Store
             && db.openToRead();
         if (!readable)
             db.close();
+    }
+
+    // Opens the file again and writes what was kept in memory meanwhile;
+    // false, and as it was, when it still cannot be written.
+    bool reopen()
+    {
+        if (!db.open()) {
+            fallBack();
+            return false;
+        }
+        if (!memory.empty() && !db.write(memory)) {
+            fallBack();
+            return false;
+        }
+        memory.clear();
+        memorySums.clear();
+        memoryLessons.clear();
+        persistent = readable = true;
+        problem.clear();
+        title.clear();
+        return true;
     }
 
     void keep(const AnswerEvent &answer)
@@ -151,12 +188,23 @@ AnswerHistory::AnswerHistory(const QString &path, QObject *parent)
     : QObject(parent)
     , m_store(std::make_unique<Store>(path))
 {
+    m_retry.setInterval(RetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &AnswerHistory::retry);
     m_store->open();
     if (!m_store->problem.isEmpty())
         QMetaObject::invokeMethod(this, &AnswerHistory::tell, Qt::QueuedConnection);
+    if (!m_store->persistent && m_store->passing())
+        m_retry.start();
 }
 
 AnswerHistory::~AnswerHistory() = default;
+
+void AnswerHistory::retry()
+{
+    if (m_store->reopen())
+        m_retry.stop();
+    tell();
+}
 
 void AnswerHistory::tell()
 {
@@ -206,6 +254,8 @@ void AnswerHistory::store(std::span<const AnswerEvent> answers)
                 s.noteRecent(answer);
         } else {
             s.fallBack();
+            if (s.passing())
+                m_retry.start();
         }
         if (s.problem != before)
             tell();
@@ -219,6 +269,11 @@ void AnswerHistory::store(std::span<const AnswerEvent> answers)
 QString AnswerHistory::problem() const
 {
     return m_store->problem;
+}
+
+QString AnswerHistory::problemTitle() const
+{
+    return m_store->title;
 }
 
 bool AnswerHistory::persistent() const

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <span>
@@ -19,7 +20,9 @@ namespace staverly {
 // data folder beside (never instead of) the grade log. A database that
 // cannot be used (missing folder, read-only, locked, corrupt) never stops a
 // lesson: answers are then kept in memory while the program runs, and
-// problem() says why, once it changes (problemChanged). A fault found while
+// problem() says why, once it changes (problemChanged). A file that was
+// locked or read-only is tried again every RetryMs, and what was kept in
+// memory meanwhile is written to it once it can be. A fault found while
 // opening is signalled once control returns to the event loop, so a
 // connection made right after construction hears it.
 class AnswerHistory : public QObject
@@ -28,6 +31,8 @@ class AnswerHistory : public QObject
 
 public:
     enum class Period { Day, Week };
+
+    static constexpr int RetryMs = 2000;
 
     // Lessons of one clef in one day or week.
     struct ScorePoint
@@ -76,6 +81,8 @@ public:
     // Empty while all is well; else one sentence for the user: why answers
     // are kept in memory only, or that a damaged file was set aside.
     QString problem() const;
+    // A few words for the same, for a small notice.
+    QString problemTitle() const;
     // Whether answers go to the database (false: kept in memory only).
     bool persistent() const;
 
@@ -101,9 +108,11 @@ private:
     struct Store;
 
     void store(std::span<const AnswerEvent> answers);
+    void retry();
     void tell();
 
     std::unique_ptr<Store> m_store;
+    QTimer m_retry;
 };
 
 } // namespace staverly

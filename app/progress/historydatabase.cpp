@@ -14,6 +14,8 @@
 #include <atomic>
 #include <map>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace staverly {
 
@@ -74,6 +76,24 @@ const char *const ToVersion1[] = {
 };
 
 const std::array<std::span<const char *const>, HistoryDatabase::SchemaVersion> Migrations{ToVersion1};
+
+// A run on a read-only file leaves SQLite's index and log beside it
+// read-only too, and once the file may be written again they would keep it
+// read-only for good. Only the user's own are mended, and only beside a
+// file the user may write.
+void mendCompanions(const QString &path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    struct stat main {};
+    if (::stat(file.constData(), &main) != 0 || main.st_uid != ::geteuid() || !(main.st_mode & S_IWUSR))
+        return;
+    for (const char *suffix : {"-shm", "-wal"}) {
+        const QByteArray companion = file + suffix;
+        struct stat info {};
+        if (::stat(companion.constData(), &info) == 0 && info.st_uid == ::geteuid() && !(info.st_mode & S_IWUSR))
+            ::chmod(companion.constData(), (info.st_mode & 07777) | S_IWUSR);
+    }
+}
 
 QString uniqueConnectionName()
 {
@@ -192,6 +212,7 @@ bool HistoryDatabase::open()
     m_error = QSqlError();
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return fail(Fault::FolderMissing);
+    mendCompanions(m_path);
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setDatabaseName(m_path);

@@ -27,8 +27,10 @@ public:
     enum class Fault { None, FolderMissing, ReadOnly, Locked, Corrupt, Newer, Other };
 
     static constexpr int SchemaVersion = 1;
-    // Long enough for a second copy of the program to finish its own write.
-    static constexpr int BusyTimeoutMs = 5000;
+    // Long enough for a second copy of the program to finish its own write,
+    // short enough not to hold the window: a longer lock is waited out by
+    // trying again later.
+    static constexpr int BusyTimeoutMs = 80;
 
     explicit HistoryDatabase(QString path);
     ~HistoryDatabase();

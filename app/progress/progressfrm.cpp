@@ -6,6 +6,7 @@
 #include "lessonengine.h"
 #include "pitchname.h"
 #include "playerlist.h"
+#include "safefile.h"
 #include "weaknotemap.h"
 
 #include <QButtonGroup>
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +25,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -131,9 +130,7 @@ progressFrm::progressFrm(DialogHost &host)
     // The list's players, and anyone the history knows who has left it.
     const QString current = m_host.lessonEngine().PLAYER_NAME;
     QStringList names{current};
-    QFile list(PlayerList(m_host.dataFolder()).fileName());
-    if (list.open(QIODevice::ReadOnly))
-        names += PlayerList::parse(list.readAll());
+    names += PlayerList(m_host.dataFolder()).names();
     names += m_history.players();
     names.removeDuplicates();
     playerCbo->addItems(names);
@@ -254,10 +251,10 @@ void progressFrm::exportCmd_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && m_history.exportCsv(player(), file) && file.commit();
-    if (!written) {
-        desktop.messageBox(this, QStringLiteral("The answers could not be saved as \"%1\": %2").arg(path, file.errorString()),
+    const QString failure =
+        SafeFile::replace(path, [this](QIODevice &out) { return m_history.exportCsv(player(), out); });
+    if (!failure.isEmpty()) {
+        desktop.messageBox(this, QStringLiteral("The answers could not be saved as \"%1\": %2").arg(path, failure),
                            Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Export Answers As..."));
     }
 }

@@ -32,6 +32,7 @@ setupFrm::setupFrm(DialogHost &host)
     Frame4->setTitle(QStringLiteral("Player's Name"));
     nameLbl = place<QLabel>(Frame4, "nameLbl", twips(240, 300, 1815, 300),
                             QStringLiteral("Current Player's Name"));
+    nameLbl->setTextFormat(Qt::PlainText);
     editCmd = place<QPushButton>(Frame4, "editCmd", twips(2140, 275, 800, 350),
                                  QStringLiteral("Click here to change player"));
     editCmd->setText(QStringLiteral("&Edit..."));

@@ -1,9 +1,10 @@
 #include "htmlfile.h"
 
+#include "safefile.h"
+
 #include <QDir>
 #include <QIODevice>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -65,17 +66,9 @@ QString HtmlFile::write(const QString &path, const QString &document)
 
 QString HtmlFile::write(const QString &path, bool beyondAscii, const std::function<bool(QIODevice &)> &body)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if ((beyondAscii && file.write("\xEF\xBB\xBF") != 3) || !body(file) || file.write("\r\n") != 2) {
-        const QString failure = file.errorString();
-        file.cancelWriting();
-        return failure;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return SafeFile::replace(path, [&](QIODevice &out) {
+        return (!beyondAscii || out.write("\xEF\xBB\xBF") == 3) && body(out) && out.write("\r\n") == 2;
+    });
 }
 
 } // namespace staverly

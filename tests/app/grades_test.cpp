@@ -186,6 +186,64 @@ TEST_F(Grades, TheReportAlternatesRowsReplacesTheFileAndOpensInTheBrowser)
     EXPECT_EQ(QString::fromUtf8(readProgramFile("report.htm")), expected);
 }
 
+// Logs as other editors leave them: old Mac line ends, Windows-1252, UTF-16,
+// and a name that held a line break; each record is listed as one row.
+TEST(GradeLogRecords, AnyLineEndAndEncodingListsEveryLesson)
+{
+    const QByteArray mac = "\"Ann\",\"Treble Clef\",1,0,100,#2026-12-01#\r\"Ben\",\"Base Clef\",2,0,100,#2026-12-02#"
+                           "\r\"Carl\",\"Treble Clef\",3,1,75,#2026-12-03#\r";
+    QByteArray utf16("\xFF\xFE");
+    const QString wide = QString::fromUtf8("\"Zoë\",\"Base Clef\",1,0,100,#2026-12-04#\r\n");
+    utf16.append(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2);
+    const QByteArray broken = GradeLog::format({"Tom\nTim", "Treble Clef", 1, 0, 100, QDate(2026, 12, 5)});
+    const struct
+    {
+        QByteArray log;
+        QStringList players;
+    } cases[] = {
+        {mac, {"Ann", "Ben", "Carl"}},
+        {"\"Zo\xEB\",\"Base Clef\",1,0,100,#2026-12-04#\r\n\"Zo\xC3\xAB\",\"Base Clef\",1,0,100,#2026-12-04#\r\n",
+         {"Zoë", "Zoë"}},
+        {utf16, {"Zoë"}},
+        {broken, {"Tom Tim"}},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("grades.txt");
+    for (const auto &c : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.log);
+        file.close();
+        GradeRows rows({"Name", "Lesson", "Yes", "No", "Score", "Date"});
+        ASSERT_TRUE(rows.load(path));
+        EXPECT_EQ(rows.unreadable(), 0) << c.log.toStdString();
+        QStringList players;
+        for (int r = 0; r < rows.records(); ++r)
+            players << rows.index(r, 0).data().toString();
+        EXPECT_EQ(players, c.players);
+    }
+}
+
+// A log not UTF-8 throughout is written anew as UTF-8 with the new lesson,
+// once; after that lessons are appended as always.
+TEST(GradeLogRecords, AppendingToAnOldLogRewritesItAsUtf8)
+{
+    QTemporaryDir dir;
+    const GradeLog log(dir.path());
+    QFile file(log.fileName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Zo\xEB\",\"Base Clef\",1,0,100,#2026-12-04#\r");
+    file.close();
+    const GradeLog::Record ben{"Ben", "Base Clef", 3, 1, 75, QDate(2026, 12, 7)};
+    const TextLines::Written first = log.append(ben);
+    EXPECT_TRUE(first.failure.isEmpty() && first.converted);
+    const TextLines::Written second = log.append(ben);
+    EXPECT_TRUE(second.failure.isEmpty() && !second.converted);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "\"Zo\xC3\xAB\",\"Base Clef\",1,0,100,#2026-12-04#\r\n" + GradeLog::format(ben)
+                                  + GradeLog::format(ben));
+}
+
 TEST(GradeLogRecords, ReadBackAsWrittenAndOddLinesAreCountedNotLost)
 {
     const GradeLog::Record anna{"Anna, Lee", "Treble Clef", 9, 1, 90, QDate(2002, 3, 15)};
@@ -309,7 +367,7 @@ TEST(GradeLogRecords, AppendingStartsOnANewLineAndSaysWhyItFailed)
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write("\"Ann\",\"Treble Clef\",1,0,100,#2026-12-06#"); // no line end
     cut.close();
-    EXPECT_EQ(log.append(ben), "");
+    EXPECT_EQ(log.append(ben).failure, "");
     QFile back(log.fileName());
     ASSERT_TRUE(back.open(QIODevice::ReadOnly));
     const GradeLog::Contents contents = GradeLog::parseAll(back.readAll());
@@ -320,7 +378,7 @@ TEST(GradeLogRecords, AppendingStartsOnANewLineAndSaysWhyItFailed)
     // A full disk: the write fails when it is flushed, and says why.
     QTemporaryDir full;
     ASSERT_TRUE(QFile::link("/dev/full", QDir(full.path()).filePath("grades.txt")));
-    EXPECT_TRUE(GradeLog(full.path()).append(ben).contains("space", Qt::CaseInsensitive));
+    EXPECT_TRUE(GradeLog(full.path()).append(ben).failure.contains("space", Qt::CaseInsensitive));
 }
 
 TEST_F(Grades, AGradeLogOnAFullDiskIsToldOnceAndTheLessonsGoOn)

@@ -1,6 +1,8 @@
 #include "mainwindowfixture.h"
 
+#include "fulldisk.h"
 #include "playerfrm.h"
+#include "playerlist.h"
 #include "setupfrm.h"
 
 #include <QAction>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace staverly;
@@ -220,13 +223,17 @@ TEST_F(Players, LessonSetupsEditButtonAndTheNameLabelOpenIt)
 }
 
 // A list from an older editor keeps every letter: read as Windows-1252,
-// written back as UTF-8.
+// written back as UTF-8, and the user is told once.
 TEST_F(Players, AListThatIsNotUtf8KeepsItsLettersWhenWrittenBack)
 {
     writePlayers("Jos\xE9\r\nAnn\r\n\x93Quoted\x94\r\n");
     store(keys::PlayerName, "Ann");
     start();
     desktop.answerInput("Zoë");
+    desktop.answer(Answer::Ok, [this](const auto &box) {
+        EXPECT_EQ(box.title, "Staverly Players");
+        EXPECT_TRUE(box.text.contains(programFile("players.txt")) && box.text.contains("UTF-8"));
+    });
     withPlayerSetup([](playerFrm &frm) {
         EXPECT_EQ(shown(frm), (QStringList{"José", "Ann", "\u201CQuoted\u201D"}));
         EXPECT_EQ(selectedRow(frm), 1);
@@ -236,6 +243,80 @@ TEST_F(Players, AListThatIsNotUtf8KeepsItsLettersWhenWrittenBack)
     });
     EXPECT_EQ(readProgramFile("players.txt"), QString("José\r\n\u201CQuoted\u201D\r\nZoë\r\n").toUtf8());
     EXPECT_EQ(stored(keys::PlayerName), "Zoë");
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+// A full disk leaves the list as it was and says so; a list whose last line
+// has no line end keeps that name apart from the next one added.
+TEST_F(Players, AFullDiskKeepsTheListAndNoNameJoinsAnother)
+{
+    writePlayers("Anna\r\nBob Lee\r\nCarl");
+    store(keys::PlayerName, "Bob Lee");
+    start();
+    desktop.answerInput("Neu");
+    desktop.answer(Answer::Ok, [this](const auto &box) {
+        EXPECT_EQ(box.title, "Staverly Players");
+        EXPECT_TRUE(box.text.contains(programFile("players.txt")) && box.text.contains("File too large"))
+            << box.text.toStdString();
+    });
+    withPlayerSetup([](playerFrm &frm) {
+        QTest::mouseClick(frm.addCmd, Qt::LeftButton);
+        EXPECT_EQ(shown(frm), (QStringList{"Anna", "Bob Lee", "Carl", "Neu"}));
+        clickRow(frm, 1);
+        test::FullDisk full;
+        QTest::mouseClick(frm.removeCmd, Qt::LeftButton);
+    });
+    EXPECT_EQ(readProgramFile("players.txt"), "Anna\r\nBob Lee\r\nCarl\r\nNeu\r\n");
+    EXPECT_TRUE(desktop.scriptDone());
+}
+
+// A name is shown as typed, never as markup, and never spans two lines.
+TEST_F(Players, NamesArePlainTextOnOneLine)
+{
+    store(keys::PlayerName, "<h1>Big</h1>");
+    start();
+    EXPECT_EQ(w().nameLbl->textFormat(), Qt::PlainText);
+    desktop.answerInput("Tom\nTim");
+    withPlayerSetup([](playerFrm &frm) { QTest::mouseClick(frm.addCmd, Qt::LeftButton); });
+    EXPECT_EQ(stored(keys::PlayerName), "Tom Tim");
+}
+
+// Lists from any editor: each line in its own encoding, UTF-16 by its mark,
+// any line end; a change writes a list that was not UTF-8 anew as UTF-8.
+TEST(PlayerFiles, EveryNameSurvivesAnyEncodingAndLineEnd)
+{
+    QByteArray utf16("\xFF\xFE");
+    const QString wide = QString::fromUtf8("Zoë\r\nJürgen\r\n");
+    utf16.append(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2);
+    const struct
+    {
+        QByteArray file;
+        QStringList names;
+        bool converted; // by adding a name
+    } cases[] = {
+        {"J\xFCrgen\r\nAnn\r\n", {"Jürgen", "Ann"}, true},
+        {"Zo\xC3\xAB\r\nBj\xF6rn\n", {"Zoë", "Björn"}, true},
+        {utf16, {"Zoë", "Jürgen"}, true},
+        {"Ann\rBen\rCarl", {"Ann", "Ben", "Carl"}, false},
+        {"\xEF\xBB\xBF" "Ann\r\n\r\nBen\r\n", {"Ann", "", "Ben"}, false},
+    };
+    QTemporaryDir dir;
+    const PlayerList list(dir.path());
+    for (const auto &c : cases) {
+        QFile file(list.fileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.file);
+        file.close();
+        EXPECT_EQ(list.names(), c.names) << c.file.toStdString();
+        const TextLines::Written added = list.add(QStringLiteral("Éva"));
+        EXPECT_TRUE(added.failure.isEmpty());
+        EXPECT_EQ(added.converted, c.converted) << c.file.toStdString();
+        EXPECT_EQ(list.names(), c.names + QStringList{"Éva"});
+        ASSERT_TRUE(list.replace(c.names).failure.isEmpty());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), TextLines::utf8(c.names));
+        file.close();
+    }
 }
 
 // The player named is the current one; the stored number only says where to

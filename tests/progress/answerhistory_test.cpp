@@ -1,3 +1,4 @@
+#include "answercsv.h"
 #include "answerhistory.h"
 #include "answers.h"
 
@@ -257,6 +258,14 @@ TEST_F(History, CsvLinesAsWritten)
     EXPECT_TRUE(lines[3].endsWith(",8,Treble,0,B6,95,,time-out,timer,5000\r"));
     EXPECT_EQ(lines[4], "2024-03-05T09:30:09.000-05:30,\"Smith, \"\"Jr\"\"\",8,Bass,0,C1,24,C1,right,midi,40\r");
     EXPECT_EQ(lines[5], "");
+
+    // A name a spreadsheet would run as a formula is written as text.
+    const std::pair<const char *, const char *> names[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""}, {"+1+1", "'+1+1"},
+        {"-2+3", "'-2+3"}, {"@SUM(A1:A2)", "'@SUM(A1:A2)"}, {"\tTab", "'\tTab"}, {"Ann-Marie", "Ann-Marie"},
+    };
+    for (const auto &[name, cell] : names)
+        EXPECT_EQ(AnswerCsv::field(QString::fromUtf8(name)), cell) << name;
 }
 
 TEST_F(History, TwoCopiesInterleavedLoseNothing)

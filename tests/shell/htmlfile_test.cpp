@@ -1,4 +1,6 @@
+#include "fulldisk.h"
 #include "htmlfile.h"
+#include "safefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,4 +36,25 @@ TEST(HtmlFile, OneLineReplacingTheOldFileWithAMarkOnlyWhenNamesNeedIt)
     // A folder that is not there: told, and nothing else is touched.
     EXPECT_NE(HtmlFile::write(dir.filePath("missing/report.htm"), "<html></html>"), "");
     EXPECT_EQ(read(path), "\xEF\xBB\xBF<html>Zo\xC3\xAB</html>\r\n");
+}
+
+// A full disk leaves every file as it was and says why; an append that does
+// not fit leaves no half line behind.
+TEST(HtmlFile, AFullDiskLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.htm");
+    const QString log = dir.filePath("grades.txt");
+    ASSERT_EQ(HtmlFile::write(path, "<html>old</html>"), "");
+    ASSERT_EQ(SafeFile::append(log, "\"Ann\"\r\n"), "");
+    const QByteArray big(40000, 'x');
+    for (const rlim_t room : {rlim_t(0), rlim_t(10), rlim_t(20000)}) {
+        test::FullDisk full(room);
+        EXPECT_NE(HtmlFile::write(path, "<html>" + big + "</html>"), "") << room;
+        EXPECT_NE(SafeFile::replace(log, big), "") << room;
+        EXPECT_NE(SafeFile::append(log, big), "") << room;
+    }
+    EXPECT_EQ(read(path), "<html>old</html>\r\n");
+    EXPECT_EQ(read(log), "\"Ann\"\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
