@@ -57,7 +57,9 @@ QString SafeFile::replace(const QString &path, const QByteArray &bytes)
 QString SafeFile::append(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: nothing of a failed write may linger to be written later,
+    // after the file was cut back.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return failureOf(file);
     const qint64 before = file.size();
     QString failure;
