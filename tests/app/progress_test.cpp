@@ -120,6 +120,10 @@ TEST_F(Progress, AHistoryThatCannotBeUsedIsToldQuietlyAndTheLessonGoesOn)
     // Nothing is deleted: the damaged file is there, as it was or set aside.
     const QStringList kept = QDir(folder.path()).entryList({"history.sqlite*"});
     EXPECT_FALSE(kept.isEmpty());
+    // A file set aside for a new one loses no answer, and the notice says so.
+    const bool setAside = !kept.filter("corrupt").isEmpty();
+    EXPECT_TRUE(w().noticeLbl->text().contains(setAside ? "History started anew" : "Answers not kept"))
+        << w().noticeLbl->text().toStdString();
 }
 
 } // namespace
