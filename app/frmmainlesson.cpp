@@ -239,6 +239,7 @@ void frmMain::MIDIInput1_Message()
     while (MIDIInput1->pendingMessages() > 0) {
         const MidiMessage message = MIDIInput1->readMessage();
         const MidiStamp stamp = MIDIInput1->readStamp();
+        const bool late = MIDIInput1->readAge() > MidiMod::JudgeWithin;
         // Taken off the queue before anything runs events, so each message is
         // acted on exactly once and the key's release still goes through.
         MIDIInput1->removeMessage();
@@ -246,6 +247,10 @@ void frmMain::MIDIInput1_Message()
         // whatever is active by now.
         if (!stamp.active || !midi.USE_MIDI)
             continue;
+        if (late && (message.status & 0xF0) == 0x90 && message.data2 > 0) {
+            midi.lateAnswerDropped();
+            continue;
+        }
         if (midinPrg)
             host::ControlHost::setProperty(midinPrg, "value", message.data2 + 1);
         // MIDI through has already sent it on, on the device's own thread.

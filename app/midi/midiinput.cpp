@@ -106,6 +106,14 @@ MidiStamp MIDIInput::readStamp() const
     return m_ring[m_read.load(std::memory_order_relaxed) % QueueLimit].stamp;
 }
 
+std::chrono::milliseconds MIDIInput::readAge() const
+{
+    if (pendingMessages() == 0)
+        return {};
+    const auto arrived = m_ring[m_read.load(std::memory_order_relaxed) % QueueLimit].arrived;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - arrived);
+}
+
 void MIDIInput::removeMessage()
 {
     if (pendingMessages() > 0)
@@ -140,7 +148,7 @@ void MIDIInput::receive(const std::uint8_t *bytes, std::size_t size)
     if (written - m_read.load(std::memory_order_acquire) >= QueueLimit) {
         m_dropped.fetch_add(1, std::memory_order_relaxed);
     } else {
-        m_ring[written % QueueLimit] = {message, stamp};
+        m_ring[written % QueueLimit] = {message, stamp, std::chrono::steady_clock::now()};
         m_written.store(written + 1, std::memory_order_release);
     }
     if (m_wakeFd >= 0 && !m_announcing.exchange(true, std::memory_order_acq_rel)) {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -52,6 +53,8 @@ public:
     bool isAlive() const { return m_source && m_source->alive(); }
     // Still joined to the very port it opened; may ask the system.
     bool isConnected() const { return m_source && m_source->connected(); }
+    // False when its connection to the device was removed outside the program.
+    bool isLinked() const { return !m_source || m_source->linked(); }
     // Throws MidiError with a description when the device will not open.
     void open();
     void start();
@@ -72,6 +75,8 @@ public:
     MidiMessage readMessage() const;
     // What the oldest message was stamped with.
     MidiStamp readStamp() const;
+    // How long ago the oldest message arrived; 0 when none is waiting.
+    std::chrono::milliseconds readAge() const;
     void removeMessage();
 
     // Messages that were not whole short messages (a data byte where a
@@ -89,6 +94,7 @@ private:
     {
         MidiMessage message;
         MidiStamp stamp;
+        std::chrono::steady_clock::time_point arrived;
     };
 
     void receive(const std::uint8_t *bytes, std::size_t size);

@@ -13,8 +13,9 @@ namespace staverly {
 
 namespace {
 
-// A count of malformed input is shown this many looks after the last one.
-constexpr int MalformedShownFor = 10;
+// A passing notice (malformed input, late answers) is shown this many looks
+// after the last one.
+constexpr int PassingNoticeLooks = 10;
 
 QString comesBack(const QString &kind, const QString &name)
 {
@@ -293,6 +294,25 @@ void MidiMod::watchDevices()
     else
         notice("sound", QStringLiteral("No sound output"), silent);
 
+    linkNotice("midi-in-link", USE_MIDI && m_input->isOpen() && !m_input->isLinked(),
+               QStringLiteral("The connection from \"%1\" to Staverly was removed outside Staverly (in a "
+                              "patchbay, say). Press OK in MIDI Setup to connect it again.")
+                   .arg(m_input->openName()));
+    linkNotice("midi-out-link", m_output->isOpen() && !m_output->isLinked(),
+               QStringLiteral("The connection from Staverly to \"%1\" was removed outside Staverly (in a "
+                              "patchbay, say). Press OK in MIDI Setup to connect it again.")
+                   .arg(m_output->openName()));
+
+    if (m_late > m_lateSeen) {
+        m_lateSeen = m_late;
+        m_lateLooks = 0;
+        notice("midi-late", QStringLiteral("MIDI notes dropped"),
+               QStringLiteral("%1 MIDI notes came faster than they could be judged and were dropped.")
+                   .arg(m_late));
+    } else if (++m_lateLooks == PassingNoticeLooks) {
+        clearNotice("midi-late");
+    }
+
     const quint64 malformed = m_input->malformedCount();
     if (malformed > m_malformedSeen) {
         m_malformedSeen = malformed;
@@ -300,9 +320,23 @@ void MidiMod::watchDevices()
         notice("midi-malformed", QStringLiteral("Odd MIDI input ignored"),
                malformed == 1 ? QStringLiteral("1 malformed MIDI message ignored.")
                               : QStringLiteral("%1 malformed MIDI messages ignored.").arg(malformed));
-    } else if (++m_malformedLooks == MalformedShownFor) {
+    } else if (++m_malformedLooks == PassingNoticeLooks) {
         clearNotice("midi-malformed");
     }
+}
+
+void MidiMod::linkNotice(const char *topic, bool cut, const QString &text)
+{
+    // Told, never undone: whoever removed the connection meant it.
+    if (cut)
+        notice(topic, QStringLiteral("MIDI disconnected elsewhere"), text);
+    else
+        clearNotice(topic);
+}
+
+void MidiMod::lateAnswerDropped()
+{
+    ++m_late;
 }
 
 void MidiMod::followInput()

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <chrono>
 
 class QComboBox;
 class QWidget;
@@ -63,6 +64,11 @@ public:
     // opened again, and a count of malformed input is kept on the board, as
     // is a built-in synthesizer whose sound server went away.
     void watchDevices();
+    // A MIDI answer older than this when its turn comes is dropped: a backlog
+    // would otherwise be judged one wrong answer at a time for minutes.
+    static constexpr std::chrono::milliseconds JudgeWithin{2000};
+    // Counts one such answer, told in a notice.
+    void lateAnswerDropped();
     // How the built-in synthesizer sounds, for MIDI Setup: the audio driver
     // and the delay it measures ("Sound: JACK, 4.0 ms"); empty when another
     // output is open.
@@ -81,6 +87,8 @@ private:
     void notice(const char *topic, const QString &brief, const QString &text);
     void clearNotice(const char *topic);
     void inputGone(const QString &name);
+    // Tells, or stops telling, that a connection was removed outside the program.
+    void linkNotice(const char *topic, bool cut, const QString &text);
     void outputGone(const QString &name);
 
     MIDIInput *m_input = nullptr;
@@ -95,6 +103,9 @@ private:
     quint64 m_changesSeen = 0;
     quint64 m_malformedSeen = 0;
     int m_malformedLooks = 0;
+    quint64 m_late = 0;
+    quint64 m_lateSeen = 0;
+    int m_lateLooks = 0;
 };
 
 } // namespace staverly

@@ -84,6 +84,11 @@ bool MIDIOutput::isConnected() const
     return m_sink ? m_sink->connected() : m_target != nullptr;
 }
 
+bool MIDIOutput::isLinked() const
+{
+    return !m_sink || m_sink->linked();
+}
+
 void MIDIOutput::close()
 {
     MidiSink *target = nullptr;

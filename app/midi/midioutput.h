@@ -53,6 +53,8 @@ public:
     bool isAlive() const;
     // Still joined to the very port it opened; may ask the system.
     bool isConnected() const;
+    // False when its connection to the device was removed outside the program.
+    bool isLinked() const;
     // Throws MidiError with a description when the device will not open.
     void open();
     void close();

@@ -17,6 +17,9 @@ public:
     virtual bool alive() const { return true; }
     // Still joined to the very port it opened.
     virtual bool connected() const { return alive(); }
+    // Joined to the device's port: false when that connection was removed
+    // outside the program (a patchbay) while both ports are still there.
+    virtual bool linked() const { return true; }
 };
 
 } // namespace staverly

@@ -15,6 +15,9 @@ public:
     // Still joined to the very port it opened: false too when that port went
     // and one of the same name came back, which must be opened anew.
     virtual bool connected() const { return alive(); }
+    // Joined to the device's port: false when that connection was removed
+    // outside the program (a patchbay) while both ports are still there.
+    virtual bool linked() const { return true; }
 };
 
 } // namespace staverly

@@ -3,6 +3,7 @@
 #include "jackserver.h"
 #include "midierror.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace staverly {
@@ -17,6 +18,8 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
 {
     // With an error callback RtMidi reports instead of printing and throwing.
     m_out->setErrorCallback(&RtMidiSink::failed, this);
+    // Our end of the connection is the one that opening adds.
+    const std::vector<std::string> before = m_jack ? JackServer::peers(port.c_str()) : std::vector<std::string>();
     try {
         m_out->openPort(index, "MIDI Out");
     } catch (const RtMidiError &error) {
@@ -40,6 +43,12 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
     // may take far longer than one period to get there.
     if (!m_jack || !JackServer::waitCycles(2, 1000))
         std::this_thread::sleep_for(m_settle);
+    if (m_jack) {
+        for (const std::string &peer : JackServer::peers(port.c_str())) {
+            if (std::find(before.begin(), before.end(), peer) == before.end())
+                m_own = peer;
+        }
+    }
 }
 
 RtMidiSink::~RtMidiSink()
@@ -64,6 +73,11 @@ void RtMidiSink::send(const std::uint8_t *bytes, std::size_t size)
 bool RtMidiSink::alive() const
 {
     return !m_jack || JackServer::generation() == m_generation;
+}
+
+bool RtMidiSink::linked() const
+{
+    return m_own.empty() || !connected() || JackServer::joined(m_own, m_port);
 }
 
 bool RtMidiSink::connected() const

@@ -26,6 +26,7 @@ public:
     void send(const std::uint8_t *bytes, std::size_t size) override;
     bool alive() const override;
     bool connected() const override;
+    bool linked() const override;
 
 private:
     void release();
@@ -37,6 +38,8 @@ private:
     quint64 m_generation;
     std::string m_port;
     quint64 m_identity = 0;
+    // Our end of the JACK connection to the device's port.
+    std::string m_own;
     std::string m_error;
     std::unique_ptr<RtMidiOut> m_out;
 };

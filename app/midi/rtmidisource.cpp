@@ -3,6 +3,7 @@
 #include "jackserver.h"
 #include "midierror.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace staverly {
@@ -21,6 +22,8 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
     m_in->ignoreTypes(true, true, true);
     m_in->setCallback(&RtMidiSource::received, this);
     std::string reason;
+    // Our end of the connection is the one that opening adds.
+    const std::vector<std::string> before = m_jack ? JackServer::peers(port.c_str()) : std::vector<std::string>();
     try {
         m_in->openPort(index, "MIDI In");
     } catch (const RtMidiError &error) {
@@ -48,6 +51,12 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
     // open returns, what the device plays arrives, on a busy server too.
     if (!m_jack || !JackServer::waitCycles(2, 1000))
         std::this_thread::sleep_for(m_settle);
+    if (m_jack) {
+        for (const std::string &peer : JackServer::peers(port.c_str())) {
+            if (std::find(before.begin(), before.end(), peer) == before.end())
+                m_own = peer;
+        }
+    }
 }
 
 RtMidiSource::~RtMidiSource()
@@ -58,6 +67,11 @@ RtMidiSource::~RtMidiSource()
 bool RtMidiSource::alive() const
 {
     return !m_jack || JackServer::generation() == m_generation;
+}
+
+bool RtMidiSource::linked() const
+{
+    return m_own.empty() || !connected() || JackServer::joined(m_own, m_port);
 }
 
 bool RtMidiSource::connected() const

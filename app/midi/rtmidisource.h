@@ -26,6 +26,7 @@ public:
 
     bool alive() const override;
     bool connected() const override;
+    bool linked() const override;
 
 private:
     void release();
@@ -38,6 +39,8 @@ private:
     quint64 m_generation;
     std::string m_port;
     quint64 m_identity = 0;
+    // Our end of the JACK connection to the device's port.
+    std::string m_own;
     std::mutex m_errorMutex;
     std::string m_error;
     // Last, so it is closed first: its thread uses the members above.

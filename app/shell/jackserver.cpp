@@ -107,6 +107,31 @@ quint64 JackServer::portIdentity(const char *fullName)
     return port ? quint64(jack_port_uuid(port)) : 0;
 }
 
+std::vector<std::string> JackServer::peers(const char *fullName)
+{
+    Watch &w = theWatch();
+    std::lock_guard lock(w.mutex);
+    if (!w.client || w.gone.load())
+        return {};
+    const jack_port_t *port = jack_port_by_name(w.client, fullName);
+    const char **names = port ? jack_port_get_all_connections(w.client, port) : nullptr;
+    std::vector<std::string> all;
+    for (const char **name = names; name && *name; ++name)
+        all.emplace_back(*name);
+    jack_free(names);
+    return all;
+}
+
+bool JackServer::joined(const std::string &a, const std::string &b)
+{
+    Watch &w = theWatch();
+    std::lock_guard lock(w.mutex);
+    if (!w.client || w.gone.load())
+        return true;
+    const jack_port_t *port = jack_port_by_name(w.client, a.c_str());
+    return !port || jack_port_connected_to(port, b.c_str());
+}
+
 namespace {
 
 int countCycle(jack_nframes_t, void *counter)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QtGlobal>
+#include <string>
+#include <vector>
 
 namespace staverly {
 
@@ -36,6 +38,11 @@ public:
     // What tells this port from one registered again under its name; 0 when
     // there is no such port, or no server is watched.
     static quint64 portIdentity(const char *fullName);
+    // The full names of the ports joined to `fullName`; none when no server
+    // is watched.
+    static std::vector<std::string> peers(const char *fullName);
+    // Whether the two ports are joined now; true when that cannot be told.
+    static bool joined(const std::string &a, const std::string &b);
     // Returns once the server has run `cycles` whole process cycles from
     // now, so that a connection made before is in effect; false when it
     // did not within `timeoutMs` (a server too busy, or gone).

@@ -8,6 +8,12 @@
 #include "testmidiport.h"
 #include "waitfor.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <jack/jack.h>
+
 using namespace staverly;
 using test::MainWindowFixture;
 using namespace std::chrono_literals;
@@ -67,6 +73,33 @@ protected:
     std::unique_ptr<TestMidiPort> port;
     std::unique_ptr<JackXrunWatch> xruns;
 };
+
+// A connection removed in a patchbay is told once and left as the user made
+// it; MIDI Setup's OK joins the keyboard again.
+TEST_F(JackLesson, AConnectionRemovedInAPatchbayIsToldAndSetupJoinsItAgain)
+{
+    start();
+    const QByteArray keys = port->keysPort().toUtf8();
+    const std::vector<std::string> peers = JackServer::peers(keys.constData());
+    ASSERT_EQ(peers.size(), 1u);
+    const std::string own = peers.front();
+    jack_client_t *patchbay = jack_client_open("Patchbay", JackNoStartServer, nullptr);
+    ASSERT_TRUE(patchbay);
+    ASSERT_EQ(jack_disconnect(patchbay, keys.constData(), own.c_str()), 0);
+    const auto told = [this] { return w().noticeLbl->toolTip().contains("removed outside Staverly"); };
+    EXPECT_TRUE(waitFor(told, 5000)) << w().noticeLbl->toolTip().toStdString();
+    QTest::qWait(2500);
+    EXPECT_FALSE(JackServer::joined(own, keys.toStdString())) << "the program must not undo it";
+    EXPECT_TRUE(told());
+
+    desktop.onModal("midiFrm", [](QDialog &dialog) {
+        QTest::mouseClick(dialog.findChild<QPushButton *>("okCmd"), Qt::LeftButton);
+    });
+    w().midiItem->trigger();
+    EXPECT_TRUE(waitFor([&] { return !told(); }, 5000));
+    EXPECT_EQ(JackServer::peers(keys.constData()).size(), 1u);
+    jack_client_close(patchbay);
+}
 
 TEST_F(JackLesson, APupilsKeyboardAnswersAndIsHeardThroughTheProgram)
 {

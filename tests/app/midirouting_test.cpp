@@ -4,6 +4,7 @@
 #include "fakemidibackend.h"
 #include "midifrm.h"
 #include "midiinput.h"
+#include "midimod.h"
 #include "pianokey.h"
 #include "waitfor.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <thread>
 
 using namespace staverly;
 using test::MainWindowFixture;
@@ -279,6 +281,30 @@ TEST_F(MidiRouting, MalformedInputIsCountedQuietlyNotForwarded)
     });
     w().midiItem->trigger();
     // The lesson goes on.
+    nextWordIs(0);
+    nextNoteIs(9);
+    play({0x90, 60, 100});
+    EXPECT_EQ(w().lesson.YES, 1);
+}
+
+// A flood that waited more than two seconds for its turn is dropped with one
+// notice, not judged one "Too Low" at a time for minutes; a note-off is no
+// answer and still goes through.
+TEST_F(MidiRouting, AnswersThatWaitedTooLongAreDroppedAndTold)
+{
+    store(keys::UseMidi, "True");
+    start();
+    nextNoteIs(8);
+    clickNew();
+    for (int i = 0; i < 200; ++i)
+        keyboard->play({0x90, 50, 100});
+    keyboard->play({0x80, 50, 64});
+    std::this_thread::sleep_for(MidiMod::JudgeWithin + std::chrono::milliseconds(100));
+    ASSERT_TRUE(waitFor([this] { return w().MIDIInput1->pendingMessages() == 0; }));
+    EXPECT_EQ(w().lesson.TRYS, 0);
+    EXPECT_EQ(w().lesson.NO, 0);
+    w().midi.watchDevices();
+    EXPECT_EQ(w().noticeLbl->toolTip(), "200 MIDI notes came faster than they could be judged and were dropped.");
     nextWordIs(0);
     nextNoteIs(9);
     play({0x90, 60, 100});
