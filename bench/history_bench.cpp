@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -144,6 +146,43 @@ void RecordOneAnswer(benchmark::State &state)
     state.counters["p99_ms"] = times[times.size() * 99 / 100];
 }
 BENCHMARK(RecordOneAnswer)->Unit(benchmark::kMicrosecond)->Iterations(3000);
+
+// The window's wait while another program (a backup, say) holds the file:
+// opening it and recording answers, on the small file of a new pupil so
+// that the lock, not the file's size, is what is timed.
+void UnderALock(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("history.sqlite"));
+    AnswerHistory(path).record(oneMore(0));
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(path);
+        holder.open();
+        QSqlQuery(holder).exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+        QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        QSqlQuery(holder).exec(QStringLiteral("INSERT INTO players (name) VALUES ('backup')"));
+        std::vector<double> opens;
+        std::vector<double> records;
+        int i = 1;
+        for (auto _ : state) {
+            QElapsedTimer clock;
+            clock.start();
+            AnswerHistory history(path);
+            opens.push_back(clock.nsecsElapsed() / 1e6);
+            for (int n = 0; n < 5; ++n) {
+                clock.restart();
+                history.record(oneMore(i++));
+                records.push_back(clock.nsecsElapsed() / 1e6);
+            }
+        }
+        state.counters["open_max_ms"] = *std::max_element(opens.begin(), opens.end());
+        state.counters["record_max_ms"] = *std::max_element(records.begin(), records.end());
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+}
+BENCHMARK(UnderALock)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 enum Query { Players, ScoresByDay, ScoresByWeek, NoteStats, Confusions, Everything };
 
