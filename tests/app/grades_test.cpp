@@ -262,6 +262,11 @@ TEST(GradeLogRecords, ReadBackAsWrittenAndOddLinesAreCountedNotLost)
     EXPECT_EQ(contents.records[1].yes, -3);
     EXPECT_EQ(contents.records[2].player, "Zoë");
     EXPECT_EQ(contents.unreadable, 3) << "garbage, a score past 16 bits, 30 February";
+    // The ends of the 16-bit range are counts like any other.
+    const auto widest = GradeLog::parse("\"Max\",\"Base Clef\",32767,-32768,32767,#2026-12-07#");
+    ASSERT_TRUE(widest);
+    EXPECT_EQ(widest->yes, 32767);
+    EXPECT_EQ(widest->no, -32768);
 }
 
 // A name is text, never a pattern: %1 in it must not take a number's place.

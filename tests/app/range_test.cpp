@@ -144,6 +144,16 @@ TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
     midiOut.messages.clear();
     w().pianoKey_MouseDown(12);
     EXPECT_EQ(midiOut.messages.front(), (test::RecordingSynth::Message{0x90, 36, 127}));
+    w().pianoKey_MouseUp(12);
+
+    // A bass lesson ended by the menu is logged under the bass clef's name.
+    nextWordIs(0);
+    clickKey(1);
+    nextNoteIs(8);
+    w().trebleItem->trigger();
+    const QList<QByteArray> records = readProgramFile("grades.txt").split('\n');
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_TRUE(records[1].startsWith("\"Pellworth\",\"Base Clef\",")) << records[1].toStdString();
 }
 
 } // namespace

@@ -333,8 +333,11 @@ TEST_F(History, WeightsFollowEachAnswer)
         EXPECT_DOUBLE_EQ(history.weights(QStringLiteral("Ada"), 0).at(60), 1.0);
         history.record(test::answerOf(QStringLiteral("Ada"), {"2024-03-05T09:02:00", 1, 0, 60, Wrong, 1000, 62}));
         EXPECT_NEAR(history.weights(QStringLiteral("Ada"), 0).at(60), 1.0105, 1e-12);
+        // A time-out counts against the note as a wrong answer does.
+        history.record(test::answerOf(QStringLiteral("Ada"), {"2024-03-05T09:03:00", 1, 0, 60, TimeOut, 1000}));
+        EXPECT_NEAR(history.weights(QStringLiteral("Ada"), 0).at(60), 1.021, 1e-12);
     }
     AnswerHistory history(path());
-    EXPECT_NEAR(history.weights(QStringLiteral("Ada"), 0).at(60), 1.0105, 1e-12);
+    EXPECT_NEAR(history.weights(QStringLiteral("Ada"), 0).at(60), 1.021, 1e-12);
     EXPECT_TRUE(history.weights(QStringLiteral("Ada"), 1).empty());
 }
