@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 
+#include "jackrequirement.h"
 #include "jackserver.h"
 #include "jackxrunwatch.h"
 #include "midiinput.h"
@@ -29,7 +30,7 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        if (!JackServer::running()) {
+        if (!JackRequirement::answers()) {
             if (qgetenv("CI") == "true")
                 FAIL() << "No JACK server is running; scripts/test starts one.";
             GTEST_SKIP() << "No JACK server is running; start one with scripts/jack start and "
@@ -119,10 +120,20 @@ TEST_F(JackLesson, APupilsKeyboardAnswersAndIsHeardThroughTheProgram)
     nextWordIs(0);
     nextNoteIs(9);
     port->play({0x90, 60, 90});
-    if (!waitFor([this] { return w().lesson.YES == 1; }, 10000)) {
-        ASSERT_TRUE(lostByTheServer());
-        GTEST_SKIP() << "the server lost the answer in an xrun";
-    }
+    // A cycle the server loses takes the answer with it: only then is it
+    // played again, so a busy machine checks the answer instead of skipping.
+    int lost = xruns->count();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            if (w().lesson.YES == 1)
+                return true;
+            if (xruns->count() > lost) {
+                lost = xruns->count();
+                port->play({0x90, 60, 90});
+            }
+            return false;
+        },
+        30000));
     port->play({0x80, 60, 0});
     port->play({0x90, 60, 0});
     // MIDI through: the press and both releases come out unchanged.

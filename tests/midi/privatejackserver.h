@@ -50,6 +50,7 @@ public:
     QString log() const;
 
 private:
+    bool startOnce();
     bool answers() const;
     void ended();
 
