@@ -11,6 +11,7 @@
 #include "gradesfrm.h"
 #include "jackserver.h"
 #include "mainbackground.h"
+#include "noterange.h"
 #include "maker.h"
 #include "midifrm.h"
 #include "midierror.h"
@@ -44,6 +45,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <map>
 #include <mutex>
 
 namespace staverly {
@@ -683,16 +685,16 @@ void frmMain::setSliderValue(QWidget *slider, int value)
 
 void frmMain::set_low_slider(qint16 &note_index)
 {
-    if (note_index >= 1 && note_index <= 28)
-        setSliderValue(lowSlider, 340 * (note_index - 1));
+    if (const auto at = NoteRange::position(note_index))
+        setSliderValue(lowSlider, *at);
     m_settings.writeInteger(keys::LowNote, note_index);
     nameSliders();
 }
 
 void frmMain::set_high_note(qint16 &note_index)
 {
-    if (note_index >= 1 && note_index <= 28)
-        setSliderValue(highSlider, 340 * (note_index - 1));
+    if (const auto at = NoteRange::position(note_index))
+        setSliderValue(highSlider, *at);
     m_settings.writeInteger(keys::HighNote, note_index);
     nameSliders();
 }
@@ -713,27 +715,16 @@ void frmMain::nameSliders()
 
 bool frmMain::sliderKey(QWidget *slider, QKeyEvent *key)
 {
-    const bool low = slider == lowSlider;
-    const qint16 at = low ? lesson.LOW_NOTE : lesson.HIGH_NOTE;
-    int to = at;
-    switch (key->key()) {
-    case Qt::Key_Left:
-        to = at - 1;
-        break;
-    case Qt::Key_Right:
-        to = at + 1;
-        break;
-    case Qt::Key_Home:
-        to = 1;
-        break;
-    case Qt::Key_End:
-        to = NoteModel::WhiteKeys;
-        break;
-    default:
+    static const std::map<int, NoteRange::Key> keys{{Qt::Key_Left, NoteRange::Key::Left},
+                                                    {Qt::Key_Right, NoteRange::Key::Right},
+                                                    {Qt::Key_Home, NoteRange::Key::Home},
+                                                    {Qt::Key_End, NoteRange::Key::End}};
+    const auto pressed = keys.find(key->key());
+    if (pressed == keys.end())
         return false;
-    }
     // As though the thumb were dragged there: the same checks follow.
-    auto loc = qint16(340 * (std::clamp(to, 1, int(NoteModel::WhiteKeys)) - 1));
+    const bool low = slider == lowSlider;
+    auto loc = qint16(NoteRange::keyed(low ? lesson.LOW_NOTE : lesson.HIGH_NOTE, pressed->second));
     if (low)
         lowSlider_changed(loc);
     else
@@ -743,41 +734,25 @@ bool frmMain::sliderKey(QWidget *slider, QKeyEvent *key)
 
 void frmMain::lowSlider_changed(qint16 &loc)
 {
-    qint16 &LOW_NOTE = lesson.LOW_NOTE;
-    LOW_NOTE = qint16(loc / 330 + 1);
-    if (LOW_NOTE < 1)
-        LOW_NOTE = 1;
-    if (LOW_NOTE > 27)
-        LOW_NOTE = 27;
-    if (lesson.HIGH_NOTE - LOW_NOTE > 0) {
-        set_low_slider(LOW_NOTE);
-        return;
-    }
-    LOW_NOTE = qint16(LOW_NOTE - 1);
-    set_low_slider(LOW_NOTE);
-    m_desktop.messageBox(this, QStringLiteral("The low note range must be 1 less then the high note!"),
-                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                         QStringLiteral("Note Range Error!"));
+    const NoteRange::Move move = NoteRange::low(loc, lesson.HIGH_NOTE);
+    lesson.LOW_NOTE = move.note;
+    set_low_slider(lesson.LOW_NOTE);
+    rangeRefused(move.refusal);
 }
 
 void frmMain::highSlider_changed(qint16 &loc)
 {
-    qint16 &HIGH_NOTE = lesson.HIGH_NOTE;
-    HIGH_NOTE = qint16(loc / 330 + 1);
-    if (HIGH_NOTE > 28)
-        HIGH_NOTE = 28;
-    if (HIGH_NOTE < 1)
-        HIGH_NOTE = 1;
-    if (HIGH_NOTE - lesson.LOW_NOTE > 0) {
-        set_high_note(HIGH_NOTE);
-        return;
-    }
-    HIGH_NOTE = qint16(HIGH_NOTE + 1);
-    set_high_note(HIGH_NOTE);
-    m_desktop.messageBox(this,
-                         QStringLiteral("The high note range must be 1 greater then the low note!"),
-                         Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                         QStringLiteral("Note Range Error!"));
+    const NoteRange::Move move = NoteRange::high(loc, lesson.LOW_NOTE);
+    lesson.HIGH_NOTE = move.note;
+    set_high_note(lesson.HIGH_NOTE);
+    rangeRefused(move.refusal);
+}
+
+void frmMain::rangeRefused(const QString &refusal)
+{
+    if (!refusal.isEmpty())
+        m_desktop.messageBox(this, refusal, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                             QStringLiteral("Note Range Error!"));
 }
 
 setupFrm *frmMain::loadedLessonSetup() const

@@ -219,6 +219,7 @@ private:
     void chooseZoom(int percent);
     // Left/Right one white key, Home/End to an end; false for other keys.
     bool sliderKey(QWidget *slider, QKeyEvent *key);
+    void rangeRefused(const QString &refusal);
 
     Desktop &m_desktop;
     Random &m_random;

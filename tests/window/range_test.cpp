@@ -62,30 +62,6 @@ TEST_F(Range, StartUpPlacesBothThumbsOverTheirKeys)
     EXPECT_EQ(w().highSlider->toolTip(), "High Note");
 }
 
-TEST_F(Range, DraggingReadsKeysInStepsOf330AndSnapsInStepsOf340)
-{
-    store(keys::HighNote, "28");
-    start();
-    dragTo(w().lowSlider, 0);
-    EXPECT_EQ(w().lesson.LOW_NOTE, 1);
-    EXPECT_EQ(thumb(w().lowSlider), 0);
-    dragTo(w().lowSlider, 329);
-    EXPECT_EQ(w().lesson.LOW_NOTE, 1);
-    dragTo(w().lowSlider, 330);
-    EXPECT_EQ(w().lesson.LOW_NOTE, 2);
-    EXPECT_EQ(thumb(w().lowSlider), 340);
-    dragTo(w().lowSlider, 6600);
-    EXPECT_EQ(w().lesson.LOW_NOTE, 21);
-    EXPECT_EQ(thumb(w().lowSlider), 6800);
-    EXPECT_EQ(stored(keys::LowNote), "21");
-    dragTo(w().lowSlider, 9270);
-    EXPECT_EQ(w().lesson.LOW_NOTE, 27);
-    dragTo(w().highSlider, 9270);
-    EXPECT_EQ(w().lesson.HIGH_NOTE, 28);
-    EXPECT_EQ(thumb(w().highSlider), 9180);
-    EXPECT_TRUE(desktop.boxes.empty());
-}
-
 TEST_F(Range, CrossingTheOtherThumbMovesBackOneKeyWithAMessage)
 {
     start();
