@@ -281,9 +281,9 @@ void midiFrm::test_note(qint16 &the_note)
 {
     MidiMod &midi = m_midi;
     setCursor(Qt::WaitCursor);
-    midi.output().send(midi.noteOnStatus(), the_note, midi.MIDI_VOLUME, 0);
+    midi.noteOn(the_note);
     m_host.desktop().sleep(400);
-    midi.output().send(midi.noteOnStatus(), the_note, 0, 0);
+    midi.noteOff(the_note);
     unsetCursor();
     showSound();
 }

@@ -325,6 +325,16 @@ void MidiMod::watchDevices()
     }
 }
 
+void MidiMod::noteOn(qint16 note)
+{
+    output().send(noteOnStatus(), note, MIDI_VOLUME, 0);
+}
+
+void MidiMod::noteOff(qint16 note)
+{
+    output().send(noteOnStatus(), note, 0, 0);
+}
+
 void MidiMod::linkNotice(const char *topic, bool cut, const QString &text)
 {
     // Told, never undone: whoever removed the connection meant it.

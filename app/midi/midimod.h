@@ -47,6 +47,10 @@ public:
     NoteOutput &output();
 
     qint16 noteOnStatus() const { return qint16(0x90 + MIDI_CHANNEL); }
+    // A note on the chosen channel at the chosen volume, and its end: a
+    // note-on at velocity 0, as every device understands.
+    void noteOn(qint16 note);
+    void noteOff(qint16 note);
 
     void list_midi_in(QComboBox &inCbo);
     void list_midi_out(QComboBox &outCbo);

@@ -17,6 +17,7 @@
 #include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
+#include "midirouter.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "playerfrm.h"
@@ -151,8 +152,17 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     MIDIOutput1 = new MIDIOutput(services.midiBackend, services.defaultOutput, this);
     MIDIOutput1->setObjectName(QStringLiteral("MIDIOutput1"));
     midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this, &m_notices);
-    connect(MIDIInput1, &MIDIInput::message, this, &frmMain::MIDIInput1_Message);
-    connect(&lesson, &LessonEngine::openQuestionChanged, this, &frmMain::updateMidiRouting);
+    m_router = new MidiRouter(
+        *this, *MIDIInput1, *MIDIOutput1, midi, m_desktop,
+        {[this] { return lesson.openQuestion(); },
+         [this](const MidiMessage &message) {
+             if (midinPrg)
+                 host::ControlHost::setProperty(midinPrg, "value", message.data2 + 1);
+         },
+         [this](const MidiMessage &message, quint32 question) {
+             lesson.midiMessage(message.status, message.data1, message.data2, {question, true});
+         }});
+    connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
             [this] { lessonSetup().setTimerChecked(false); });
     connect(MIDIOutput1, &MIDIOutput::error, this, [this](int code, const QString &description) {
@@ -517,7 +527,7 @@ void frmMain::Form_Load()
     midi.DEVICE_OUT_NAME = m_settings.read(keys::DeviceOutName);
     midi.MIDI_THRU = read.flag(keys::MidiThru);
     midi.USE_MIDI = read.flag(keys::UseMidi);
-    updateMidiRouting();
+    m_router->update();
     showMidiMeter(midi.USE_MIDI);
     midi.PATCH_INDEX = read.integer(keys::PatchIndex);
     midi.MIDI_VOLUME = read.integer(keys::MidiVolume);
@@ -604,22 +614,6 @@ void frmMain::closeEvent(QCloseEvent *event)
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-        if (auto *window = qobject_cast<QWidget *>(watched); window && window->isWindow()) {
-            // A modal window's Show comes before it counts as modal: stop at
-            // once, and look again when the change has settled.
-            if (event->type() == QEvent::Show && window != this && window->isModal()) {
-                MIDIInput1->setThrough(nullptr);
-                MIDIInput1->setArrival(lesson.openQuestion(), false);
-            } else {
-                updateMidiRouting();
-            }
-            QMetaObject::invokeMethod(this, &frmMain::updateMidiRouting, Qt::QueuedConnection);
-        }
-        break;
     case QEvent::MouseButtonPress:
         if (watched == setupImg) {
             showLessonSetup();
@@ -883,16 +877,9 @@ void frmMain::contactItem_Click()
     m_effects.do_mail(address);
 }
 
-void frmMain::updateMidiRouting()
-{
-    const bool active = isActive();
-    MIDIInput1->setThrough(active && midi.USE_MIDI && midi.MIDI_THRU ? MIDIOutput1 : nullptr);
-    MIDIInput1->setArrival(lesson.openQuestion(), active);
-}
-
 void frmMain::midiSwitchesChanged()
 {
-    updateMidiRouting();
+    m_router->update();
 }
 
 void frmMain::showNotices()
@@ -928,9 +915,7 @@ void frmMain::playerChosen()
 
 bool frmMain::isActive() const
 {
-    // A modal dialog of ours counts as active even before the window
-    // manager has moved the focus to it.
-    return QApplication::activeWindow() == this && !QApplication::activeModalWidget();
+    return m_router->windowActive();
 }
 
 } // namespace staverly

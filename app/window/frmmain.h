@@ -34,6 +34,7 @@ class DefaultOutput;
 class MIDIInput;
 class MIDIOutput;
 class MidiBackend;
+class MidiRouter;
 class PianoKey;
 class PictureBox;
 class SettingsStore;
@@ -181,7 +182,6 @@ public:
 public slots:
     void lowSlider_changed(qint16 &loc);
     void highSlider_changed(qint16 &loc);
-    void MIDIInput1_Message();
 
     void newCmd_Click();
     void pianoKey_MouseDown(int index);
@@ -209,9 +209,6 @@ private:
     bool keyPressed(QWidget *receiver, QKeyEvent *key);
     void showAbout();
     void setSliderValue(QWidget *slider, int value);
-    // Points MIDI through at the output, and stamps arriving messages, by
-    // whether this window is active now and what the switches allow.
-    void updateMidiRouting();
     void showNotices();
     // What a screen reader calls the range sliders: their notes.
     void nameSliders();
@@ -234,11 +231,11 @@ private:
     int m_zoom = 100;
     // Looks at the devices about once a second.
     QTimer *m_deviceWatch;
+    MidiRouter *m_router;
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
     QColor m_clueKeyColour;
-    bool m_inMidiHandler = false;
     bool m_quitting = false;
 };
 

@@ -163,12 +163,12 @@ void frmMain::playWave(qint16 n)
 
 void frmMain::noteOn(qint16 note)
 {
-    midi.output().send(midi.noteOnStatus(), note, midi.MIDI_VOLUME, 0);
+    midi.noteOn(note);
 }
 
 void frmMain::noteOff(qint16 note)
 {
-    midi.output().send(midi.noteOnStatus(), note, 0, 0);
+    midi.noteOff(note);
 }
 
 void frmMain::dropStaleMidiMessage()
@@ -227,37 +227,6 @@ void frmMain::pianoKey_MouseUp(int index)
 {
     // The release is the answer; it counts for the note shown now.
     lesson.pianoKey_MouseUp(index, lesson.arrival());
-}
-
-void frmMain::MIDIInput1_Message()
-{
-    // A message event raised while this loop runs adds no second pass: the
-    // loop below picks up whatever is pending.
-    if (m_inMidiHandler)
-        return;
-    m_inMidiHandler = true;
-    while (MIDIInput1->pendingMessages() > 0) {
-        const MidiMessage message = MIDIInput1->readMessage();
-        const MidiStamp stamp = MIDIInput1->readStamp();
-        const bool late = MIDIInput1->readAge() > MidiMod::JudgeWithin;
-        // Taken off the queue before anything runs events, so each message is
-        // acted on exactly once and the key's release still goes through.
-        MIDIInput1->removeMessage();
-        // What arrived while another window was active is dropped unheard,
-        // whatever is active by now.
-        if (!stamp.active || !midi.USE_MIDI)
-            continue;
-        if (late && (message.status & 0xF0) == 0x90 && message.data2 > 0) {
-            midi.lateAnswerDropped();
-            continue;
-        }
-        if (midinPrg)
-            host::ControlHost::setProperty(midinPrg, "value", message.data2 + 1);
-        // MIDI through has already sent it on, on the device's own thread.
-        m_desktop.processEvents();
-        lesson.midiMessage(message.status, message.data1, message.data2, {stamp.question, true});
-    }
-    m_inMidiHandler = false;
 }
 
 } // namespace staverly
