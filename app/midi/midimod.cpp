@@ -6,6 +6,9 @@
 #include "mididevicename.h"
 #include "midioutput.h"
 #include "noticeboard.h"
+#include "settingkeys.h"
+#include "settingsreader.h"
+#include "settingsstore.h"
 
 #include <QComboBox>
 
@@ -323,6 +326,19 @@ void MidiMod::watchDevices()
     } else if (++m_malformedLooks == PassingNoticeLooks) {
         clearNotice("midi-malformed");
     }
+}
+
+void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
+{
+    DEVICE_IN = read.position(keys::DeviceIn);
+    DEVICE_OUT = read.position(keys::DeviceOut);
+    DEVICE_IN_NAME = store.read(keys::DeviceInName);
+    DEVICE_OUT_NAME = store.read(keys::DeviceOutName);
+    MIDI_THRU = read.flag(keys::MidiThru);
+    USE_MIDI = read.flag(keys::UseMidi);
+    PATCH_INDEX = read.integer(keys::PatchIndex);
+    MIDI_VOLUME = read.integer(keys::MidiVolume);
+    MIDI_CHANNEL = read.integer(keys::MidiChannel);
 }
 
 void MidiMod::noteOn(qint16 note)

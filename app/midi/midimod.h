@@ -15,6 +15,8 @@ class Desktop;
 class MIDIInput;
 class MIDIOutput;
 class NoticeBoard;
+class SettingsReader;
+class SettingsStore;
 
 // The MIDI module: the configuration loaded from the "MIDI" settings, and
 // the procedures that list, open and close the main window's two ports.
@@ -37,6 +39,10 @@ public:
     // The chosen devices' names; empty when only the position is known.
     QString DEVICE_IN_NAME;
     QString DEVICE_OUT_NAME;
+
+    // The MIDI section of the settings into the fields; a value that cannot
+    // be used is set back by the reader.
+    void readSettings(SettingsReader &read, SettingsStore &store);
 
     // The ports and where failures are shown. Until attached the procedures
     // have no device to act on and do nothing.

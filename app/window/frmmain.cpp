@@ -10,6 +10,8 @@
 #include "formlayout.h"
 #include "gradesfrm.h"
 #include "jackserver.h"
+#include "lessonsettings.h"
+#include "mainartwork.h"
 #include "mainbackground.h"
 #include "noterange.h"
 #include "maker.h"
@@ -39,8 +41,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -68,58 +68,6 @@ QFont fontOf(const QStringList &families, int pixelSize, bool bold = false)
 QString middleCCaption()
 {
     return QStringLiteral("M \ni \nd \nd \nl \ne \n\nC  ");
-}
-
-QIcon symbolIcon(const QString &kind)
-{
-    QPixmap pix(40, 40);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (kind == QLatin1String("new")) {
-        // A play triangle: start a new lesson.
-        QPainterPath path;
-        path.moveTo(12, 8);
-        path.lineTo(32, 20);
-        path.lineTo(12, 32);
-        path.closeSubpath();
-        p.fillPath(path, QColor(0x1E, 0x8C, 0x3A));
-    } else {
-        // A light bulb: a clue.
-        p.setBrush(QColor(0xF2, 0xB7, 0x05));
-        p.setPen(QPen(QColor(0x80, 0x60, 0x00), 1.5));
-        p.drawEllipse(QRectF(10, 4, 20, 20));
-        p.setBrush(QColor(0x70, 0x70, 0x70));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(14, 24, 12, 10), 2, 2);
-        p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 1.2));
-        p.drawLine(QPointF(14, 27), QPointF(26, 27));
-        p.drawLine(QPointF(14, 30), QPointF(26, 30));
-    }
-    return QIcon(pix);
-}
-
-QCursor keyCursor()
-{
-    // A small eighth note, pointing with its head.
-    QPixmap pix(24, 24);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 3));
-    p.drawLine(QPointF(9, 19), QPointF(9, 3));
-    p.drawLine(QPointF(9, 3), QPointF(16, 9));
-    p.setPen(QPen(Qt::black, 1.6));
-    p.drawLine(QPointF(9, 19), QPointF(9, 3));
-    p.drawLine(QPointF(9, 3), QPointF(16, 9));
-    p.setBrush(Qt::black);
-    p.setPen(QPen(Qt::white, 1.2));
-    p.save();
-    p.translate(6, 19);
-    p.rotate(-20);
-    p.drawEllipse(QRectF(-4.5, -3.2, 9, 6.4));
-    p.restore();
-    return QCursor(pix, 2, 19);
 }
 
 } // namespace
@@ -298,7 +246,7 @@ void frmMain::buildWindow()
         b->setObjectName(QString::fromLatin1(name));
         // Below the two lines of the message, clear of the high slider.
         b->setGeometry(px(left), px(3375), px(650), px(3670 - 3375));
-        b->setIcon(symbolIcon(QString::fromLatin1(icon)));
+        b->setIcon(MainArtwork::buttonIcon(QString::fromLatin1(icon)));
         b->setIconSize(QSize(16, 16));
         b->setToolTip(tip);
         b->setFocusPolicy(Qt::TabFocus);
@@ -379,7 +327,7 @@ void frmMain::buildKeyboard()
         {1, 180},   {3, 530},   {6, 1200},  {8, 1550},  {10, 1895}, {13, 2585}, {15, 2910},
         {18, 3580}, {20, 3930}, {22, 4280}, {25, 4920}, {27, 5280}, {30, 5950}, {32, 6310},
         {34, 6660}, {37, 7340}, {39, 7680}, {42, 8340}, {44, 8690}, {46, 9050}}};
-    const QCursor cursor = keyCursor();
+    const QCursor cursor = MainArtwork::keyCursor();
     QWidget *central = centralWidget();
     int white = 0;
     for (int k = 0; k < NoteModel::Keys; ++k) {
@@ -521,25 +469,12 @@ void frmMain::Form_Load()
     // A value that cannot be used takes its key's default, is written back,
     // and is told once; start-up always runs to its end.
     SettingsReader read(m_settings);
-    midi.DEVICE_IN = read.position(keys::DeviceIn);
-    midi.DEVICE_OUT = read.position(keys::DeviceOut);
-    midi.DEVICE_IN_NAME = m_settings.read(keys::DeviceInName);
-    midi.DEVICE_OUT_NAME = m_settings.read(keys::DeviceOutName);
-    midi.MIDI_THRU = read.flag(keys::MidiThru);
-    midi.USE_MIDI = read.flag(keys::UseMidi);
+    midi.readSettings(read, m_settings);
+    LessonSettings::read(read, m_settings, lesson);
+    m_zoom = WindowZoom::choices().contains(read.integer(keys::Zoom)) ? read.integer(keys::Zoom) : 100;
     m_router->update();
     showMidiMeter(midi.USE_MIDI);
-    midi.PATCH_INDEX = read.integer(keys::PatchIndex);
-    midi.MIDI_VOLUME = read.integer(keys::MidiVolume);
-    midi.MIDI_CHANNEL = read.integer(keys::MidiChannel);
-
-    lesson.USE_TIMER = read.flag(keys::UseTimer);
     lesson.runTimer();
-    lesson.USE_CLUES = read.flag(keys::UseClues);
-    lesson.USE_SOUND = read.flag(keys::UseSound);
-    lesson.TO_TIME = read.integer(keys::TimeTo);
-    lesson.START_UP = read.flag(keys::StartUp);
-    lesson.PLAYER_INDEX = read.position(keys::PlayerIndex);
 
     const PlayerList players(m_dataFolder);
     if (!players.exists()) {
@@ -550,26 +485,15 @@ void frmMain::Form_Load()
         lesson.PLAYER_INDEX = 0;
         m_desktop.processEvents();
     }
-    lesson.PLAYER_NAME = m_settings.read(keys::PlayerName);
     nameLbl->setText(PlayerList::shortLabel(lesson.PLAYER_NAME));
-    lesson.SAVE_GRADES = read.flag(keys::SaveGrades);
-
-    lesson.CLEFF = read.integer(keys::Cleff);
-    lesson.QUESTIONS = read.integer(keys::Questions);
     Bar->setMaximum(std::max<int>(lesson.QUESTIONS, 1));
     showClef(lesson.CLEFF);
     midi.open_midi_in();
     midi.open_midi_out();
     midi.send_patch();
     m_deviceWatch->start();
-    lesson.LOW_NOTE = read.integer(keys::LowNote);
-    lesson.HIGH_NOTE = read.integer(keys::HighNote);
     set_low_slider(lesson.LOW_NOTE);
     set_high_note(lesson.HIGH_NOTE);
-    lesson.USE_CROMATICS = read.flag(keys::UseChromatics);
-    lesson.PRACTISE_WEAK = read.flag(keys::PractiseWeak);
-    m_zoom = WindowZoom::choices().contains(read.integer(keys::Zoom)) ? read.integer(keys::Zoom) : 100;
-    lesson.ANSWER_KEY = read.flag(keys::AnswerKey);
     placeSliders();
     lesson.notes.load_treble_white();
     lesson.notes.load_bass_white();
