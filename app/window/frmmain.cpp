@@ -74,7 +74,8 @@ QString middleCCaption()
 
 frmMain::frmMain(const Services &services, QWidget *parent)
     : QMainWindow(parent)
-    , lesson(*this, *this, *this, services.random)
+    , m_face(std::make_unique<LessonFace>(*this, services.random))
+    , lesson(*m_face, *m_face, *m_face, services.random)
     , m_desktop(services.desktop)
     , m_random(services.random)
     , m_settings(services.settings)
@@ -207,8 +208,9 @@ void frmMain::buildWindow()
     noLbl = counter("noLbl", 960);
     scoreLbl = counter("scoreLbl", 1420);
     timeLbl = counter("timeLbl", 1885);
-    for (auto which : {Counter::Yes, Counter::No, Counter::Score, Counter::Time})
-        showCounter(which, 0);
+    for (auto which : {LessonView::Counter::Yes, LessonView::Counter::No, LessonView::Counter::Score,
+                       LessonView::Counter::Time})
+        m_face->showCounter(which, 0);
 
     nameLbl = new QLabel(QStringLiteral("Player *.*"), central);
     nameLbl->setObjectName(QStringLiteral("nameLbl"));
@@ -229,7 +231,7 @@ void frmMain::buildWindow()
     msglbl->setWordWrap(true);
     // The MIDI meter overlaps the label's top edge; the text starts below it.
     msglbl->setContentsMargins(0, px(2775 + 195) - px(2880), 0, 0);
-    showMessage(msglbl->text(), LessonEngine::NormalColour);
+    m_face->showMessage(msglbl->text(), LessonEngine::NormalColour);
 
     noticeLbl = new QLabel(central);
     noticeLbl->setObjectName(QStringLiteral("noticeLbl"));

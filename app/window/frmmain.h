@@ -2,10 +2,8 @@
 
 #include "dialoghost.h"
 #include "effects.h"
-#include "lessondesktop.h"
 #include "lessonengine.h"
-#include "lessonrecorder.h"
-#include "lessonview.h"
+#include "lessonface.h"
 #include "midimod.h"
 #include "noticeboard.h"
 
@@ -42,13 +40,12 @@ class setupFrm;
 
 // The program's one top-level window: the staff, the keyboard, the counters
 // and the menus around the lesson engine, which it shows and feeds.
-class frmMain : public QMainWindow,
-                public LessonView,
-                public LessonDesktop,
-                public LessonRecorder,
-                public DialogHost
+class frmMain : public QMainWindow, public DialogHost
 {
     Q_OBJECT
+
+    // Made first: the lesson shows itself and keeps its records through it.
+    std::unique_ptr<LessonFace> m_face;
 
 public:
     struct Services
@@ -129,38 +126,10 @@ public:
     QAction *helpItem;
     QAction *aboutItem;
 
-    // LessonView
-    void showMessage(const QString &text) override;
-    void showMessage(const QString &text, quint32 colour) override;
-    void showCounter(Counter counter, qint16 value) override;
-    void showProgress(int value) override;
-    void setProgressMaximum(int maximum) override;
-    void wipePicture() override;
-    void showPicture(int midi, qint16 cleff) override;
-    void setPictureTip(const QString &tip) override;
-    void focusKey(int index) override;
-    void setKeyDown(int index, bool down) override;
-    void markClueKey(int index, bool on) override;
-    void showClef(qint16 cleff) override;
-    void setBusy(bool busy) override;
-    bool isActive() const override;
-
-    // LessonDesktop
-    LessonDesktop::Answer messageBox(const QString &text, LessonDesktop::Buttons buttons,
-                                     LessonDesktop::Icon icon, const QString &title) override;
-    void sleep(int milliseconds) override;
-    void processEvents() override;
-    void beep() override;
-    void flashWindow() override;
-    void playWave(qint16 n) override;
-    void noteOn(qint16 note) override;
-    void noteOff(qint16 note) override;
-    void dropStaleMidiMessage() override;
-
-    // LessonRecorder
-    void recordLesson(const LessonRecord &record) override;
-    void recordAnswer(const AnswerEvent &answer) override;
-    std::map<int, double> noteWeights(const QString &player, qint16 clef) override;
+    // The middle-C marker, the keys' names and the clef's menu check marks.
+    void showClef(qint16 cleff);
+    // The window is active and no modal window of ours is over it.
+    bool isActive() const;
 
     // DialogHost
     QWidget *hostWindow() override { return this; }
@@ -235,7 +204,6 @@ private:
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
-    QColor m_clueKeyColour;
     bool m_quitting = false;
 };
 
