@@ -1,20 +1,17 @@
 #include "frmmain.h"
 
-#include "aboutfrm.h"
 #include "accessibletexts.h"
 #include "answerhistory.h"
 #include "appicon.h"
 #include "controlhost.h"
-#include "conversionerror.h"
 #include "desktop.h"
 #include "formlayout.h"
-#include "gradesfrm.h"
 #include "jackserver.h"
 #include "lessonsettings.h"
 #include "mainartwork.h"
+#include "mainmenus.h"
 #include "mainbackground.h"
 #include "noterange.h"
-#include "maker.h"
 #include "midifrm.h"
 #include "midierror.h"
 #include "midiinput.h"
@@ -29,21 +26,16 @@
 #include "settingsstore.h"
 #include "setupfrm.h"
 #include "slideraccessible.h"
-#include "windowzoom.h"
-#include "testfrm.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <cmath>
 #include <map>
@@ -135,14 +127,12 @@ frmMain::frmMain(const Services &services, QWidget *parent)
             },
             Qt::QueuedConnection);
     });
-    m_zoomAtStart = WindowZoom::stored(m_settings.applicationName());
-    m_zoom = m_zoomAtStart;
     m_deviceWatch = new QTimer(this);
     m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
     m_deviceWatch->setInterval(1000);
     connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
     buildWindow();
-    buildMenus();
+    m_menus = new MainMenus(*this, m_desktop, m_settings, m_effects, m_programFolder);
     // After the window: a history that cannot be used is told on it.
     m_history = services.history ? services.history
                                  : std::make_shared<AnswerHistory>(
@@ -368,100 +358,6 @@ void frmMain::placeSliders()
     }
 }
 
-void frmMain::buildMenus()
-{
-    auto action = [this](QMenu *menu, const char *name, const QString &caption,
-                         const QKeySequence &shortcut = {}) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        return a;
-    };
-    QMenu *fileMnu = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMnu->setObjectName(QStringLiteral("fileMnu"));
-    lessonMnuItem = action(fileMnu, "lessonMnuItem", QStringLiteral("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
-    fileMnu->addSeparator();
-    trebleItem = action(fileMnu, "trebleItem", QStringLiteral("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
-    trebleItem->setCheckable(true);
-    trebleItem->setChecked(true);
-    baseItem = action(fileMnu, "baseItem", QStringLiteral("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
-    baseItem->setCheckable(true);
-    fileMnu->addSeparator();
-    printItem = action(fileMnu, "printItem", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
-    printSetupItem = action(fileMnu, "printSetupItem", QStringLiteral("Print Set&up..."));
-    fileMnu->addSeparator();
-    exitItem = action(fileMnu, "exitItem", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
-
-    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    viewMenu->setObjectName(QStringLiteral("viewMenu"));
-    setupItem = action(viewMenu, "setupItem", QStringLiteral("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
-    midiItem = action(viewMenu, "midiItem", QStringLiteral("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
-    viewMenu->addSeparator();
-    playItem = action(viewMenu, "playItem", QStringLiteral("Players..."));
-    testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
-    gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
-    progressItem = action(viewMenu, "progressItem", QStringLiteral("&Progress..."));
-    viewMenu->addSeparator();
-    zoomMenu = viewMenu->addMenu(QStringLiteral("&Zoom"));
-    zoomMenu->setObjectName(QStringLiteral("zoomMenu"));
-    auto *zooms = new QActionGroup(this);
-    for (int percent : WindowZoom::choices()) {
-        QAction *zoom = zoomMenu->addAction(QStringLiteral("%1 %").arg(percent));
-        zoom->setObjectName(QStringLiteral("zoom%1Item").arg(percent));
-        zoom->setCheckable(true);
-        zoom->setData(percent);
-        zooms->addAction(zoom);
-        connect(zoom, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
-    }
-    // Only the sizes the screen can show are offered.
-    connect(zoomMenu, &QMenu::aboutToShow, this, [this] {
-        const QSize available = screen() ? screen()->availableGeometry().size() : QSize(640, 480);
-        for (QAction *zoom : zoomMenu->actions()) {
-            const int percent = zoom->data().toInt();
-            zoom->setChecked(percent == m_zoom);
-            zoom->setEnabled(WindowZoom::fits(percent, m_zoomAtStart, frameGeometry().size(), available));
-        }
-    });
-
-    QMenu *helpMnu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMnu->setObjectName(QStringLiteral("helpMnu"));
-    mp3Item = action(helpMnu, "mp3Item",
-                     QStringLiteral("%1's Music on %2...").arg(QLatin1String(maker::Name),
-                                                               QLatin1String(maker::MusicSite)));
-    updatesItem = action(helpMnu, "updatesItem", QStringLiteral("Staverly Updates..."));
-    helpMnu->addSeparator();
-    contactItem = action(helpMnu, "contactItem", QStringLiteral("Send Email To Me..."));
-    helpItem = action(helpMnu, "helpItem", QStringLiteral("&Help Using This Program..."));
-    aboutItem = action(helpMnu, "aboutItem", QStringLiteral("&About The Staverly..."));
-
-    connect(lessonMnuItem, &QAction::triggered, &lesson, &LessonEngine::do_new);
-    connect(trebleItem, &QAction::triggered, this, &frmMain::trebleItem_Click);
-    connect(baseItem, &QAction::triggered, this, &frmMain::baseItem_Click);
-    connect(printItem, &QAction::triggered, this, &frmMain::printItem_Click);
-    connect(printSetupItem, &QAction::triggered, this, &frmMain::printSetupItem_Click);
-    connect(exitItem, &QAction::triggered, this, &QWidget::close);
-    connect(setupItem, &QAction::triggered, this, &frmMain::showLessonSetup);
-    connect(midiItem, &QAction::triggered, this, &frmMain::showMidiSetup);
-    connect(playItem, &QAction::triggered, this, &frmMain::showPlayerSetup);
-    connect(testItem, &QAction::triggered, this,
-            [this] {
-                testFrm dialog(*static_cast<DialogHost *>(this));
-                m_desktop.showModal(dialog);
-            });
-    connect(gradesItem, &QAction::triggered, this,
-            [this] {
-                gradesFrm dialog(*static_cast<DialogHost *>(this));
-                m_desktop.showModal(dialog);
-            });
-    connect(progressItem, &QAction::triggered, this, &frmMain::showPupilProgress);
-    connect(mp3Item, &QAction::triggered, this, &frmMain::mp3Item_Click);
-    connect(updatesItem, &QAction::triggered, this, &frmMain::mp3Item_Click);
-    connect(contactItem, &QAction::triggered, this, &frmMain::contactItem_Click);
-    connect(helpItem, &QAction::triggered, this, &frmMain::helpItem_Click);
-    connect(aboutItem, &QAction::triggered, this, &frmMain::aboutItem_Click);
-}
-
 void frmMain::Form_Load()
 {
     Picture1->clear();
@@ -473,7 +369,7 @@ void frmMain::Form_Load()
     SettingsReader read(m_settings);
     midi.readSettings(read, m_settings);
     LessonSettings::read(read, m_settings, lesson);
-    m_zoom = WindowZoom::choices().contains(read.integer(keys::Zoom)) ? read.integer(keys::Zoom) : 100;
+    m_menus->setZoom(read.integer(keys::Zoom));
     m_router->update();
     showMidiMeter(midi.USE_MIDI);
     lesson.runTimer();
@@ -509,7 +405,7 @@ void frmMain::Form_Load()
         m_desktop.messageBox(this, problem, Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Staverly"));
     m_startupProblems.clear();
-    showAbout();
+    m_menus->showAbout();
     if (lesson.START_UP)
         showLessonSetup();
 }
@@ -532,7 +428,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     if (answer != Desktop::Answer::Yes)
         return;
     m_quitting = true;
-    showAbout();
+    m_menus->showAbout();
     Form_Unload();
     m_desktop.endProgram();
 }
@@ -722,29 +618,10 @@ void frmMain::showPlayerSetup()
     m_playerSetupShowing = false;
 }
 
-void frmMain::chooseZoom(int percent)
-{
-    if (percent == m_zoom)
-        return;
-    m_zoom = percent;
-    m_settings.writeInteger(keys::Zoom, qint16(percent));
-    m_desktop.messageBox(this,
-                         percent == m_zoomAtStart
-                             ? QStringLiteral("Staverly stays at %1 %.").arg(percent)
-                             : QStringLiteral("Staverly shows its window at %1 % from its next start.").arg(percent),
-                         Desktop::Buttons::Ok, Desktop::Icon::Information, QStringLiteral("Zoom"));
-}
-
 void frmMain::showPupilProgress()
 {
     progressFrm dialog(*static_cast<DialogHost *>(this));
     m_desktop.showModal(dialog);
-}
-
-void frmMain::showAbout()
-{
-    aboutFrm about;
-    m_desktop.showModal(about);
 }
 
 void frmMain::trebleItem_Click()
@@ -765,42 +642,6 @@ void frmMain::baseItem_Click()
     }
     lessonSetup().cleffOpt_Click(1);
     lesson.do_new();
-}
-
-void frmMain::printItem_Click()
-{
-    const QString failure = m_desktop.printWindow(this);
-    if (!failure.isEmpty())
-        m_desktop.messageBox(this, failure, Desktop::Buttons::Ok, Desktop::Icon::Information,
-                             QStringLiteral("Staverly - Print Error"));
-}
-
-void frmMain::printSetupItem_Click()
-{
-    m_desktop.printerSetup(this);
-}
-
-void frmMain::aboutItem_Click()
-{
-    showAbout();
-}
-
-void frmMain::helpItem_Click()
-{
-    QString target = QDir(m_programFolder).filePath(QStringLiteral("staverly_help.htm"));
-    m_effects.open_document(target);
-}
-
-void frmMain::mp3Item_Click()
-{
-    QString target = QString::fromLatin1(maker::MusicPage);
-    m_effects.open_document(target);
-}
-
-void frmMain::contactItem_Click()
-{
-    QString address = QString::fromLatin1(maker::ContactAddress);
-    m_effects.do_mail(address);
 }
 
 void frmMain::midiSwitchesChanged()

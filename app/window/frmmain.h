@@ -32,6 +32,7 @@ class DefaultOutput;
 class MIDIInput;
 class MIDIOutput;
 class MidiBackend;
+class MainMenus;
 class MidiRouter;
 class PianoKey;
 class PictureBox;
@@ -157,12 +158,6 @@ public slots:
     void pianoKey_MouseUp(int index);
     void trebleItem_Click();
     void baseItem_Click();
-    void printItem_Click();
-    void printSetupItem_Click();
-    void aboutItem_Click();
-    void helpItem_Click();
-    void mp3Item_Click();
-    void contactItem_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -170,19 +165,15 @@ protected:
 
 private:
     void buildWindow();
-    void buildMenus();
     void buildKeyboard();
     QWidget *hostControl(const char *identifier, const QString &name);
     void placeSliders();
     void readSettings();
     bool keyPressed(QWidget *receiver, QKeyEvent *key);
-    void showAbout();
     void setSliderValue(QWidget *slider, int value);
     void showNotices();
     // What a screen reader calls the range sliders: their notes.
     void nameSliders();
-    // Stores the window's size for the next start.
-    void chooseZoom(int percent);
     // Left/Right one white key, Home/End to an end; false for other keys.
     bool sliderKey(QWidget *slider, QKeyEvent *key);
     void rangeRefused(const QString &refusal);
@@ -196,11 +187,10 @@ private:
     Effects m_effects;
     NoticeBoard m_notices;
     std::shared_ptr<AnswerHistory> m_history;
-    int m_zoomAtStart = 100;
-    int m_zoom = 100;
     // Looks at the devices about once a second.
     QTimer *m_deviceWatch;
     MidiRouter *m_router;
+    MainMenus *m_menus;
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
