@@ -11,13 +11,13 @@
 #include "mainartwork.h"
 #include "mainmenus.h"
 #include "mainbackground.h"
-#include "noterange.h"
 #include "midifrm.h"
 #include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "midirouter.h"
 #include "pianokey.h"
+#include "rangesliders.h"
 #include "picturebox.h"
 #include "playerfrm.h"
 #include "playerlist.h"
@@ -38,7 +38,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
-#include <map>
 #include <mutex>
 
 namespace staverly {
@@ -263,23 +262,7 @@ void frmMain::buildWindow()
     highSlider = hostControl("piano.UserControl1", QStringLiteral("highSlider"));
     lowSlider = hostControl("piano.UserControl1", QStringLiteral("lowSlider"));
     midinPrg = hostControl("Quill_Slider.UserControl1", QStringLiteral("midinPrg"));
-    if (lowSlider) {
-        lowSlider->setToolTip(QStringLiteral("Low Note"));
-        host::ControlHost::setProperty(lowSlider, "sliderColor", 0x00FF0000);
-        host::ControlHost::connectEvent(lowSlider, "changed", this, "lowSlider_changed");
-    }
-    if (highSlider) {
-        highSlider->setToolTip(QStringLiteral("High Note"));
-        setSliderValue(highSlider, 5000);
-        host::ControlHost::setProperty(highSlider, "bgcolor", qint64(0x80000005));
-        host::ControlHost::connectEvent(highSlider, "changed", this, "highSlider_changed");
-    }
-    for (QWidget *slider : {highSlider, lowSlider}) {
-        if (!slider)
-            continue;
-        slider->setFocusPolicy(Qt::StrongFocus);
-        slider->setProperty(SliderAccessible::WhiteKey, 1);
-    }
+    m_ranges = new RangeSliders(lowSlider, highSlider, lesson, m_settings, m_desktop, this);
     // Screen order: the buttons, the high slider above the keys, the keys,
     // the low slider below them.
     QWidget *previous = clueCmd;
@@ -292,7 +275,7 @@ void frmMain::buildWindow()
     }
     if (lowSlider)
         QWidget::setTabOrder(pianoKey.back(), lowSlider);
-    placeSliders();
+    m_ranges->place();
     if (midinPrg) {
         midinPrg->setToolTip(QStringLiteral("Midi Indicator"));
         midinPrg->move(px(530), px(2775));
@@ -346,18 +329,6 @@ void frmMain::buildKeyboard()
         QWidget::setTabOrder(pianoKey[std::size_t(k - 1)], pianoKey[std::size_t(k)]);
 }
 
-void frmMain::placeSliders()
-{
-    if (lowSlider) {
-        lowSlider->setGeometry(0, px(6420), 640, lowSlider->height());
-        lowSlider->raise();
-    }
-    if (highSlider) {
-        highSlider->setGeometry(0, px(3670), 640, highSlider->height());
-        highSlider->raise();
-    }
-}
-
 void frmMain::Form_Load()
 {
     Picture1->clear();
@@ -390,14 +361,14 @@ void frmMain::Form_Load()
     midi.open_midi_out();
     midi.send_patch();
     m_deviceWatch->start();
-    set_low_slider(lesson.LOW_NOTE);
-    set_high_note(lesson.HIGH_NOTE);
-    placeSliders();
+    m_ranges->showLow(lesson.LOW_NOTE);
+    m_ranges->showHigh(lesson.HIGH_NOTE);
+    m_ranges->place();
     lesson.notes.load_treble_white();
     lesson.notes.load_bass_white();
     lesson.words.load();
     // The range's notes can be named only now that the tables are loaded.
-    nameSliders();
+    m_ranges->name();
 
     if (!read.resets().isEmpty())
         m_startupProblems.prepend(read.report());
@@ -449,7 +420,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this) {
             auto *key = static_cast<QKeyEvent *>(event);
-            if ((widget == lowSlider || widget == highSlider) && widget && sliderKey(widget, key))
+            if (m_ranges->keyPressed(widget, key))
                 return true;
             return keyPressed(widget, key);
         }
@@ -487,88 +458,10 @@ void frmMain::showClef(qint16 cleff)
     pianoKey[std::size_t(plain)]->setText(QString());
     for (int k = 0; k < NoteModel::Keys; ++k)
         pianoKey[std::size_t(k)]->setAccessibleName(AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
-    nameSliders();
+    m_ranges->name();
     Picture1->setAccessibleName(AccessibleTexts::staff(cleff, Picture1->toolTip()));
     trebleItem->setChecked(cleff == 0);
     baseItem->setChecked(cleff != 0);
-}
-
-void frmMain::setSliderValue(QWidget *slider, int value)
-{
-    if (slider)
-        host::ControlHost::setProperty(slider, "value", value);
-}
-
-void frmMain::set_low_slider(qint16 &note_index)
-{
-    if (const auto at = NoteRange::position(note_index))
-        setSliderValue(lowSlider, *at);
-    m_settings.writeInteger(keys::LowNote, note_index);
-    nameSliders();
-}
-
-void frmMain::set_high_note(qint16 &note_index)
-{
-    if (const auto at = NoteRange::position(note_index))
-        setSliderValue(highSlider, *at);
-    m_settings.writeInteger(keys::HighNote, note_index);
-    nameSliders();
-}
-
-void frmMain::nameSliders()
-{
-    const auto name = [this](QWidget *slider, bool low, qint16 white) {
-        if (!slider)
-            return;
-        const bool onKeyboard = white >= 1 && white <= NoteModel::WhiteKeys && (lesson.CLEFF == 0 || lesson.CLEFF == 1);
-        slider->setProperty(SliderAccessible::WhiteKey, int(white));
-        slider->setAccessibleName(
-            AccessibleTexts::slider(low, onKeyboard ? lesson.notes.whiteToMidi(white, lesson.CLEFF) : -1));
-    };
-    name(lowSlider, true, lesson.LOW_NOTE);
-    name(highSlider, false, lesson.HIGH_NOTE);
-}
-
-bool frmMain::sliderKey(QWidget *slider, QKeyEvent *key)
-{
-    static const std::map<int, NoteRange::Key> keys{{Qt::Key_Left, NoteRange::Key::Left},
-                                                    {Qt::Key_Right, NoteRange::Key::Right},
-                                                    {Qt::Key_Home, NoteRange::Key::Home},
-                                                    {Qt::Key_End, NoteRange::Key::End}};
-    const auto pressed = keys.find(key->key());
-    if (pressed == keys.end())
-        return false;
-    // As though the thumb were dragged there: the same checks follow.
-    const bool low = slider == lowSlider;
-    auto loc = qint16(NoteRange::keyed(low ? lesson.LOW_NOTE : lesson.HIGH_NOTE, pressed->second));
-    if (low)
-        lowSlider_changed(loc);
-    else
-        highSlider_changed(loc);
-    return true;
-}
-
-void frmMain::lowSlider_changed(qint16 &loc)
-{
-    const NoteRange::Move move = NoteRange::low(loc, lesson.HIGH_NOTE);
-    lesson.LOW_NOTE = move.note;
-    set_low_slider(lesson.LOW_NOTE);
-    rangeRefused(move.refusal);
-}
-
-void frmMain::highSlider_changed(qint16 &loc)
-{
-    const NoteRange::Move move = NoteRange::high(loc, lesson.LOW_NOTE);
-    lesson.HIGH_NOTE = move.note;
-    set_high_note(lesson.HIGH_NOTE);
-    rangeRefused(move.refusal);
-}
-
-void frmMain::rangeRefused(const QString &refusal)
-{
-    if (!refusal.isEmpty())
-        m_desktop.messageBox(this, refusal, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                             QStringLiteral("Note Range Error!"));
 }
 
 setupFrm *frmMain::loadedLessonSetup() const

@@ -36,6 +36,7 @@ class MainMenus;
 class MidiRouter;
 class PianoKey;
 class PictureBox;
+class RangeSliders;
 class SettingsStore;
 class setupFrm;
 
@@ -75,8 +76,8 @@ public:
     void Form_Load();
     void Form_Unload();
 
-    void set_low_slider(qint16 &note_index);
-    void set_high_note(qint16 &note_index);
+    // The range sliders' rules and names.
+    RangeSliders &ranges() { return *m_ranges; }
 
     // The Lesson Setup dialog, created hidden when absent.
     setupFrm &lessonSetup();
@@ -150,9 +151,6 @@ public:
     AnswerHistory &history() override { return *m_history; }
 
 public slots:
-    void lowSlider_changed(qint16 &loc);
-    void highSlider_changed(qint16 &loc);
-
     void newCmd_Click();
     void pianoKey_MouseDown(int index);
     void pianoKey_MouseUp(int index);
@@ -167,16 +165,9 @@ private:
     void buildWindow();
     void buildKeyboard();
     QWidget *hostControl(const char *identifier, const QString &name);
-    void placeSliders();
     void readSettings();
     bool keyPressed(QWidget *receiver, QKeyEvent *key);
-    void setSliderValue(QWidget *slider, int value);
     void showNotices();
-    // What a screen reader calls the range sliders: their notes.
-    void nameSliders();
-    // Left/Right one white key, Home/End to an end; false for other keys.
-    bool sliderKey(QWidget *slider, QKeyEvent *key);
-    void rangeRefused(const QString &refusal);
 
     Desktop &m_desktop;
     Random &m_random;
@@ -191,6 +182,7 @@ private:
     QTimer *m_deviceWatch;
     MidiRouter *m_router;
     MainMenus *m_menus;
+    RangeSliders *m_ranges = nullptr;
     bool m_playerSetupShowing = false;
     QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;

@@ -3,6 +3,7 @@
 #include "lockedfolder.h"
 #include "pianokey.h"
 #include "picturebox.h"
+#include "rangesliders.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -196,7 +197,7 @@ TEST_F(StartUp, SettingsThatCannotBeSavedAreToldOnce)
     QCoreApplication::processEvents();
     // More changes, more failed writes: nothing more is said.
     qint16 position = 340 * 3;
-    w().lowSlider_changed(position);
+    w().ranges().lowSlider_changed(position);
     QCoreApplication::processEvents();
     EXPECT_EQ(desktop.boxes.size(), 1u);
     EXPECT_TRUE(desktop.scriptDone());
