@@ -9,9 +9,9 @@
 #include "jackserver.h"
 #include "lessonsettings.h"
 #include "mainartwork.h"
+#include "maindialogs.h"
 #include "mainmenus.h"
 #include "mainbackground.h"
-#include "midifrm.h"
 #include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
@@ -19,9 +19,7 @@
 #include "pianokey.h"
 #include "rangesliders.h"
 #include "picturebox.h"
-#include "playerfrm.h"
 #include "playerlist.h"
-#include "progressfrm.h"
 #include "settingsreader.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
@@ -73,7 +71,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     , m_controls(services.controls)
     , m_programFolder(services.programFolder)
     , m_dataFolder(services.dataFolder)
-    , m_effects(services.desktop, [this] { return lesson.USE_SOUND; })
+    , m_dialogs(std::make_unique<MainDialogs>(*this, services.desktop, services.settings, services.programFolder,
+                                              services.dataFolder))
 {
     setObjectName(QStringLiteral("frmMain"));
     // The window is laid out in fixed pixels; a compact face keeps every
@@ -91,7 +90,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
     MIDIOutput1 = new MIDIOutput(services.midiBackend, services.defaultOutput, this);
     MIDIOutput1->setObjectName(QStringLiteral("MIDIOutput1"));
-    midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this, &m_notices);
+    midi.attach(*MIDIInput1, *MIDIOutput1, m_desktop, this, &m_dialogs->notices());
     m_router = new MidiRouter(
         *this, *MIDIInput1, *MIDIOutput1, midi, m_desktop,
         {[this] { return lesson.openQuestion(); },
@@ -104,7 +103,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
          }});
     connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
-            [this] { lessonSetup().setTimerChecked(false); });
+            [this] { m_dialogs->lessonSetup().setTimerChecked(false); });
     connect(MIDIOutput1, &MIDIOutput::error, this, [this](int code, const QString &description) {
         // A device that stops answering is told quietly and tried again;
         // the lesson goes on.
@@ -115,7 +114,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
         m_desktop.messageBox(this, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Midi Output Error!"));
     });
-    connect(&m_notices, &NoticeBoard::changed, this, &frmMain::showNotices);
+    connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
     // Told after the handler that wrote, not in its middle.
     m_settings.onWriteFailure([this](const QString &message) {
         QMetaObject::invokeMethod(
@@ -131,20 +130,21 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     m_deviceWatch->setInterval(1000);
     connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
     buildWindow();
-    m_menus = new MainMenus(*this, m_desktop, m_settings, m_effects, m_programFolder);
+    m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
     // After the window: a history that cannot be used is told on it.
-    m_history = services.history ? services.history
-                                 : std::make_shared<AnswerHistory>(
-                                       QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite")));
+    m_dialogs->setHistory(services.history ? services.history
+                                           : std::make_shared<AnswerHistory>(
+                                                 QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite"))));
+    AnswerHistory &history = m_dialogs->history();
     // Answers that cannot be kept are told once, quietly: the lesson goes on.
-    const auto showHistoryProblem = [this](const QString &problem) {
+    const auto showHistoryProblem = [this, &history](const QString &problem) {
         if (problem.isEmpty())
-            m_notices.clear(QStringLiteral("history"));
+            m_dialogs->notices().clear(QStringLiteral("history"));
         else
-            m_notices.post(QStringLiteral("history"), m_history->problemTitle(), problem);
+            m_dialogs->notices().post(QStringLiteral("history"), history.problemTitle(), problem);
     };
-    connect(m_history.get(), &AnswerHistory::problemChanged, this, showHistoryProblem);
-    showHistoryProblem(m_history->problem());
+    connect(&history, &AnswerHistory::problemChanged, this, showHistoryProblem);
+    showHistoryProblem(history.problem());
     qApp->installEventFilter(this);
 }
 
@@ -152,7 +152,7 @@ frmMain::~frmMain()
 {
     m_settings.onWriteFailure({});
     qApp->removeEventFilter(this);
-    delete m_setup;
+    m_dialogs.reset();
 }
 
 void frmMain::buildWindow()
@@ -342,7 +342,7 @@ void frmMain::Form_Load()
     LessonSettings::read(read, m_settings, lesson);
     m_menus->setZoom(read.integer(keys::Zoom));
     m_router->update();
-    showMidiMeter(midi.USE_MIDI);
+    m_dialogs->showMidiMeter(midi.USE_MIDI);
     lesson.runTimer();
 
     const PlayerList players(m_dataFolder);
@@ -378,7 +378,7 @@ void frmMain::Form_Load()
     m_startupProblems.clear();
     m_menus->showAbout();
     if (lesson.START_UP)
-        showLessonSetup();
+        m_dialogs->showLessonSetup();
 }
 
 void frmMain::Form_Unload()
@@ -409,11 +409,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (watched == setupImg) {
-            showLessonSetup();
+            m_dialogs->showLessonSetup();
             return true;
         }
         if (watched == nameLbl) {
-            showPlayerSetup();
+            m_dialogs->showPlayerSetup();
             return true;
         }
         break;
@@ -464,66 +464,13 @@ void frmMain::showClef(qint16 cleff)
     baseItem->setChecked(cleff != 0);
 }
 
-setupFrm *frmMain::loadedLessonSetup() const
-{
-    return m_setup;
-}
-
-setupFrm &frmMain::lessonSetup()
-{
-    if (!m_setup)
-        m_setup = new setupFrm(*static_cast<DialogHost *>(this));
-    return *m_setup;
-}
-
-void frmMain::showLessonSetup()
-{
-    setupFrm &dialog = lessonSetup();
-    dialog.okPressed = false;
-    m_desktop.showModal(dialog);
-    const bool ok = dialog.okPressed;
-    // OK and the close box both destroy the dialog; the next use makes it anew.
-    const qint16 changed = dialog.CHANGE_FLAG;
-    delete m_setup;
-    if (!ok)
-        return;
-    raise();
-    activateWindow();
-    m_desktop.processEvents();
-    if (!lesson.FIRST_TIME || changed == 1)
-        lesson.do_new();
-}
-
-void frmMain::showMidiSetup()
-{
-    midiFrm dialog(*static_cast<DialogHost *>(this));
-    m_desktop.showModal(dialog);
-}
-
-void frmMain::showPlayerSetup()
-{
-    // The name label and Lesson Setup's Edit button may ask again while it shows.
-    if (m_playerSetupShowing)
-        return;
-    m_playerSetupShowing = true;
-    playerFrm dialog(*static_cast<DialogHost *>(this));
-    m_desktop.showModal(dialog);
-    m_playerSetupShowing = false;
-}
-
-void frmMain::showPupilProgress()
-{
-    progressFrm dialog(*static_cast<DialogHost *>(this));
-    m_desktop.showModal(dialog);
-}
-
 void frmMain::trebleItem_Click()
 {
     if (lesson.CLEFF == 0) {
         trebleItem->setChecked(true);
         return;
     }
-    lessonSetup().cleffOpt_Click(0);
+    m_dialogs->lessonSetup().cleffOpt_Click(0);
     lesson.do_new();
 }
 
@@ -533,18 +480,19 @@ void frmMain::baseItem_Click()
         baseItem->setChecked(true);
         return;
     }
-    lessonSetup().cleffOpt_Click(1);
+    m_dialogs->lessonSetup().cleffOpt_Click(1);
     lesson.do_new();
 }
 
-void frmMain::midiSwitchesChanged()
+void frmMain::routeMidi()
 {
     m_router->update();
 }
 
 void frmMain::showNotices()
 {
-    const auto &notices = m_notices.notices();
+    const NoticeBoard &board = m_dialogs->notices();
+    const auto &notices = board.notices();
     if (notices.empty()) {
         noticeLbl->hide();
         noticeLbl->setToolTip(QString());
@@ -555,22 +503,8 @@ void frmMain::showNotices()
     if (notices.size() > 1)
         brief += QStringLiteral(" (+%1)").arg(notices.size() - 1);
     noticeLbl->setText(brief);
-    noticeLbl->setToolTip(m_notices.texts().join(QLatin1Char('\n')));
+    noticeLbl->setToolTip(board.texts().join(QLatin1Char('\n')));
     noticeLbl->show();
-}
-
-void frmMain::showMidiMeter(bool shown)
-{
-    if (midinPrg)
-        midinPrg->setVisible(shown);
-}
-
-void frmMain::playerChosen()
-{
-    // A Lesson Setup that is not loaded reads the name itself when it loads.
-    if (m_setup)
-        m_setup->nameLbl->setText(lesson.PLAYER_NAME);
-    nameLbl->setText(PlayerList::shortLabel(lesson.PLAYER_NAME));
 }
 
 bool frmMain::isActive() const

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "dialoghost.h"
-#include "effects.h"
 #include "lessonengine.h"
 #include "lessonface.h"
 #include "midimod.h"
-#include "noticeboard.h"
 
 #include <QColor>
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -32,17 +28,18 @@ class DefaultOutput;
 class MIDIInput;
 class MIDIOutput;
 class MidiBackend;
+class MainDialogs;
 class MainMenus;
+class Random;
 class MidiRouter;
 class PianoKey;
 class PictureBox;
 class RangeSliders;
 class SettingsStore;
-class setupFrm;
 
 // The program's one top-level window: the staff, the keyboard, the counters
 // and the menus around the lesson engine, which it shows and feeds.
-class frmMain : public QMainWindow, public DialogHost
+class frmMain : public QMainWindow
 {
     Q_OBJECT
 
@@ -76,15 +73,14 @@ public:
     void Form_Load();
     void Form_Unload();
 
+
+    // What the dialogs may use of the window, and the dialogs it opens.
+    MainDialogs &dialogs() { return *m_dialogs; }
     // The range sliders' rules and names.
     RangeSliders &ranges() { return *m_ranges; }
-
-    // The Lesson Setup dialog, created hidden when absent.
-    setupFrm &lessonSetup();
-    // The Lesson Setup dialog if it is loaded, else null.
-    setupFrm *loadedLessonSetup() const;
-    void showLessonSetup();
-    void showMidiSetup();
+    // MIDI through and the stamps of arriving messages follow the switches
+    // and whether the window is active.
+    void routeMidi();
 
     LessonEngine lesson;
     MidiMod midi;
@@ -133,23 +129,6 @@ public:
     // The window is active and no modal window of ours is over it.
     bool isActive() const;
 
-    // DialogHost
-    QWidget *hostWindow() override { return this; }
-    Desktop &desktop() override { return m_desktop; }
-    SettingsStore &settings() override { return m_settings; }
-    Effects &effects() override { return m_effects; }
-    QString programFolder() const override { return m_programFolder; }
-    QString dataFolder() const override { return m_dataFolder; }
-    LessonEngine &lessonEngine() override { return lesson; }
-    MidiMod &midiModule() override { return midi; }
-    NoticeBoard &notices() override { return m_notices; }
-    void showPlayerSetup() override;
-    void playerChosen() override;
-    void showMidiMeter(bool shown) override;
-    void midiSwitchesChanged() override;
-    void showPupilProgress() override;
-    AnswerHistory &history() override { return *m_history; }
-
 public slots:
     void newCmd_Click();
     void pianoKey_MouseDown(int index);
@@ -175,16 +154,12 @@ private:
     host::ControlHost &m_controls;
     QString m_programFolder;
     QString m_dataFolder;
-    Effects m_effects;
-    NoticeBoard m_notices;
-    std::shared_ptr<AnswerHistory> m_history;
+    std::unique_ptr<MainDialogs> m_dialogs;
     // Looks at the devices about once a second.
     QTimer *m_deviceWatch;
     MidiRouter *m_router;
     MainMenus *m_menus;
     RangeSliders *m_ranges = nullptr;
-    bool m_playerSetupShowing = false;
-    QPointer<setupFrm> m_setup;
     QStringList m_startupProblems;
     bool m_quitting = false;
 };

@@ -7,6 +7,7 @@
 #include "desktop.h"
 #include "frmmain.h"
 #include "gradelog.h"
+#include "maindialogs.h"
 #include "midiinput.h"
 #include "pianokey.h"
 #include "picturebox.h"
@@ -74,12 +75,12 @@ void LessonFace::wipePicture()
 {
     qint16 mode = 2;
     qint16 steps = 70;
-    wipe_picture(*m_window.Picture1, mode, steps, m_window.desktop(), m_random);
+    wipe_picture(*m_window.Picture1, mode, steps, m_window.dialogs().desktop(), m_random);
 }
 
 void LessonFace::showPicture(int midi, qint16 cleff)
 {
-    m_window.Picture1->loadPicture(NoteModel::pictureFile(m_window.programFolder(), midi, cleff));
+    m_window.Picture1->loadPicture(NoteModel::pictureFile(m_window.dialogs().programFolder(), midi, cleff));
 }
 
 void LessonFace::setPictureTip(const QString &tip)
@@ -131,7 +132,7 @@ void LessonFace::setBusy(bool busy)
 LessonDesktop::Answer LessonFace::messageBox(const QString &text, LessonDesktop::Buttons buttons,
                                           LessonDesktop::Icon icon, const QString &title)
 {
-    const auto answer = m_window.desktop().messageBox(&m_window, text,
+    const auto answer = m_window.dialogs().desktop().messageBox(&m_window, text,
         buttons == LessonDesktop::Buttons::Ok ? Desktop::Buttons::Ok : Desktop::Buttons::YesNoCancel,
         icon == LessonDesktop::Icon::Question ? Desktop::Icon::Question : Desktop::Icon::Warning,
         title);
@@ -150,27 +151,27 @@ LessonDesktop::Answer LessonFace::messageBox(const QString &text, LessonDesktop:
 
 void LessonFace::sleep(int milliseconds)
 {
-    m_window.desktop().sleep(milliseconds);
+    m_window.dialogs().desktop().sleep(milliseconds);
 }
 
 void LessonFace::processEvents()
 {
-    m_window.desktop().processEvents();
+    m_window.dialogs().desktop().processEvents();
 }
 
 void LessonFace::beep()
 {
-    m_window.desktop().beep();
+    m_window.dialogs().desktop().beep();
 }
 
 void LessonFace::flashWindow()
 {
-    m_window.desktop().flashWindow(&m_window);
+    m_window.dialogs().desktop().flashWindow(&m_window);
 }
 
 void LessonFace::playWave(qint16 n)
 {
-    m_window.effects().play_wave(n);
+    m_window.dialogs().effects().play_wave(n);
 }
 
 void LessonFace::noteOn(qint16 note)
@@ -188,24 +189,24 @@ void LessonFace::dropStaleMidiMessage()
     if (!m_window.midi.USE_MIDI)
         return;
     m_window.MIDIInput1->removeMessage();
-    m_window.desktop().processEvents();
+    m_window.dialogs().desktop().processEvents();
 }
 
 void LessonFace::recordLesson(const LessonRecord &record)
 {
-    const GradeLog log(m_window.dataFolder());
+    const GradeLog log(m_window.dialogs().dataFolder());
     const TextLines::Written written = log.append(
         {record.player, GradeLog::lessonName(record.cleff), record.yes, record.no, record.score, record.date});
     // Told once a run: the lessons go on, and every later one would fail alike.
     if (!written.failure.isEmpty() && ToldOnce::first(QStringLiteral("grade failure ") + log.fileName())) {
-        m_window.desktop().messageBox(&m_window,
+        m_window.dialogs().desktop().messageBox(&m_window,
                              QStringLiteral("The lesson's grade could not be added to \"%1\": %2. Lessons go "
                                             "on, but are not kept until this is put right.")
                                  .arg(log.fileName(), written.failure),
                              Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              QStringLiteral("Staverly - Grades Error"));
     } else if (written.converted && ToldOnce::first(QStringLiteral("converted ") + log.fileName())) {
-        m_window.desktop().messageBox(&m_window,
+        m_window.dialogs().desktop().messageBox(&m_window,
                              QStringLiteral("The grade log \"%1\" was not written as UTF-8 throughout. It has "
                                             "been written anew as UTF-8, with every lesson kept.")
                                  .arg(log.fileName()),
@@ -216,12 +217,12 @@ void LessonFace::recordLesson(const LessonRecord &record)
 
 void LessonFace::recordAnswer(const AnswerEvent &answer)
 {
-    m_window.history().record(answer);
+    m_window.dialogs().history().record(answer);
 }
 
 std::map<int, double> LessonFace::noteWeights(const QString &player, qint16 clef)
 {
-    return m_window.history().weights(player, clef);
+    return m_window.dialogs().history().weights(player, clef);
 }
 
 } // namespace staverly

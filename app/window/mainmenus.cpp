@@ -4,11 +4,10 @@
 #include "desktop.h"
 #include "effects.h"
 #include "frmmain.h"
-#include "gradesfrm.h"
+#include "maindialogs.h"
 #include "maker.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
-#include "testfrm.h"
 #include "windowzoom.h"
 
 #include <QAction>
@@ -51,31 +50,31 @@ void MainMenus::build()
     };
     QMenu *fileMnu = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     fileMnu->setObjectName(QStringLiteral("fileMnu"));
-    m_window.lessonMnuItem = action(fileMnu, "m_window.lessonMnuItem", QStringLiteral("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
+    m_window.lessonMnuItem = action(fileMnu, "lessonMnuItem", QStringLiteral("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
     fileMnu->addSeparator();
-    m_window.trebleItem = action(fileMnu, "m_window.trebleItem", QStringLiteral("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
+    m_window.trebleItem = action(fileMnu, "trebleItem", QStringLiteral("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
     m_window.trebleItem->setCheckable(true);
     m_window.trebleItem->setChecked(true);
-    m_window.baseItem = action(fileMnu, "m_window.baseItem", QStringLiteral("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
+    m_window.baseItem = action(fileMnu, "baseItem", QStringLiteral("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
     m_window.baseItem->setCheckable(true);
     fileMnu->addSeparator();
-    m_window.printItem = action(fileMnu, "m_window.printItem", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
-    m_window.printSetupItem = action(fileMnu, "m_window.printSetupItem", QStringLiteral("Print Set&up..."));
+    m_window.printItem = action(fileMnu, "printItem", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    m_window.printSetupItem = action(fileMnu, "printSetupItem", QStringLiteral("Print Set&up..."));
     fileMnu->addSeparator();
-    m_window.exitItem = action(fileMnu, "m_window.exitItem", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    m_window.exitItem = action(fileMnu, "exitItem", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
     QMenu *viewMenu = m_window.menuBar()->addMenu(QStringLiteral("&View"));
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
-    m_window.setupItem = action(viewMenu, "m_window.setupItem", QStringLiteral("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
-    m_window.midiItem = action(viewMenu, "m_window.midiItem", QStringLiteral("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
+    m_window.setupItem = action(viewMenu, "setupItem", QStringLiteral("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    m_window.midiItem = action(viewMenu, "midiItem", QStringLiteral("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
     viewMenu->addSeparator();
-    m_window.playItem = action(viewMenu, "m_window.playItem", QStringLiteral("Players..."));
-    m_window.testItem = action(viewMenu, "m_window.testItem", QStringLiteral("&Test Maker..."));
-    m_window.gradesItem = action(viewMenu, "m_window.gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
-    m_window.progressItem = action(viewMenu, "m_window.progressItem", QStringLiteral("&Progress..."));
+    m_window.playItem = action(viewMenu, "playItem", QStringLiteral("Players..."));
+    m_window.testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
+    m_window.gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
+    m_window.progressItem = action(viewMenu, "progressItem", QStringLiteral("&Progress..."));
     viewMenu->addSeparator();
     m_window.zoomMenu = viewMenu->addMenu(QStringLiteral("&Zoom"));
-    m_window.zoomMenu->setObjectName(QStringLiteral("m_window.zoomMenu"));
+    m_window.zoomMenu->setObjectName(QStringLiteral("zoomMenu"));
     auto *zooms = new QActionGroup(&m_window);
     for (int percent : WindowZoom::choices()) {
         QAction *zoom = m_window.zoomMenu->addAction(QStringLiteral("%1 %").arg(percent));
@@ -97,14 +96,14 @@ void MainMenus::build()
 
     QMenu *helpMnu = m_window.menuBar()->addMenu(QStringLiteral("&Help"));
     helpMnu->setObjectName(QStringLiteral("helpMnu"));
-    m_window.mp3Item = action(helpMnu, "m_window.mp3Item",
+    m_window.mp3Item = action(helpMnu, "mp3Item",
                      QStringLiteral("%1's Music on %2...").arg(QLatin1String(maker::Name),
                                                                QLatin1String(maker::MusicSite)));
-    m_window.updatesItem = action(helpMnu, "m_window.updatesItem", QStringLiteral("Staverly Updates..."));
+    m_window.updatesItem = action(helpMnu, "updatesItem", QStringLiteral("Staverly Updates..."));
     helpMnu->addSeparator();
-    m_window.contactItem = action(helpMnu, "m_window.contactItem", QStringLiteral("Send Email To Me..."));
-    m_window.helpItem = action(helpMnu, "m_window.helpItem", QStringLiteral("&Help Using This Program..."));
-    m_window.aboutItem = action(helpMnu, "m_window.aboutItem", QStringLiteral("&About The Staverly..."));
+    m_window.contactItem = action(helpMnu, "contactItem", QStringLiteral("Send Email To Me..."));
+    m_window.helpItem = action(helpMnu, "helpItem", QStringLiteral("&Help Using This Program..."));
+    m_window.aboutItem = action(helpMnu, "aboutItem", QStringLiteral("&About The Staverly..."));
 
     connect(m_window.lessonMnuItem, &QAction::triggered, &m_window.lesson, &LessonEngine::do_new);
     connect(m_window.trebleItem, &QAction::triggered, &m_window, &frmMain::trebleItem_Click);
@@ -112,20 +111,12 @@ void MainMenus::build()
     connect(m_window.printItem, &QAction::triggered, this, &MainMenus::print);
     connect(m_window.printSetupItem, &QAction::triggered, this, &MainMenus::printSetup);
     connect(m_window.exitItem, &QAction::triggered, &m_window, &QWidget::close);
-    connect(m_window.setupItem, &QAction::triggered, &m_window, &frmMain::showLessonSetup);
-    connect(m_window.midiItem, &QAction::triggered, &m_window, &frmMain::showMidiSetup);
-    connect(m_window.playItem, &QAction::triggered, &m_window, &frmMain::showPlayerSetup);
-    connect(m_window.testItem, &QAction::triggered, this,
-            [this] {
-                testFrm dialog(static_cast<DialogHost &>(m_window));
-                m_desktop.showModal(dialog);
-            });
-    connect(m_window.gradesItem, &QAction::triggered, this,
-            [this] {
-                gradesFrm dialog(static_cast<DialogHost &>(m_window));
-                m_desktop.showModal(dialog);
-            });
-    connect(m_window.progressItem, &QAction::triggered, &m_window, &frmMain::showPupilProgress);
+    connect(m_window.setupItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showLessonSetup);
+    connect(m_window.midiItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showMidiSetup);
+    connect(m_window.playItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showPlayerSetup);
+    connect(m_window.testItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showTestMaker);
+    connect(m_window.gradesItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showGrades);
+    connect(m_window.progressItem, &QAction::triggered, &m_window.dialogs(), &MainDialogs::showPupilProgress);
     connect(m_window.mp3Item, &QAction::triggered, this, &MainMenus::musicPage);
     connect(m_window.updatesItem, &QAction::triggered, this, &MainMenus::musicPage);
     connect(m_window.contactItem, &QAction::triggered, this, &MainMenus::mail);

@@ -7,6 +7,7 @@
 #include "gradesfrm.h"
 #include "pianokey.h"
 #include "htmlfile.h"
+#include "maindialogs.h"
 #include "peakmemory.h"
 #include "picturebox.h"
 #include "progressfrm.h"
@@ -149,7 +150,7 @@ void timeOpening(benchmark::State &state, frmMain &window)
         QElapsedTimer clock;
         clock.start();
         {
-            Dialog dialog(window);
+            Dialog dialog(window.dialogs());
             dialog.show();
             if (!QTest::qWaitForWindowExposed(&dialog))
                 state.SkipWithError("The window was never shown.");

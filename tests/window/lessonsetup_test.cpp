@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "maindialogs.h"
+
 #include "setupfrm.h"
 
 #include <QAbstractItemView>
@@ -253,7 +255,7 @@ TEST_P(LessonSetupClosing, OkStartsALessonOnlyWhenNeededAndBothDestroyTheDialog)
         if (row.ok)
             click(s.okCmd);
     });
-    EXPECT_EQ(w().loadedLessonSetup(), nullptr);
+    EXPECT_EQ(w().dialogs().loadedLessonSetup(), nullptr);
     EXPECT_EQ(lessonRuns(), row.lessonBefore || row.newLesson);
     EXPECT_EQ(asked(), row.newLesson ? asks + 1 : asks);
     EXPECT_EQ(answers(), row.lessonBefore && !row.newLesson ? 1 : 0);
@@ -283,8 +285,8 @@ TEST_F(LessonSetup, AMenuClefSwitchKeepsTheHiddenDialogsFlagForItsNextOk)
     lessonUnderWay();
     markStore();
     w().baseItem->trigger();
-    ASSERT_NE(w().loadedLessonSetup(), nullptr);
-    EXPECT_FALSE(w().loadedLessonSetup()->isVisible());
+    ASSERT_NE(w().dialogs().loadedLessonSetup(), nullptr);
+    EXPECT_FALSE(w().dialogs().loadedLessonSetup()->isVisible());
     EXPECT_EQ(written(), (QStringList{"CLEFF", "QUESTIONS"}));
 
     clickKey(0); // a wrong answer in the bass lesson

@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "maindialogs.h"
+
 #include "fulldisk.h"
 #include "playerfrm.h"
 #include "playerlist.h"
@@ -86,7 +88,7 @@ TEST_F(Players, OpeningSelectsTheStoredPlayerAndAChoiceIsStoredAtOnce)
     });
     EXPECT_EQ(w().lesson.PLAYER_NAME, "Mary Ann Smith");
     EXPECT_EQ(w().nameLbl->text(), "Mary...");
-    EXPECT_EQ(w().lessonSetup().nameLbl->text(), "Mary Ann Smith");
+    EXPECT_EQ(w().dialogs().lessonSetup().nameLbl->text(), "Mary Ann Smith");
 }
 
 TEST_F(Players, AddingTomToAnEmptyListMakesHimCurrent)
@@ -206,7 +208,7 @@ TEST_F(Players, LessonSetupsEditButtonAndTheNameLabelOpenIt)
         EXPECT_EQ(setup.nameLbl->text(), "Ben");
         QTest::mouseClick(setup.okCmd, Qt::LeftButton);
     });
-    w().showLessonSetup();
+    w().dialogs().showLessonSetup();
     EXPECT_EQ(shown, 1);
 
     desktop.onModal("playerFrm", [&](QDialog &players) {

@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "maindialogs.h"
+
 #include "controlhost.h"
 #include "pianokey.h"
 #include "setupfrm.h"
@@ -105,8 +107,8 @@ TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
     EXPECT_TRUE(w().lesson.FIRST_TIME);
     EXPECT_EQ(w().lesson.expectedNote(), 36); // white key 8 in bass
     // The hidden Lesson Setup dialog remembers the change for its OK.
-    EXPECT_EQ(w().lessonSetup().CHANGE_FLAG, 1);
-    EXPECT_TRUE(w().lessonSetup().cleffOpt[1]->isChecked());
+    EXPECT_EQ(w().dialogs().lessonSetup().CHANGE_FLAG, 1);
+    EXPECT_TRUE(w().dialogs().lessonSetup().cleffOpt[1]->isChecked());
 
     // Choosing the checked clef again changes and writes nothing.
     const int asks = w().lesson.ASKS;

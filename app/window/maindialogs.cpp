@@ -1,0 +1,133 @@
+#include "maindialogs.h"
+
+#include "desktop.h"
+#include "frmmain.h"
+#include "gradesfrm.h"
+#include "midifrm.h"
+#include "playerfrm.h"
+#include "playerlist.h"
+#include "progressfrm.h"
+#include "setupfrm.h"
+#include "testfrm.h"
+
+#include <QLabel>
+
+namespace staverly {
+
+MainDialogs::MainDialogs(frmMain &window, Desktop &desktop, SettingsStore &settings, QString programFolder,
+                         QString dataFolder)
+    : QObject(&window)
+    , m_window(window)
+    , m_desktop(desktop)
+    , m_settings(settings)
+    , m_programFolder(std::move(programFolder))
+    , m_dataFolder(std::move(dataFolder))
+    , m_effects(desktop, [this] { return m_window.lesson.USE_SOUND; })
+{
+}
+
+MainDialogs::~MainDialogs()
+{
+    delete m_setup;
+}
+
+QWidget *MainDialogs::hostWindow()
+{
+    return &m_window;
+}
+
+LessonEngine &MainDialogs::lessonEngine()
+{
+    return m_window.lesson;
+}
+
+MidiMod &MainDialogs::midiModule()
+{
+    return m_window.midi;
+}
+
+setupFrm &MainDialogs::lessonSetup()
+{
+    if (!m_setup)
+        m_setup = new setupFrm(*this);
+    return *m_setup;
+}
+
+setupFrm *MainDialogs::loadedLessonSetup() const
+{
+    return m_setup;
+}
+
+void MainDialogs::showLessonSetup()
+{
+    setupFrm &dialog = lessonSetup();
+    dialog.okPressed = false;
+    m_desktop.showModal(dialog);
+    const bool ok = dialog.okPressed;
+    // OK and the close box both destroy the dialog; the next use makes it anew.
+    const qint16 changed = dialog.CHANGE_FLAG;
+    delete m_setup;
+    if (!ok)
+        return;
+    m_window.raise();
+    m_window.activateWindow();
+    m_desktop.processEvents();
+    if (!m_window.lesson.FIRST_TIME || changed == 1)
+        m_window.lesson.do_new();
+}
+
+void MainDialogs::showMidiSetup()
+{
+    midiFrm dialog(*this);
+    m_desktop.showModal(dialog);
+}
+
+void MainDialogs::showTestMaker()
+{
+    testFrm dialog(*this);
+    m_desktop.showModal(dialog);
+}
+
+void MainDialogs::showGrades()
+{
+    gradesFrm dialog(*this);
+    m_desktop.showModal(dialog);
+}
+
+void MainDialogs::showPlayerSetup()
+{
+    // The name label and Lesson Setup's Edit button may ask again while it shows.
+    if (m_playerSetupShowing)
+        return;
+    m_playerSetupShowing = true;
+    playerFrm dialog(*this);
+    m_desktop.showModal(dialog);
+    m_playerSetupShowing = false;
+}
+
+void MainDialogs::showPupilProgress()
+{
+    progressFrm dialog(*this);
+    m_desktop.showModal(dialog);
+}
+
+void MainDialogs::playerChosen()
+{
+    // A Lesson Setup that is not loaded reads the name itself when it loads.
+    if (m_setup)
+        m_setup->nameLbl->setText(m_window.lesson.PLAYER_NAME);
+    m_window.nameLbl->setText(PlayerList::shortLabel(m_window.lesson.PLAYER_NAME));
+}
+
+void MainDialogs::showMidiMeter(bool shown)
+{
+    if (m_window.midinPrg)
+        m_window.midinPrg->setVisible(shown);
+}
+
+void MainDialogs::midiSwitchesChanged()
+{
+    m_window.routeMidi();
+}
+
+} // namespace staverly

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "dialoghost.h"
+#include "effects.h"
+#include "noticeboard.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace staverly {
+
+class frmMain;
+class setupFrm;
+
+// What the dialogs may use of the main window, and the dialogs it opens:
+// each is made when asked for and gone when closed, but for the Lesson
+// Setup dialog, which the window may create hidden.
+class MainDialogs : public QObject, public DialogHost
+{
+    Q_OBJECT
+
+public:
+    MainDialogs(frmMain &window, Desktop &desktop, SettingsStore &settings, QString programFolder,
+                QString dataFolder);
+    ~MainDialogs() override;
+
+    void setHistory(std::shared_ptr<AnswerHistory> history) { m_history = std::move(history); }
+
+    // The Lesson Setup dialog, created hidden when absent.
+    setupFrm &lessonSetup();
+    // The Lesson Setup dialog if it is loaded, else null.
+    setupFrm *loadedLessonSetup() const;
+    void showLessonSetup();
+    void showMidiSetup();
+    void showTestMaker();
+    void showGrades();
+
+    // DialogHost
+    QWidget *hostWindow() override;
+    Desktop &desktop() override { return m_desktop; }
+    SettingsStore &settings() override { return m_settings; }
+    Effects &effects() override { return m_effects; }
+    QString programFolder() const override { return m_programFolder; }
+    QString dataFolder() const override { return m_dataFolder; }
+    LessonEngine &lessonEngine() override;
+    MidiMod &midiModule() override;
+    NoticeBoard &notices() override { return m_notices; }
+    void showPlayerSetup() override;
+    void playerChosen() override;
+    void showMidiMeter(bool shown) override;
+    void midiSwitchesChanged() override;
+    void showPupilProgress() override;
+    AnswerHistory &history() override { return *m_history; }
+
+private:
+    frmMain &m_window;
+    Desktop &m_desktop;
+    SettingsStore &m_settings;
+    QString m_programFolder;
+    QString m_dataFolder;
+    Effects m_effects;
+    NoticeBoard m_notices;
+    std::shared_ptr<AnswerHistory> m_history;
+    bool m_playerSetupShowing = false;
+    QPointer<setupFrm> m_setup;
+};
+
+} // namespace staverly
