@@ -44,4 +44,14 @@ QStringList NoticeBoard::texts() const
     return all;
 }
 
+QString NoticeBoard::brief() const
+{
+    if (m_notices.empty())
+        return {};
+    QString brief = QStringLiteral("\u26A0 ") + m_notices.back().brief;
+    if (m_notices.size() > 1)
+        brief += QStringLiteral(" (+%1)").arg(m_notices.size() - 1);
+    return brief;
+}
+
 } // namespace staverly

@@ -32,6 +32,9 @@ public:
     // Oldest first.
     const std::vector<Notice> &notices() const { return m_notices; }
     QStringList texts() const;
+    // The newest in a few words, with how many more there are; empty when
+    // there is none.
+    QString brief() const;
 
 signals:
     void changed();

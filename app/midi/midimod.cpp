@@ -11,6 +11,7 @@
 #include "settingsstore.h"
 
 #include <QComboBox>
+#include <QTimer>
 
 namespace staverly {
 
@@ -37,6 +38,26 @@ void MidiMod::attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWi
     m_desktop = &desktop;
     m_parent = parent;
     m_notices = notices;
+    QObject::connect(&output, &MIDIOutput::error, &output, [this](int code, const QString &description) {
+        // A device that stops answering is told quietly and tried again;
+        // the lesson goes on.
+        if (code == MidiError::SendFailed) {
+            outputFailed(description);
+            return;
+        }
+        m_desktop->messageBox(m_parent, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                              QStringLiteral("Midi Output Error!"));
+    });
+    m_watch = new QTimer(parent);
+    m_watch->setObjectName(QStringLiteral("deviceWatch"));
+    m_watch->setInterval(1000);
+    QObject::connect(m_watch, &QTimer::timeout, m_watch, [this] { watchDevices(); });
+}
+
+void MidiMod::startWatching()
+{
+    if (m_watch)
+        m_watch->start();
 }
 
 NoteOutput &MidiMod::output()

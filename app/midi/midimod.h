@@ -7,6 +7,7 @@
 #include <chrono>
 
 class QComboBox;
+class QTimer;
 class QWidget;
 
 namespace staverly {
@@ -74,6 +75,8 @@ public:
     // opened again, and a count of malformed input is kept on the board, as
     // is a built-in synthesizer whose sound server went away.
     void watchDevices();
+    // Looks at the devices about once a second from now on.
+    void startWatching();
     // A MIDI answer older than this when its turn comes is dropped: a backlog
     // would otherwise be judged one wrong answer at a time for minutes.
     static constexpr std::chrono::milliseconds JudgeWithin{2000};
@@ -112,6 +115,7 @@ private:
     QString m_wantedOut;
     quint64 m_changesSeen = 0;
     quint64 m_malformedSeen = 0;
+    QTimer *m_watch = nullptr;
     int m_malformedLooks = 0;
     quint64 m_late = 0;
     quint64 m_lateSeen = 0;

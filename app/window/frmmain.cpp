@@ -8,8 +8,8 @@
 #include "formlayout.h"
 #include "jackserver.h"
 #include "lessonsettings.h"
-#include "mainartwork.h"
 #include "maindialogs.h"
+#include "mainlabels.h"
 #include "mainmenus.h"
 #include "mainbackground.h"
 #include "midierror.h"
@@ -17,6 +17,7 @@
 #include "midioutput.h"
 #include "midirouter.h"
 #include "pianokey.h"
+#include "pianokeyboard.h"
 #include "rangesliders.h"
 #include "picturebox.h"
 #include "playerlist.h"
@@ -39,27 +40,6 @@
 #include <mutex>
 
 namespace staverly {
-
-namespace {
-
-const QColor MarkerColor(0xE0, 0xE0, 0xE0);
-
-QFont fontOf(const QStringList &families, int pixelSize, bool bold = false)
-{
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
-// One letter a line; the platform's line break stands for CR LF.
-QString middleCCaption()
-{
-    return QStringLiteral("M \ni \nd \nd \nl \ne \n\nC  ");
-}
-
-} // namespace
 
 frmMain::frmMain(const Services &services, QWidget *parent)
     : QMainWindow(parent)
@@ -104,53 +84,18 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
             [this] { m_dialogs->lessonSetup().setTimerChecked(false); });
-    connect(MIDIOutput1, &MIDIOutput::error, this, [this](int code, const QString &description) {
-        // A device that stops answering is told quietly and tried again;
-        // the lesson goes on.
-        if (code == MidiError::SendFailed) {
-            midi.outputFailed(description);
-            return;
-        }
-        m_desktop.messageBox(this, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                             QStringLiteral("Midi Output Error!"));
-    });
     connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
-    // Told after the handler that wrote, not in its middle.
-    m_settings.onWriteFailure([this](const QString &message) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, message] {
-                m_desktop.messageBox(this, message, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                                     QStringLiteral("Staverly"));
-            },
-            Qt::QueuedConnection);
-    });
-    m_deviceWatch = new QTimer(this);
-    m_deviceWatch->setObjectName(QStringLiteral("deviceWatch"));
-    m_deviceWatch->setInterval(1000);
-    connect(m_deviceWatch, &QTimer::timeout, this, [this] { midi.watchDevices(); });
     buildWindow();
     m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
     // After the window: a history that cannot be used is told on it.
     m_dialogs->setHistory(services.history ? services.history
                                            : std::make_shared<AnswerHistory>(
                                                  QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite"))));
-    AnswerHistory &history = m_dialogs->history();
-    // Answers that cannot be kept are told once, quietly: the lesson goes on.
-    const auto showHistoryProblem = [this, &history](const QString &problem) {
-        if (problem.isEmpty())
-            m_dialogs->notices().clear(QStringLiteral("history"));
-        else
-            m_dialogs->notices().post(QStringLiteral("history"), history.problemTitle(), problem);
-    };
-    connect(&history, &AnswerHistory::problemChanged, this, showHistoryProblem);
-    showHistoryProblem(history.problem());
     qApp->installEventFilter(this);
 }
 
 frmMain::~frmMain()
 {
-    m_settings.onWriteFailure({});
     qApp->removeEventFilter(this);
     m_dialogs.reset();
 }
@@ -180,84 +125,33 @@ void frmMain::buildWindow()
     setupImg->setCursor(Qt::PointingHandCursor);
     setupImg->installEventFilter(this);
 
-    const QFont counterFont = fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 20, true);
-    auto counter = [&](const char *name, int top) {
-        auto *label = new QLabel(QStringLiteral("0"), central);
-        label->setObjectName(QString::fromLatin1(name));
-        // Wide enough for "100": the numbers must never be cut off.
-        label->setGeometry(px(1550), px(top), 42, px(435));
-        label->setFont(counterFont);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setStyleSheet(QStringLiteral("color: #80FF80; background: transparent;"));
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setFocusPolicy(Qt::NoFocus);
-        return label;
-    };
-    yesLbl = counter("yesLbl", 490);
-    noLbl = counter("noLbl", 960);
-    scoreLbl = counter("scoreLbl", 1420);
-    timeLbl = counter("timeLbl", 1885);
+    yesLbl = MainLabels::counter(central, "yesLbl", 490);
+    noLbl = MainLabels::counter(central, "noLbl", 960);
+    scoreLbl = MainLabels::counter(central, "scoreLbl", 1420);
+    timeLbl = MainLabels::counter(central, "timeLbl", 1885);
     for (auto which : {LessonView::Counter::Yes, LessonView::Counter::No, LessonView::Counter::Score,
                        LessonView::Counter::Time})
         m_face->showCounter(which, 0);
-
-    nameLbl = new QLabel(QStringLiteral("Player *.*"), central);
-    nameLbl->setObjectName(QStringLiteral("nameLbl"));
-    nameLbl->setGeometry(twips(450, 2355, 1260, 390));
-    nameLbl->setToolTip(QStringLiteral("Click here to change current player."));
-    // A name is shown as typed, never read as markup.
-    nameLbl->setTextFormat(Qt::PlainText);
-    nameLbl->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15, true));
-    nameLbl->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    nameLbl->setCursor(Qt::PointingHandCursor);
+    nameLbl = MainLabels::playerName(central);
     nameLbl->installEventFilter(this);
-
-    msglbl = new QLabel(QStringLiteral("Click on the New button..."), central);
-    msglbl->setObjectName(QStringLiteral("msglbl"));
-    msglbl->setGeometry(twips(100, 2880, 1900, 660));
-    msglbl->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12, true));
-    msglbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    msglbl->setWordWrap(true);
-    // The MIDI meter overlaps the label's top edge; the text starts below it.
-    msglbl->setContentsMargins(0, px(2775 + 195) - px(2880), 0, 0);
+    msglbl = MainLabels::message(central);
     m_face->showMessage(msglbl->text(), LessonEngine::NormalColour);
-
-    noticeLbl = new QLabel(central);
-    noticeLbl->setObjectName(QStringLiteral("noticeLbl"));
-    // Above the counters: clear of the staff, the message line and the keys.
-    noticeLbl->setGeometry(4, 8, 159, 22);
-    noticeLbl->setFont(fontOf({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 9, true));
-    noticeLbl->setStyleSheet(QStringLiteral("color: #FFD98A; background: transparent;"));
-    noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    noticeLbl->setWordWrap(true);
-    noticeLbl->hide();
-
-    auto button = [&](const char *name, const char *icon, int left, const QString &tip) {
-        auto *b = new QPushButton(central);
-        b->setObjectName(QString::fromLatin1(name));
-        // Below the two lines of the message, clear of the high slider.
-        b->setGeometry(px(left), px(3375), px(650), px(3670 - 3375));
-        b->setIcon(MainArtwork::buttonIcon(QString::fromLatin1(icon)));
-        b->setIconSize(QSize(16, 16));
-        b->setToolTip(tip);
-        b->setFocusPolicy(Qt::TabFocus);
-        return b;
-    };
-    newCmd = button("newCmd", "new", 615, QStringLiteral("Click here to start a new game."));
-    clueCmd = button("clueCmd", "clue", 1335,
-                     QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
-    // Icons say nothing to a screen reader; Return presses the focused one,
-    // as Space is the clue.
+    noticeLbl = MainLabels::notice(central);
+    newCmd = MainLabels::button(central, "newCmd", "new", 615, QStringLiteral("Click here to start a new game."));
+    clueCmd = MainLabels::button(
+        central, "clueCmd", "clue", 1335,
+        QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
+    // Icons say nothing to a screen reader.
     newCmd->setAccessibleName(QStringLiteral("New lesson"));
     clueCmd->setAccessibleName(QStringLiteral("Clue"));
-    for (QPushButton *b : {newCmd, clueCmd}) {
-        b->setAccessibleDescription(b->toolTip());
-        b->setAutoDefault(true);
-    }
     connect(newCmd, &QPushButton::clicked, this, &frmMain::newCmd_Click);
     connect(clueCmd, &QPushButton::pressed, &lesson, &LessonEngine::do_clue);
 
-    buildKeyboard();
+    pianoKey = PianoKeyboard::build(central);
+    for (PianoKey *key : pianoKey) {
+        connect(key, &PianoKey::mouseDown, this, &frmMain::pianoKey_MouseDown);
+        connect(key, &PianoKey::mouseUp, this, &frmMain::pianoKey_MouseUp);
+    }
 
     highSlider = hostControl("piano.UserControl1", QStringLiteral("highSlider"));
     lowSlider = hostControl("piano.UserControl1", QStringLiteral("lowSlider"));
@@ -295,40 +189,6 @@ QWidget *frmMain::hostControl(const char *identifier, const QString &name)
     return control;
 }
 
-void frmMain::buildKeyboard()
-{
-    // The black keys' lefts are not a formula: they follow the drawn keyboard.
-    static const std::array<std::pair<int, int>, 20> blackLefts{{
-        {1, 180},   {3, 530},   {6, 1200},  {8, 1550},  {10, 1895}, {13, 2585}, {15, 2910},
-        {18, 3580}, {20, 3930}, {22, 4280}, {25, 4920}, {27, 5280}, {30, 5950}, {32, 6310},
-        {34, 6660}, {37, 7340}, {39, 7680}, {42, 8340}, {44, 8690}, {46, 9050}}};
-    const QCursor cursor = MainArtwork::keyCursor();
-    QWidget *central = centralWidget();
-    int white = 0;
-    for (int k = 0; k < NoteModel::Keys; ++k) {
-        auto *key = new PianoKey(k, central);
-        key->setCursor(cursor);
-        if (NoteModel::isBlackKey(k)) {
-            key->setBlack(true);
-            key->setBackColor(QColor(0x10, 0x10, 0x10));
-        } else {
-            key->setGeometry(twips(340 * white, 3780, 330, 2630));
-            key->setBackColor(Qt::white);
-            ++white;
-        }
-        connect(key, &PianoKey::mouseDown, this, &frmMain::pianoKey_MouseDown);
-        connect(key, &PianoKey::mouseUp, this, &frmMain::pianoKey_MouseUp);
-        pianoKey[std::size_t(k)] = key;
-    }
-    for (const auto &[index, left] : blackLefts) {
-        PianoKey *key = pianoKey[std::size_t(index)];
-        key->setGeometry(twips(left, 3780, 230, 1590));
-        key->raise();
-    }
-    for (int k = 1; k < NoteModel::Keys; ++k)
-        QWidget::setTabOrder(pianoKey[std::size_t(k - 1)], pianoKey[std::size_t(k)]);
-}
-
 void frmMain::Form_Load()
 {
     Picture1->clear();
@@ -360,7 +220,7 @@ void frmMain::Form_Load()
     midi.open_midi_in();
     midi.open_midi_out();
     midi.send_patch();
-    m_deviceWatch->start();
+    midi.startWatching();
     m_ranges->showLow(lesson.LOW_NOTE);
     m_ranges->showHigh(lesson.HIGH_NOTE);
     m_ranges->place();
@@ -450,14 +310,7 @@ bool frmMain::keyPressed(QWidget *, QKeyEvent *key)
 
 void frmMain::showClef(qint16 cleff)
 {
-    const int marked = cleff == 0 ? 12 : 36;
-    const int plain = cleff == 0 ? 36 : 12;
-    pianoKey[std::size_t(marked)]->setBackColor(MarkerColor);
-    pianoKey[std::size_t(marked)]->setText(middleCCaption());
-    pianoKey[std::size_t(plain)]->setBackColor(Qt::white);
-    pianoKey[std::size_t(plain)]->setText(QString());
-    for (int k = 0; k < NoteModel::Keys; ++k)
-        pianoKey[std::size_t(k)]->setAccessibleName(AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
+    PianoKeyboard::showClef(pianoKey, cleff);
     m_ranges->name();
     Picture1->setAccessibleName(AccessibleTexts::staff(cleff, Picture1->toolTip()));
     trebleItem->setChecked(cleff == 0);
@@ -492,19 +345,9 @@ void frmMain::routeMidi()
 void frmMain::showNotices()
 {
     const NoticeBoard &board = m_dialogs->notices();
-    const auto &notices = board.notices();
-    if (notices.empty()) {
-        noticeLbl->hide();
-        noticeLbl->setToolTip(QString());
-        return;
-    }
-    // The newest in a few words; every one in full on the tool tip.
-    QString brief = QStringLiteral("\u26A0 ") + notices.back().brief;
-    if (notices.size() > 1)
-        brief += QStringLiteral(" (+%1)").arg(notices.size() - 1);
-    noticeLbl->setText(brief);
+    noticeLbl->setText(board.brief());
     noticeLbl->setToolTip(board.texts().join(QLatin1Char('\n')));
-    noticeLbl->show();
+    noticeLbl->setVisible(!board.notices().empty());
 }
 
 bool frmMain::isActive() const

@@ -142,7 +142,6 @@ protected:
 
 private:
     void buildWindow();
-    void buildKeyboard();
     QWidget *hostControl(const char *identifier, const QString &name);
     void readSettings();
     bool keyPressed(QWidget *receiver, QKeyEvent *key);
@@ -155,8 +154,6 @@ private:
     QString m_programFolder;
     QString m_dataFolder;
     std::unique_ptr<MainDialogs> m_dialogs;
-    // Looks at the devices about once a second.
-    QTimer *m_deviceWatch;
     MidiRouter *m_router;
     MainMenus *m_menus;
     RangeSliders *m_ranges = nullptr;

@@ -1,6 +1,8 @@
 #include "maindialogs.h"
 
+#include "answerhistory.h"
 #include "desktop.h"
+#include "settingsstore.h"
 #include "frmmain.h"
 #include "gradesfrm.h"
 #include "midifrm.h"
@@ -24,11 +26,35 @@ MainDialogs::MainDialogs(frmMain &window, Desktop &desktop, SettingsStore &setti
     , m_dataFolder(std::move(dataFolder))
     , m_effects(desktop, [this] { return m_window.lesson.USE_SOUND; })
 {
+    // Told after the handler that wrote, not in its middle.
+    m_settings.onWriteFailure([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, message] {
+                m_desktop.messageBox(&m_window, message, Desktop::Buttons::Ok, Desktop::Icon::Warning,
+                                     QStringLiteral("Staverly"));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 MainDialogs::~MainDialogs()
 {
+    m_settings.onWriteFailure({});
     delete m_setup;
+}
+
+void MainDialogs::setHistory(std::shared_ptr<AnswerHistory> history)
+{
+    m_history = std::move(history);
+    const auto show = [this](const QString &problem) {
+        if (problem.isEmpty())
+            m_notices.clear(QStringLiteral("history"));
+        else
+            m_notices.post(QStringLiteral("history"), m_history->problemTitle(), problem);
+    };
+    connect(m_history.get(), &AnswerHistory::problemChanged, this, show);
+    show(m_history->problem());
 }
 
 QWidget *MainDialogs::hostWindow()

@@ -25,7 +25,9 @@ public:
                 QString dataFolder);
     ~MainDialogs() override;
 
-    void setHistory(std::shared_ptr<AnswerHistory> history) { m_history = std::move(history); }
+    // Answers that cannot be kept are told once, quietly, on the notice
+    // board: the lesson goes on.
+    void setHistory(std::shared_ptr<AnswerHistory> history);
 
     // The Lesson Setup dialog, created hidden when absent.
     setupFrm &lessonSetup();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace staverly {
+
+// How the main window's labels and buttons look: fonts, colours and places
+// on the drawn background.
+class MainLabels
+{
+public:
+    // A counter beside "Right", "Wrong", "Score %" and "Time", `top` in twips.
+    static QLabel *counter(QWidget *parent, const char *name, int top);
+    static QLabel *playerName(QWidget *parent);
+    static QLabel *message(QWidget *parent);
+    // What is wrong right now, above the counters.
+    static QLabel *notice(QWidget *parent);
+    // The round buttons under the message: "new" and "clue".
+    static QPushButton *button(QWidget *parent, const char *name, const char *icon, int left, const QString &tip);
+};
+
+} // namespace staverly

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "notemodel.h"
+
+#include <QtGlobal>
+#include <array>
+
+class QWidget;
+
+namespace staverly {
+
+class PianoKey;
+
+// The window's 48 keys, in the drawn keyboard's places, with middle C
+// marked for the clef and each key named by its note for a screen reader.
+class PianoKeyboard
+{
+public:
+    using Keys = std::array<PianoKey *, NoteModel::Keys>;
+
+    // Made on `parent`, tabbed through from the lowest key to the highest.
+    static Keys build(QWidget *parent);
+    static void showClef(const Keys &keys, qint16 cleff);
+};
+
+} // namespace staverly
