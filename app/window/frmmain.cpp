@@ -8,19 +8,18 @@
 #include "formlayout.h"
 #include "jackserver.h"
 #include "lessonsettings.h"
+#include "mainbackground.h"
 #include "maindialogs.h"
 #include "mainlabels.h"
 #include "mainmenus.h"
-#include "mainbackground.h"
-#include "midierror.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "midirouter.h"
 #include "pianokey.h"
 #include "pianokeyboard.h"
-#include "rangesliders.h"
 #include "picturebox.h"
 #include "playerlist.h"
+#include "rangesliders.h"
 #include "settingsreader.h"
 #include "settingsstore.h"
 #include "setupfrm.h"
@@ -35,8 +34,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
-#include <cmath>
 #include <mutex>
 
 namespace staverly {
@@ -46,7 +43,6 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     , m_face(std::make_unique<LessonFace>(*this, services.random))
     , lesson(*m_face, *m_face, *m_face, services.random)
     , m_desktop(services.desktop)
-    , m_random(services.random)
     , m_settings(services.settings)
     , m_controls(services.controls)
     , m_programFolder(services.programFolder)
@@ -282,30 +278,13 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             auto *key = static_cast<QKeyEvent *>(event);
             if (m_ranges->keyPressed(widget, key))
                 return true;
-            return keyPressed(widget, key);
+            return m_face->typed(key);
         }
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// Every typed character reaches the window before the focused control. The
-// first sight of a key press is its arrival: what it means is decided there,
-// once, and the press goes no further, so a box that takes the focus while
-// it is handled cannot let it be seen and judged a second time.
-bool frmMain::keyPressed(QWidget *, QKeyEvent *key)
-{
-    constexpr auto Modifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (key->isAutoRepeat() || key->text().size() != 1 || (key->modifiers() & Modifiers))
-        return false;
-    const QChar ch = key->text().at(0);
-    const bool letter = ch >= QLatin1Char('a') && ch <= QLatin1Char('h');
-    if (ch != QLatin1Char(' ') && !letter)
-        return false;
-    lesson.typed(ch, lesson.arrival());
-    return true;
 }
 
 void frmMain::showClef(qint16 cleff)
@@ -353,6 +332,23 @@ void frmMain::showNotices()
 bool frmMain::isActive() const
 {
     return m_router->windowActive();
+}
+
+void frmMain::newCmd_Click()
+{
+    lesson.ASKS = 0;
+    lesson.do_new();
+}
+
+void frmMain::pianoKey_MouseDown(int index)
+{
+    lesson.pianoKey_MouseDown(index);
+}
+
+void frmMain::pianoKey_MouseUp(int index)
+{
+    // The release is the answer; it counts for the note shown now.
+    lesson.pianoKey_MouseUp(index, lesson.arrival());
 }
 
 } // namespace staverly

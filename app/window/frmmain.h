@@ -2,9 +2,9 @@
 
 #include "lessonengine.h"
 #include "lessonface.h"
+#include "mainservices.h"
 #include "midimod.h"
 
-#include <QColor>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -15,19 +15,11 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace staverly {
 
-namespace host {
-class ControlHost;
-}
-
-class AnswerHistory;
-class DefaultOutput;
 class MIDIInput;
 class MIDIOutput;
-class MidiBackend;
 class MainDialogs;
 class MainMenus;
 class Random;
@@ -47,23 +39,7 @@ class frmMain : public QMainWindow
     std::unique_ptr<LessonFace> m_face;
 
 public:
-    struct Services
-    {
-        Desktop &desktop;
-        Random &random;
-        SettingsStore &settings;
-        host::ControlHost &controls;
-        // The program's own files: images/ and the help document.
-        QString programFolder;
-        // The pupils' files: the player list and the grade log.
-        QString dataFolder;
-        // The system's MIDI devices, and what output device -1 plays on.
-        std::shared_ptr<MidiBackend> midiBackend;
-        std::shared_ptr<DefaultOutput> defaultOutput;
-        // Every answer over the months; without one, a history in the data
-        // folder.
-        std::shared_ptr<AnswerHistory> history = nullptr;
-    };
+    using Services = MainServices;
 
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
@@ -72,7 +48,6 @@ public:
     // the About window and, when so set, the Lesson Setup dialog.
     void Form_Load();
     void Form_Unload();
-
 
     // What the dialogs may use of the window, and the dialogs it opens.
     MainDialogs &dialogs() { return *m_dialogs; }
@@ -143,12 +118,9 @@ protected:
 private:
     void buildWindow();
     QWidget *hostControl(const char *identifier, const QString &name);
-    void readSettings();
-    bool keyPressed(QWidget *receiver, QKeyEvent *key);
     void showNotices();
 
     Desktop &m_desktop;
-    Random &m_random;
     SettingsStore &m_settings;
     host::ControlHost &m_controls;
     QString m_programFolder;

@@ -14,6 +14,7 @@
 #include "toldonce.h"
 #include "wipepicture.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -223,6 +224,23 @@ void LessonFace::recordAnswer(const AnswerEvent &answer)
 std::map<int, double> LessonFace::noteWeights(const QString &player, qint16 clef)
 {
     return m_window.dialogs().history().weights(player, clef);
+}
+
+// Every typed character reaches the window before the focused control. The
+// first sight of a key press is its arrival: what it means is decided there,
+// once, and the press goes no further, so a box that takes the focus while
+// it is handled cannot let it be seen and judged a second time.
+bool LessonFace::typed(QKeyEvent *key)
+{
+    constexpr auto Modifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key->isAutoRepeat() || key->text().size() != 1 || (key->modifiers() & Modifiers))
+        return false;
+    const QChar ch = key->text().at(0);
+    const bool letter = ch >= QLatin1Char('a') && ch <= QLatin1Char('h');
+    if (ch != QLatin1Char(' ') && !letter)
+        return false;
+    m_window.lesson.typed(ch, m_window.lesson.arrival());
+    return true;
 }
 
 } // namespace staverly

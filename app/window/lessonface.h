@@ -6,6 +6,8 @@
 
 #include <QColor>
 
+class QKeyEvent;
+
 namespace staverly {
 
 class Random;
@@ -18,6 +20,10 @@ class LessonFace : public LessonView, public LessonDesktop, public LessonRecorde
 {
 public:
     LessonFace(frmMain &window, Random &random);
+
+    // A letter or Space typed anywhere in the window; false for other keys,
+    // which go on to the focused control.
+    bool typed(QKeyEvent *key);
 
     // LessonView
     void showMessage(const QString &text) override;
