@@ -226,18 +226,4 @@ std::optional<GradeLog::Record> GradeLog::parse(QByteArrayView line)
     return record;
 }
 
-GradeLog::Contents GradeLog::parseAll(const QByteArray &bytes)
-{
-    Contents contents;
-    for (const QString &line : TextLines::lines(bytes)) {
-        if (line.trimmed().isEmpty())
-            continue;
-        if (auto record = parse(line.toUtf8()))
-            contents.records.push_back(*record);
-        else
-            ++contents.unreadable;
-    }
-    return contents;
-}
-
 } // namespace staverly

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QtGlobal>
 #include <optional>
-#include <vector>
 
 namespace staverly {
 
@@ -24,14 +23,6 @@ public:
         qint16 no = 0;
         qint16 score = 0;
         QDate date;
-    };
-
-    // What a log holds: its records in order, and how many lines could not
-    // be read as one (they stay in the file, untouched).
-    struct Contents
-    {
-        std::vector<Record> records;
-        int unreadable = 0;
     };
 
     explicit GradeLog(QString dataFolder);
@@ -58,7 +49,6 @@ public:
     // One line without its line end; nullopt when it is not a record.
     static std::optional<Fields> scan(QByteArrayView line);
     static std::optional<Record> parse(QByteArrayView line);
-    static Contents parseAll(const QByteArray &bytes);
 
 private:
     QString m_folder;

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QBuffer>
 #include <QTableView>
 
 namespace staverly {
@@ -134,17 +133,6 @@ void gradesFrm::printCmd_Click()
 void gradesFrm::closecmd_Click()
 {
     accept();
-}
-
-QString gradesFrm::report(const QByteArray &log)
-{
-    QBuffer in;
-    in.setData(log);
-    in.open(QIODevice::ReadOnly);
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    GradeReport::write(in, out);
-    return QString::fromUtf8(out.data());
 }
 
 void gradesFrm::make_report()

@@ -21,9 +21,6 @@ public:
 
     // The grid's header texts; each column is as wide as its text.
     static const QStringList &columns();
-    // The whole report for these records, as saved (without the mark and
-    // the last line end that saving adds).
-    static QString report(const QByteArray &log);
 
     void clearCmd_Click();
     void printCmd_Click();
