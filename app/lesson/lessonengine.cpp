@@ -116,6 +116,7 @@ void LessonEngine::setClef(qint16 cleff)
 {
     CLEFF = cleff;
     m_view.showClef(cleff);
+    emit clefChanged(cleff);
 }
 
 void LessonEngine::setUseTimer(bool on)
@@ -123,6 +124,7 @@ void LessonEngine::setUseTimer(bool on)
     USE_TIMER = on;
     runTimer();
     MY_TIME = 0;
+    emit useTimerChanged(on);
 }
 
 void LessonEngine::runTimer()

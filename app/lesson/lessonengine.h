@@ -92,6 +92,9 @@ public:
 
 signals:
     void openQuestionChanged(quint32 question);
+    // An option changed, from wherever: whoever shows it follows.
+    void clefChanged(qint16 cleff);
+    void useTimerChanged(bool on);
     // The fourth time-out: the timer option is to be switched off.
     void timeOutsUsedUp();
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <cmath>
 
@@ -111,6 +112,15 @@ setupFrm::setupFrm(DialogHost &host)
     connect(questionCbo, &QComboBox::activated, this, &setupFrm::questionCbo_Click);
     connect(okCmd, &QPushButton::clicked, this, &setupFrm::okCmd_Click);
     connect(editCmd, &QPushButton::clicked, this, &setupFrm::editCmd_Click);
+    // Options changed elsewhere (the menu, the lesson's time-outs) show here too.
+    connect(&m_lesson, &LessonEngine::clefChanged, this,
+            [this](qint16 cleff) { cleffOpt[cleff == 0 ? 0 : 1]->setChecked(true); });
+    connect(&m_lesson, &LessonEngine::useTimerChanged, this, [this](bool on) {
+        const QSignalBlocker quiet(timerChk);
+        timerChk->setChecked(on);
+        timerLbl->setEnabled(on);
+        timerSld->setEnabled(on);
+    });
 
     fitText(this);
     Form_Load();
@@ -191,11 +201,6 @@ void setupFrm::timerChk_Click()
     m_host.settings().writeSwitch(keys::UseTimer, value);
     timerLbl->setEnabled(value);
     timerSld->setEnabled(value);
-}
-
-void setupFrm::setTimerChecked(bool checked)
-{
-    timerChk->setChecked(checked);
 }
 
 void setupFrm::timerSld_Change()

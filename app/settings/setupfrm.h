@@ -30,8 +30,6 @@ public:
     bool okPressed = false;
 
     void cleffOpt_Click(int index);
-    // Ticks or unticks "Use &Timer" as the user would.
-    void setTimerChecked(bool checked);
 
     QLabel *nameLbl;
     QPushButton *editCmd;

@@ -21,8 +21,8 @@
 #include "playerlist.h"
 #include "rangesliders.h"
 #include "settingsreader.h"
+#include "settingkeys.h"
 #include "settingsstore.h"
-#include "setupfrm.h"
 #include "slideraccessible.h"
 
 #include <QAccessible>
@@ -78,8 +78,10 @@ frmMain::frmMain(const Services &services, QWidget *parent)
              lesson.midiMessage(message.status, message.data1, message.data2, {question, true});
          }});
     connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
-    connect(&lesson, &LessonEngine::timeOutsUsedUp, this,
-            [this] { m_dialogs->lessonSetup().setTimerChecked(false); });
+    connect(&lesson, &LessonEngine::timeOutsUsedUp, this, [this] {
+        lesson.setUseTimer(false);
+        m_settings.writeSwitch(keys::UseTimer, false);
+    });
     connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
     buildWindow();
     m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
@@ -298,21 +300,23 @@ void frmMain::showClef(qint16 cleff)
 
 void frmMain::trebleItem_Click()
 {
-    if (lesson.CLEFF == 0) {
-        trebleItem->setChecked(true);
-        return;
-    }
-    m_dialogs->lessonSetup().cleffOpt_Click(0);
-    lesson.do_new();
+    chooseClef(0, trebleItem);
 }
 
 void frmMain::baseItem_Click()
 {
-    if (lesson.CLEFF != 0) {
-        baseItem->setChecked(true);
+    chooseClef(1, baseItem);
+}
+
+void frmMain::chooseClef(qint16 cleff, QAction *item)
+{
+    if ((lesson.CLEFF == 0) == (cleff == 0)) {
+        item->setChecked(true);
         return;
     }
-    m_dialogs->lessonSetup().cleffOpt_Click(1);
+    lesson.setClef(cleff);
+    m_settings.writeInteger(keys::Cleff, lesson.CLEFF);
+    m_dialogs->clefChangedElsewhere();
     lesson.do_new();
 }
 

@@ -117,6 +117,8 @@ protected:
 
 private:
     void buildWindow();
+    // The clef chosen from the menu; choosing the one in use only keeps its check mark.
+    void chooseClef(qint16 cleff, QAction *item);
     QWidget *hostControl(const char *identifier, const QString &name);
     void showNotices();
 

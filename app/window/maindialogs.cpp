@@ -91,14 +91,15 @@ void MainDialogs::showLessonSetup()
     m_desktop.showModal(dialog);
     const bool ok = dialog.okPressed;
     // OK and the close box both destroy the dialog; the next use makes it anew.
-    const qint16 changed = dialog.CHANGE_FLAG;
+    const bool changed = dialog.CHANGE_FLAG == 1 || m_clefChanged;
     delete m_setup;
+    m_clefChanged = false;
     if (!ok)
         return;
     m_window.raise();
     m_window.activateWindow();
     m_desktop.processEvents();
-    if (!m_window.lesson.FIRST_TIME || changed == 1)
+    if (!m_window.lesson.FIRST_TIME || changed)
         m_window.lesson.do_new();
 }
 

@@ -34,6 +34,8 @@ public:
     // The Lesson Setup dialog if it is loaded, else null.
     setupFrm *loadedLessonSetup() const;
     void showLessonSetup();
+    // The clef was changed without Lesson Setup: its next OK starts anew.
+    void clefChangedElsewhere() { m_clefChanged = true; }
     void showMidiSetup();
     void showTestMaker();
     void showGrades();
@@ -65,6 +67,7 @@ private:
     NoticeBoard m_notices;
     std::shared_ptr<AnswerHistory> m_history;
     bool m_playerSetupShowing = false;
+    bool m_clefChanged = false;
     QPointer<setupFrm> m_setup;
 };
 

@@ -279,36 +279,49 @@ INSTANTIATE_TEST_SUITE_P(
         Closing{"CloseBoxAfterBassGoesOnInBass", true, bass, false, false, 1}),
     RowName);
 
-TEST_F(LessonSetup, AMenuClefSwitchKeepsTheHiddenDialogsFlagForItsNextOk)
+// The menu changes the clef without a dialog; the next OK in Lesson Setup,
+// and only that one, starts anew as after a clef chosen there.
+TEST_F(LessonSetup, AMenuClefSwitchMakesTheNextOkStartAnew)
 {
     start();
     lessonUnderWay();
     markStore();
     w().baseItem->trigger();
-    ASSERT_NE(w().dialogs().loadedLessonSetup(), nullptr);
-    EXPECT_FALSE(w().dialogs().loadedLessonSetup()->isVisible());
-    EXPECT_EQ(written(), (QStringList{"CLEFF", "QUESTIONS"}));
+    EXPECT_EQ(w().dialogs().loadedLessonSetup(), nullptr);
+    EXPECT_EQ(written(), QStringList{"CLEFF"});
 
     clickKey(0); // a wrong answer in the bass lesson
     const int asks = asked();
-    markStore();
     withSetup([this](setupFrm &s) {
-        EXPECT_EQ(s.CHANGE_FLAG, 1);
         EXPECT_TRUE(s.cleffOpt[1]->isChecked());
         click(s.okCmd);
     });
-    EXPECT_EQ(written(), QStringList{}) << "shown, not created again";
     EXPECT_EQ(answers(), 0);
     EXPECT_EQ(asked(), asks + 1);
 
-    // Made anew next time, so OK now lets the lesson go on.
     clickKey(0);
-    withSetup([this](setupFrm &s) {
-        EXPECT_EQ(s.CHANGE_FLAG, 0);
-        click(s.okCmd);
-    });
+    withSetup([this](setupFrm &s) { click(s.okCmd); });
     EXPECT_EQ(answers(), 1);
     EXPECT_EQ(asked(), asks + 1);
+}
+
+// A Lesson Setup dialog that is loaded follows what changes without it: the
+// fourth time-out switches the timer off.
+TEST_F(LessonSetup, ALoadedDialogFollowsTheTimerSwitchedOffByTimeOuts)
+{
+    store(keys::UseTimer, "True");
+    store(keys::TimeTo, "5");
+    start();
+    lessonUnderWay();
+    w().lesson.Timer1->setInterval(3600 * 1000);
+    setupFrm &s = w().dialogs().lessonSetup();
+    EXPECT_TRUE(s.timerChk->isChecked());
+    for (int i = 0; i < 4 * 5; ++i)
+        w().lesson.Timer1_Timer();
+    EXPECT_FALSE(w().lesson.USE_TIMER);
+    EXPECT_FALSE(s.timerChk->isChecked());
+    EXPECT_FALSE(s.timerSld->isEnabled());
+    EXPECT_EQ(stored(keys::UseTimer), "False");
 }
 
 } // namespace

@@ -106,8 +106,8 @@ TEST_F(Range, BassClefFromTheMenuMovesTheMarkerKeepsTheRangeAndStartsALesson)
     EXPECT_EQ(w().lesson.HIGH_NOTE, 15);
     EXPECT_TRUE(w().lesson.FIRST_TIME);
     EXPECT_EQ(w().lesson.expectedNote(), 36); // white key 8 in bass
-    // The hidden Lesson Setup dialog remembers the change for its OK.
-    EXPECT_EQ(w().dialogs().lessonSetup().CHANGE_FLAG, 1);
+    // No Lesson Setup dialog is made for it; one made now shows the clef.
+    EXPECT_EQ(w().dialogs().loadedLessonSetup(), nullptr);
     EXPECT_TRUE(w().dialogs().lessonSetup().cleffOpt[1]->isChecked());
 
     // Choosing the checked clef again changes and writes nothing.
