@@ -247,6 +247,39 @@ TEST(GradeLogRecords, AnyLineEndAndEncodingListsEveryLesson)
     }
 }
 
+// A line end split between two pieces of the read (CR at the end of one, LF
+// at the start of the next) ends one line, not two; CR or LF alone the same.
+TEST(GradeLogRecords, ALineEndSplitBetweenPiecesEndsOneLine)
+{
+    constexpr qsizetype Piece = 1 << 20;
+    const QDate day(2026, 12, 7);
+    for (const QByteArray &ending : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        QByteArray log;
+        QStringList players;
+        const auto add = [&](const QString &name) {
+            log += GradeLog::format({name, "Treble Clef", 1, 0, 100, day}).chopped(2) + ending;
+            players << name;
+        };
+        while (log.size() < Piece - 200)
+            add(QStringLiteral("Pupil %1").arg(players.size()));
+        const qsizetype bare = GradeLog::format({"", "Treble Clef", 1, 0, 100, day}).size() - 2;
+        add(QString(int(Piece - 1 - log.size() - bare), QLatin1Char('x')));
+        ASSERT_EQ(log.at(Piece - 1), ending.at(0));
+        add("After");
+        QTemporaryDir dir;
+        QFile file(dir.filePath("grades.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(log);
+        file.close();
+        GradeRows rows(gradesFrm::columns());
+        ASSERT_TRUE(rows.load(file.fileName()));
+        EXPECT_EQ(rows.unreadable(), 0) << ending.size();
+        ASSERT_EQ(rows.records(), players.size()) << ending.size();
+        for (int r : {rows.records() - 2, rows.records() - 1})
+            EXPECT_EQ(rows.index(r, 0).data().toString(), players.at(r));
+    }
+}
+
 // A log not UTF-8 throughout is written anew as UTF-8 with the new lesson,
 // once; after that lessons are appended as always.
 TEST(GradeLogRecords, AppendingToAnOldLogRewritesItAsUtf8)
