@@ -277,6 +277,11 @@ TEST(GradeLogRecords, ALineEndSplitBetweenPiecesEndsOneLine)
         ASSERT_EQ(rows.records(), players.size()) << ending.size();
         for (int r : {rows.records() - 2, rows.records() - 1})
             EXPECT_EQ(rows.index(r, 0).data().toString(), players.at(r));
+        QBuffer in(&log);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        qsizetype lines = 0;
+        TextLines::forEach(in, [&lines](QByteArrayView, qint64) { return ++lines > 0; });
+        EXPECT_EQ(lines, players.size()) << "no empty line between CR and LF";
     }
 }
 
