@@ -39,9 +39,6 @@ public:
     virtual void showPlayerSetup() = 0;
     // PLAYER_NAME changed: every label that shows it follows.
     virtual void playerChosen() = 0;
-    virtual void showMidiMeter(bool shown) = 0;
-    // USE_MIDI or MIDI_THRU changed: the routing of incoming messages follows.
-    virtual void midiSwitchesChanged() = 0;
     // Every answer kept, and the window that shows what they tell.
     virtual AnswerHistory &history() = 0;
     virtual void showPupilProgress() = 0;

@@ -207,20 +207,17 @@ void midiFrm::enableInput(bool on)
 
 void midiFrm::usemidiChk_Click()
 {
-    MidiMod &midi = m_midi;
-    midi.USE_MIDI = usemidiChk->isChecked();
-    m_host.settings().writeSwitch(keys::UseMidi, midi.USE_MIDI);
-    enableInput(midi.USE_MIDI);
-    m_host.showMidiMeter(midi.USE_MIDI);
-    m_host.midiSwitchesChanged();
+    const bool on = usemidiChk->isChecked();
+    m_host.settings().writeSwitch(keys::UseMidi, on);
+    enableInput(on);
+    m_midi.setUseMidi(on);
 }
 
 void midiFrm::midiThruChk_Click()
 {
     const bool checked = midiThruChk->isChecked();
     m_host.settings().writeSwitch(keys::MidiThru, checked);
-    m_midi.MIDI_THRU = checked;
-    m_host.midiSwitchesChanged();
+    m_midi.setMidiThru(checked);
 }
 
 void midiFrm::inCbo_Click()

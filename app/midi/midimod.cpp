@@ -349,6 +349,18 @@ void MidiMod::watchDevices()
     }
 }
 
+void MidiMod::setUseMidi(bool on)
+{
+    USE_MIDI = on;
+    emit switchesChanged();
+}
+
+void MidiMod::setMidiThru(bool on)
+{
+    MIDI_THRU = on;
+    emit switchesChanged();
+}
+
 void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
 {
     DEVICE_IN = read.position(keys::DeviceIn);

@@ -2,6 +2,7 @@
 
 #include "noteoutput.h"
 
+#include <QObject>
 #include <QString>
 #include <QtGlobal>
 #include <chrono>
@@ -25,9 +26,12 @@ class SettingsStore;
 // A device is remembered by name as well as by its position in the list,
 // which shifts whenever devices come and go. A device that goes away is
 // told on the notice board, not in a box, and opened again by itself when
-// it is back (watchDevices).
-class MidiMod
+// it is back (watchDevices). A change of the two switches is signalled, so
+// that the window's routing and meter follow whoever made it.
+class MidiMod : public QObject
 {
+    Q_OBJECT
+
 public:
     bool USE_MIDI = false;
     bool MIDI_THRU = true;
@@ -40,6 +44,9 @@ public:
     // The chosen devices' names; empty when only the position is known.
     QString DEVICE_IN_NAME;
     QString DEVICE_OUT_NAME;
+
+    void setUseMidi(bool on);
+    void setMidiThru(bool on);
 
     // The MIDI section of the settings into the fields; a value that cannot
     // be used is set back by the reader.
@@ -89,6 +96,10 @@ public:
     // The output failed to send: it is told, closed, and opened again on
     // the next look when it is still there.
     void outputFailed(const QString &description);
+
+signals:
+    // USE_MIDI or MIDI_THRU changed.
+    void switchesChanged();
 
 private:
     // Where the wanted device sits in the list just made; -1 when absent.

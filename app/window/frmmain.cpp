@@ -78,6 +78,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
              lesson.midiMessage(message.status, message.data1, message.data2, {question, true});
          }});
     connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
+    connect(&midi, &MidiMod::switchesChanged, this, &frmMain::followMidiSwitches);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this, [this] {
         lesson.setUseTimer(false);
         m_settings.writeSwitch(keys::UseTimer, false);
@@ -199,8 +200,7 @@ void frmMain::Form_Load()
     midi.readSettings(read, m_settings);
     LessonSettings::read(read, m_settings, lesson);
     m_menus->setZoom(read.integer(keys::Zoom));
-    m_router->update();
-    m_dialogs->showMidiMeter(midi.USE_MIDI);
+    followMidiSwitches();
     lesson.runTimer();
 
     const PlayerList players(m_dataFolder);
@@ -320,17 +320,20 @@ void frmMain::chooseClef(qint16 cleff, QAction *item)
     lesson.do_new();
 }
 
-void frmMain::routeMidi()
-{
-    m_router->update();
-}
-
 void frmMain::showNotices()
 {
     const NoticeBoard &board = m_dialogs->notices();
     noticeLbl->setText(board.brief());
     noticeLbl->setToolTip(board.texts().join(QLatin1Char('\n')));
     noticeLbl->setVisible(!board.notices().empty());
+}
+
+void frmMain::followMidiSwitches()
+{
+    // Whoever switched MIDI input or through, the routing and the meter follow.
+    m_router->update();
+    if (midinPrg)
+        midinPrg->setVisible(midi.USE_MIDI);
 }
 
 bool frmMain::isActive() const

@@ -53,9 +53,6 @@ public:
     MainDialogs &dialogs() { return *m_dialogs; }
     // The range sliders' rules and names.
     RangeSliders &ranges() { return *m_ranges; }
-    // MIDI through and the stamps of arriving messages follow the switches
-    // and whether the window is active.
-    void routeMidi();
 
     LessonEngine lesson;
     MidiMod midi;
@@ -121,6 +118,7 @@ private:
     void chooseClef(qint16 cleff, QAction *item);
     QWidget *hostControl(const char *identifier, const QString &name);
     void showNotices();
+    void followMidiSwitches();
 
     Desktop &m_desktop;
     SettingsStore &m_settings;

@@ -146,15 +146,4 @@ void MainDialogs::playerChosen()
     m_window.nameLbl->setText(PlayerList::shortLabel(m_window.lesson.PLAYER_NAME));
 }
 
-void MainDialogs::showMidiMeter(bool shown)
-{
-    if (m_window.midinPrg)
-        m_window.midinPrg->setVisible(shown);
-}
-
-void MainDialogs::midiSwitchesChanged()
-{
-    m_window.routeMidi();
-}
-
 } // namespace staverly

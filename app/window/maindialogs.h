@@ -52,8 +52,6 @@ public:
     NoticeBoard &notices() override { return m_notices; }
     void showPlayerSetup() override;
     void playerChosen() override;
-    void showMidiMeter(bool shown) override;
-    void midiSwitchesChanged() override;
     void showPupilProgress() override;
     AnswerHistory &history() override { return *m_history; }
 
