@@ -1,5 +1,7 @@
 #include "notemodel.h"
 
+#include "pianokeys.h"
+
 #include "pitchname.h"
 
 #include <QDir>
@@ -52,10 +54,7 @@ qint16 NoteModel::get_white_treble(qint16 note_in)
 
 bool NoteModel::isBlackKey(int keyIndex)
 {
-    switch (((keyIndex % 12) + 12) % 12) {
-    case 1: case 3: case 6: case 8: case 10: return true;
-    default: return false;
-    }
+    return PianoKeys::isBlack(keyIndex);
 }
 
 int NoteModel::keyToMidi(int keyIndex, int cleff)

@@ -1,5 +1,7 @@
 #include "keyboardlayout.h"
 
+#include "pianokeys.h"
+
 namespace staverly {
 
 namespace {
@@ -26,23 +28,12 @@ int KeyboardLayout::middleCKey() const
 
 bool KeyboardLayout::isBlack(int key)
 {
-    switch (key % 12) {
-    case 1: case 3: case 6: case 8: case 10:
-        return true;
-    default:
-        return false;
-    }
-}
-
-int KeyboardLayout::whiteIndex(int key)
-{
-    static constexpr int inOctave[12] = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
-    return (key / 12) * 7 + inOctave[key % 12];
+    return PianoKeys::isBlack(key);
 }
 
 QRect KeyboardLayout::keyRect(int key) const
 {
-    const int white = whiteIndex(key);
+    const int white = PianoKeys::whiteIndex(key);
     if (!isBlack(key))
         return QRect(Left + white * WhitePitch, Top, WhitePitch + 1, WhiteLength);
     // As on a real piano, C# and D# lean apart, and so do F# and A#.

@@ -31,8 +31,6 @@ public:
     QRect keyRect(int key) const;
 
 private:
-    static int whiteIndex(int key);
-
     Clef m_clef;
 };
 

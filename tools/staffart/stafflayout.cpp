@@ -1,13 +1,14 @@
 #include "stafflayout.h"
 
+#include "pianokeys.h"
+
 namespace staverly {
 
 namespace {
 
 int diatonic(int midi)
 {
-    static constexpr int letter[12] = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
-    return (midi / 12) * 7 + letter[midi % 12];
+    return PianoKeys::whiteIndex(midi);
 }
 
 int bottomLineNote(Clef clef)
