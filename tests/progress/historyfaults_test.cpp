@@ -338,6 +338,25 @@ TEST_F(HistoryFaults, AFileWritableAgainIsWrittenAgain)
     EXPECT_EQ(answersOnDay(history, QDate(2024, 3, 5)), 11);
 }
 
+// A file made writable again while the program runs (a teacher mends its
+// permissions) takes the answers that waited, without a restart.
+TEST_F(HistoryFaults, AFileWritableAgainWhileRunningTakesWhatWaited)
+{
+    test::OrdinaryUser user(folder.path());
+    fill(tenAnswers());
+    QFile::setPermissions(path(), QFile::ReadOwner);
+    AnswerHistory history(path());
+    QSignalSpy told(&history, &AnswerHistory::problemChanged);
+    history.record(answerAt("2024-03-05T09:10:00", 2));
+    ASSERT_FALSE(history.persistent());
+    EXPECT_EQ(history.problemTitle(), QStringLiteral("Answers waiting"));
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_TRUE(told.wait(3 * AnswerHistory::RetryMs));
+    EXPECT_TRUE(history.persistent()) << history.problem().toStdString();
+    AnswerHistory again(path());
+    EXPECT_EQ(answersOnDay(again, QDate(2024, 3, 5)), 11);
+}
+
 TEST_F(HistoryFaults, FileOfANewerVersionIsLeftAlone)
 {
     fill(tenAnswers());

@@ -99,6 +99,14 @@ TEST_F(JackLesson, AConnectionRemovedInAPatchbayIsToldAndSetupJoinsItAgain)
     w().midiItem->trigger();
     EXPECT_TRUE(waitFor([&] { return !told(); }, 5000));
     EXPECT_EQ(JackServer::peers(keys.constData()).size(), 1u);
+
+    // The same for the program's output to the device.
+    const QByteArray sink = port->sinkPort().toUtf8();
+    const std::vector<std::string> feeds = JackServer::peers(sink.constData());
+    ASSERT_EQ(feeds.size(), 1u);
+    ASSERT_EQ(jack_disconnect(patchbay, feeds.front().c_str(), sink.constData()), 0);
+    EXPECT_TRUE(waitFor(told, 5000)) << w().noticeLbl->toolTip().toStdString();
+    EXPECT_TRUE(w().noticeLbl->toolTip().contains("from Staverly to")) << w().noticeLbl->toolTip().toStdString();
     jack_client_close(patchbay);
 }
 
