@@ -127,6 +127,24 @@ void LessonEngine::setUseTimer(bool on)
     emit useTimerChanged(on);
 }
 
+void LessonEngine::setSwitch(bool MainFields::*field, bool on)
+{
+    this->*field = on;
+    emit optionsChanged();
+}
+
+void LessonEngine::setTimeOutSeconds(qint16 seconds)
+{
+    TO_TIME = seconds;
+    emit optionsChanged();
+}
+
+void LessonEngine::setPlayer(qint16 index, const QString &name)
+{
+    PLAYER_INDEX = index;
+    PLAYER_NAME = name;
+}
+
 void LessonEngine::runTimer()
 {
     if (USE_TIMER)

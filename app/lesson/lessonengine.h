@@ -87,6 +87,15 @@ public:
     void setClef(qint16 cleff);
     void setUseTimer(bool on);
     void setQuestions(qint16 questions);
+    // One of the plain switches (USE_CLUES, USE_SOUND, START_UP,
+    // PRACTISE_WEAK, SAVE_GRADES, USE_CROMATICS, ANSWER_KEY) or TO_TIME.
+    void setSwitch(bool MainFields::*field, bool on);
+    void setTimeOutSeconds(qint16 seconds);
+    // The player whose answers are recorded from now on. What shows the
+    // name follows only when the choice is confirmed, so clicking through
+    // the list does not change the window behind it.
+    void setPlayer(qint16 index, const QString &name);
+    void confirmPlayer() { emit playerConfirmed(PLAYER_NAME); }
     // Starts or stops Timer1 to match USE_TIMER.
     void runTimer();
 
@@ -95,6 +104,8 @@ signals:
     // An option changed, from wherever: whoever shows it follows.
     void clefChanged(qint16 cleff);
     void useTimerChanged(bool on);
+    void playerConfirmed(const QString &name);
+    void optionsChanged();
     // The fourth time-out: the timer option is to be switched off.
     void timeOutsUsedUp();
 

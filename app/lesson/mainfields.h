@@ -5,8 +5,9 @@
 
 namespace staverly {
 
-// The main window's public state, in declaration order. Dialogs read and
-// write these directly. Counters and numbers are 16-bit; switches are bools.
+// The lesson's shared state, in declaration order. Anyone may read them;
+// dialogs change them through the engine's setters, which tell whoever
+// shows them. Counters and numbers are 16-bit; switches are bools.
 struct MainFields
 {
     qint16 CLEFF = 0;

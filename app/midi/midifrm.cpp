@@ -52,10 +52,11 @@ const std::array<const char *, 128> &midiFrm::instrumentNames()
     return names;
 }
 
-midiFrm::midiFrm(DialogHost &host)
+midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi)
     : QDialog(host.hostWindow())
     , m_host(host)
-    , m_midi(host.midiModule())
+    , m_settings(settings)
+    , m_midi(midi)
 {
     setObjectName(QStringLiteral("midiFrm"));
     setWindowTitle(QStringLiteral("Midi Setup"));
@@ -208,7 +209,7 @@ void midiFrm::enableInput(bool on)
 void midiFrm::usemidiChk_Click()
 {
     const bool on = usemidiChk->isChecked();
-    m_host.settings().writeSwitch(keys::UseMidi, on);
+    m_settings.writeSwitch(keys::UseMidi, on);
     enableInput(on);
     m_midi.setUseMidi(on);
 }
@@ -216,7 +217,7 @@ void midiFrm::usemidiChk_Click()
 void midiFrm::midiThruChk_Click()
 {
     const bool checked = midiThruChk->isChecked();
-    m_host.settings().writeSwitch(keys::MidiThru, checked);
+    m_settings.writeSwitch(keys::MidiThru, checked);
     m_midi.setMidiThru(checked);
 }
 
@@ -227,11 +228,9 @@ void midiFrm::inCbo_Click()
     const QString name = inCbo->currentText();
     if (position == midi.DEVICE_IN && name == midi.DEVICE_IN_NAME)
         return;
-    midi.DEVICE_IN = qint16(position);
-    midi.DEVICE_IN_NAME = name;
-    midi.selectInput(midi.DEVICE_IN);
-    m_host.settings().writeInteger(keys::DeviceIn, midi.DEVICE_IN);
-    m_host.settings().write(keys::DeviceInName, name);
+    midi.chooseInput(qint16(position), name);
+    m_settings.writeInteger(keys::DeviceIn, midi.DEVICE_IN);
+    m_settings.write(keys::DeviceInName, name);
 }
 
 void midiFrm::outCbo_Click()
@@ -241,11 +240,9 @@ void midiFrm::outCbo_Click()
     const QString name = outCbo->currentText();
     if (position == midi.DEVICE_OUT && name == midi.DEVICE_OUT_NAME)
         return;
-    midi.DEVICE_OUT = qint16(position);
-    midi.DEVICE_OUT_NAME = name;
-    midi.selectOutput(midi.DEVICE_OUT - 1);
-    m_host.settings().writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
-    m_host.settings().write(keys::DeviceOutName, name);
+    midi.chooseOutput(qint16(position), name);
+    m_settings.writeInteger(keys::DeviceOut, midi.DEVICE_OUT);
+    m_settings.write(keys::DeviceOutName, name);
     reset();
 }
 
@@ -255,23 +252,22 @@ void midiFrm::ComboPatch_Click()
     const int position = ComboPatch->currentIndex();
     if (position == midi.PATCH_INDEX)
         return;
-    midi.PATCH_INDEX = qint16(position);
-    m_host.settings().writeInteger(keys::PatchIndex, midi.PATCH_INDEX);
-    midi.send_patch();
+    m_settings.writeInteger(keys::PatchIndex, qint16(position));
+    midi.setPatch(qint16(position));
 }
 
 void midiFrm::channelOpt_Click(int index)
 {
-    m_midi.MIDI_CHANNEL = qint16(index);
-    m_host.settings().writeInteger(keys::MidiChannel, m_midi.MIDI_CHANNEL);
+    m_midi.setChannel(qint16(index));
+    m_settings.writeInteger(keys::MidiChannel, m_midi.MIDI_CHANNEL);
 }
 
 void midiFrm::volumeSld_Change()
 {
     MidiMod &midi = m_midi;
-    midi.MIDI_VOLUME = qint16(volumeSld->value());
+    midi.setVolume(qint16(volumeSld->value()));
     volumeLbl->setText(QString::number(midi.MIDI_VOLUME));
-    m_host.settings().writeInteger(keys::MidiVolume, midi.MIDI_VOLUME);
+    m_settings.writeInteger(keys::MidiVolume, midi.MIDI_VOLUME);
 }
 
 void midiFrm::test_note(qint16 &the_note)

@@ -16,6 +16,7 @@ namespace staverly {
 
 class DialogHost;
 class MidiMod;
+class SettingsStore;
 
 // The MIDI Setup dialog: devices, instrument, channel and volume, MIDI input
 // and MIDI through. Every change is applied and stored at once.
@@ -24,7 +25,7 @@ class midiFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit midiFrm(DialogHost &host);
+    midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi);
 
     static const std::array<const char *, 128> &instrumentNames();
 
@@ -64,6 +65,7 @@ private:
     void showSound();
 
     DialogHost &m_host;
+    SettingsStore &m_settings;
     MidiMod &m_midi;
     QButtonGroup *m_channels;
 };

@@ -361,6 +361,41 @@ void MidiMod::setMidiThru(bool on)
     emit switchesChanged();
 }
 
+void MidiMod::chooseInput(qint16 position, const QString &name)
+{
+    DEVICE_IN = position;
+    DEVICE_IN_NAME = name;
+    selectInput(position);
+    emit devicesChanged();
+}
+
+void MidiMod::chooseOutput(qint16 position, const QString &name)
+{
+    DEVICE_OUT = position;
+    DEVICE_OUT_NAME = name;
+    selectOutput(position - 1);
+    emit devicesChanged();
+}
+
+void MidiMod::setPatch(qint16 index)
+{
+    PATCH_INDEX = index;
+    send_patch();
+    emit soundChanged();
+}
+
+void MidiMod::setChannel(qint16 channel)
+{
+    MIDI_CHANNEL = channel;
+    emit soundChanged();
+}
+
+void MidiMod::setVolume(qint16 volume)
+{
+    MIDI_VOLUME = volume;
+    emit soundChanged();
+}
+
 void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
 {
     DEVICE_IN = read.position(keys::DeviceIn);

@@ -47,6 +47,13 @@ public:
 
     void setUseMidi(bool on);
     void setMidiThru(bool on);
+    // A device chosen by its place in the list and its name; the output's
+    // place counts the built-in synthesizer first.
+    void chooseInput(qint16 position, const QString &name);
+    void chooseOutput(qint16 position, const QString &name);
+    void setPatch(qint16 index);
+    void setChannel(qint16 channel);
+    void setVolume(qint16 volume);
 
     // The MIDI section of the settings into the fields; a value that cannot
     // be used is set back by the reader.
@@ -100,6 +107,9 @@ public:
 signals:
     // USE_MIDI or MIDI_THRU changed.
     void switchesChanged();
+    void devicesChanged();
+    // PATCH_INDEX, MIDI_CHANNEL or MIDI_VOLUME changed.
+    void soundChanged();
 
 private:
     // Where the wanted device sits in the list just made; -1 when absent.

@@ -64,7 +64,7 @@ gradesFrm::gradesFrm(DialogHost &host)
     connect(printCmd, &QPushButton::clicked, this, &gradesFrm::printCmd_Click);
     connect(clearCmd, &QPushButton::clicked, this, &gradesFrm::clearCmd_Click);
     connect(closecmd, &QPushButton::clicked, this, &gradesFrm::closecmd_Click);
-    connect(progressCmd, &QPushButton::clicked, this, [this] { m_host.showPupilProgress(); });
+    connect(progressCmd, &QPushButton::clicked, this, &gradesFrm::progressWanted);
 
     fitText(this);
     Form_Load();

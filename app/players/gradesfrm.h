@@ -33,6 +33,10 @@ public:
     QPushButton *progressCmd;
     QPushButton *closecmd;
 
+signals:
+    // The Progress button: the window that owns the history shows it.
+    void progressWanted();
+
 private:
     void Form_Load();
 

@@ -19,10 +19,11 @@
 
 namespace staverly {
 
-playerFrm::playerFrm(DialogHost &host)
+playerFrm::playerFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson)
     : QDialog(host.hostWindow())
     , m_host(host)
-    , m_lesson(host.lessonEngine())
+    , m_settings(settings)
+    , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("playerFrm"));
     setWindowTitle(QStringLiteral("Player Setup"));
@@ -106,10 +107,9 @@ void playerFrm::save_Player()
     const int row = playerCbo->row(selected.front());
     // A row past 32767 does not fit the stored number: -1 points nowhere, and
     // the name finds the player.
-    m_lesson.PLAYER_INDEX = row <= 32767 ? qint16(row) : qint16(-1);
-    m_lesson.PLAYER_NAME = selected.front()->text();
-    m_host.settings().writeInteger(keys::PlayerIndex, m_lesson.PLAYER_INDEX);
-    m_host.settings().write(keys::PlayerName, m_lesson.PLAYER_NAME);
+    m_lesson.setPlayer(row <= 32767 ? qint16(row) : qint16(-1), selected.front()->text());
+    m_settings.writeInteger(keys::PlayerIndex, m_lesson.PLAYER_INDEX);
+    m_settings.write(keys::PlayerName, m_lesson.PLAYER_NAME);
 }
 
 void playerFrm::playerCbo_Click()
@@ -171,7 +171,7 @@ void playerFrm::okCmd_Click()
                                     QStringLiteral("Player Setup Error"));
         return;
     }
-    m_host.playerChosen();
+    m_lesson.confirmPlayer();
     accept();
 }
 

@@ -12,6 +12,7 @@ namespace staverly {
 
 class DialogHost;
 class LessonEngine;
+class SettingsStore;
 
 // Player Setup: the names in "players.txt", one of which is the current
 // player. A choice takes effect and is stored the moment it is selected.
@@ -20,7 +21,7 @@ class playerFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit playerFrm(DialogHost &host);
+    playerFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson);
 
     void get_players();
     void save_Player();
@@ -46,6 +47,7 @@ private:
     bool told(const TextLines::Written &change);
 
     DialogHost &m_host;
+    SettingsStore &m_settings;
     LessonEngine &m_lesson;
 };
 

@@ -45,10 +45,11 @@ QColor clefColour(qint16 clef)
 
 } // namespace
 
-progressFrm::progressFrm(DialogHost &host)
+progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString currentPlayer)
     : QDialog(host.hostWindow())
     , m_host(host)
-    , m_history(host.history())
+    , m_history(history)
+    , m_currentPlayer(std::move(currentPlayer))
 {
     setObjectName(QStringLiteral("progressFrm"));
     setWindowTitle(QStringLiteral("Progress"));
@@ -128,7 +129,7 @@ progressFrm::progressFrm(DialogHost &host)
     layout->addLayout(buttons);
 
     // The list's players, and anyone the history knows who has left it.
-    const QString current = m_host.lessonEngine().PLAYER_NAME;
+    const QString &current = m_currentPlayer;
     QStringList names{current};
     names += PlayerList(m_host.dataFolder()).names();
     names += m_history.players();

@@ -25,7 +25,8 @@ class progressFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit progressFrm(DialogHost &host);
+    // Opens on the current player's answers.
+    progressFrm(DialogHost &host, AnswerHistory &history, QString currentPlayer);
 
     QComboBox *playerCbo;
     QComboBox *periodCbo;
@@ -48,6 +49,7 @@ private:
 
     DialogHost &m_host;
     AnswerHistory &m_history;
+    QString m_currentPlayer;
     std::vector<AnswerHistory::NoteStat> m_stats[2];
 };
 

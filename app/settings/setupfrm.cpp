@@ -20,10 +20,11 @@
 
 namespace staverly {
 
-setupFrm::setupFrm(DialogHost &host)
+setupFrm::setupFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson)
     : QDialog(host.hostWindow())
     , m_host(host)
-    , m_lesson(host.lessonEngine())
+    , m_settings(settings)
+    , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("setupFrm"));
     setWindowTitle(QStringLiteral("Lesson Setup"));
@@ -99,15 +100,15 @@ setupFrm::setupFrm(DialogHost &host)
     connect(chromaticChk, &QCheckBox::toggled, this, &setupFrm::chromaticChk_Click);
     connect(timerChk, &QCheckBox::toggled, this, &setupFrm::timerChk_Click);
     connect(clueshk, &QCheckBox::toggled, this,
-            [this] { switchClick(clueshk, m_lesson.USE_CLUES, "USE_CLUES"); });
+            [this] { switchClick(clueshk, &MainFields::USE_CLUES, "USE_CLUES"); });
     connect(soundChk, &QCheckBox::toggled, this,
-            [this] { switchClick(soundChk, m_lesson.USE_SOUND, "USE_SOUND"); });
+            [this] { switchClick(soundChk, &MainFields::USE_SOUND, "USE_SOUND"); });
     connect(startupChk, &QCheckBox::toggled, this,
-            [this] { switchClick(startupChk, m_lesson.START_UP, "START_UP"); });
+            [this] { switchClick(startupChk, &MainFields::START_UP, "START_UP"); });
     connect(weakChk, &QCheckBox::toggled, this,
-            [this] { switchClick(weakChk, m_lesson.PRACTISE_WEAK, "PRACTISE_WEAK"); });
+            [this] { switchClick(weakChk, &MainFields::PRACTISE_WEAK, "PRACTISE_WEAK"); });
     connect(gradesChk, &QCheckBox::toggled, this,
-            [this] { switchClick(gradesChk, m_lesson.SAVE_GRADES, "SAVE_GRADES"); });
+            [this] { switchClick(gradesChk, &MainFields::SAVE_GRADES, "SAVE_GRADES"); });
     connect(timerSld, &QSlider::valueChanged, this, &setupFrm::timerSld_Change);
     connect(questionCbo, &QComboBox::activated, this, &setupFrm::questionCbo_Click);
     connect(okCmd, &QPushButton::clicked, this, &setupFrm::okCmd_Click);
@@ -121,6 +122,7 @@ setupFrm::setupFrm(DialogHost &host)
         timerLbl->setEnabled(on);
         timerSld->setEnabled(on);
     });
+    connect(&m_lesson, &LessonEngine::playerConfirmed, nameLbl, &QLabel::setText);
 
     fitText(this);
     Form_Load();
@@ -169,24 +171,24 @@ void setupFrm::cleffOpt_Click(int index)
     m_lesson.setClef(qint16(index));
     cleffOpt[index == 0 ? 0 : 1]->setChecked(true);
     CHANGE_FLAG = 1;
-    m_host.settings().writeInteger(keys::Cleff, m_lesson.CLEFF);
+    m_settings.writeInteger(keys::Cleff, m_lesson.CLEFF);
 }
 
-void setupFrm::switchClick(QCheckBox *box, bool &field, const char *key)
+void setupFrm::switchClick(QCheckBox *box, bool MainFields::*field, const char *key)
 {
     const bool value = box->isChecked();
-    if (value == field)
+    if (value == m_lesson.*field)
         return;
-    field = value;
-    m_host.settings().writeSwitch(SettingsStore::Setup, QString::fromLatin1(key), value);
+    m_lesson.setSwitch(field, value);
+    m_settings.writeSwitch(SettingsStore::Setup, QString::fromLatin1(key), value);
 }
 
 void setupFrm::chromaticChk_Click()
 {
     const bool value = chromaticChk->isChecked();
     if (value != m_lesson.USE_CROMATICS) {
-        m_lesson.USE_CROMATICS = value;
-        m_host.settings().writeSwitch(keys::UseChromatics, value);
+        m_lesson.setSwitch(&MainFields::USE_CROMATICS, value);
+        m_settings.writeSwitch(keys::UseChromatics, value);
         CHANGE_FLAG = 1;
     }
     optionLbl->setVisible(!m_lesson.USE_CROMATICS);
@@ -198,7 +200,7 @@ void setupFrm::timerChk_Click()
     if (value == m_lesson.USE_TIMER)
         return;
     m_lesson.setUseTimer(value);
-    m_host.settings().writeSwitch(keys::UseTimer, value);
+    m_settings.writeSwitch(keys::UseTimer, value);
     timerLbl->setEnabled(value);
     timerSld->setEnabled(value);
 }
@@ -208,9 +210,9 @@ void setupFrm::timerSld_Change()
     const auto value = qint16(timerSld->value());
     if (value == m_lesson.TO_TIME)
         return;
-    m_lesson.TO_TIME = value;
+    m_lesson.setTimeOutSeconds(value);
     timerLbl->setText(QString::number(value));
-    m_host.settings().writeInteger(keys::TimeTo, value);
+    m_settings.writeInteger(keys::TimeTo, value);
 }
 
 void setupFrm::questionCbo_Click()
@@ -220,7 +222,7 @@ void setupFrm::questionCbo_Click()
     if (!ok)
         return;
     m_lesson.setQuestions(qint16(n));
-    m_host.settings().writeInteger(keys::Questions, m_lesson.QUESTIONS);
+    m_settings.writeInteger(keys::Questions, m_lesson.QUESTIONS);
 }
 
 void setupFrm::okCmd_Click()
@@ -232,7 +234,7 @@ void setupFrm::okCmd_Click()
 void setupFrm::editCmd_Click()
 {
     m_host.desktop().processEvents();
-    m_host.showPlayerSetup();
+    emit playerSetupWanted();
 }
 
 } // namespace staverly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainfields.h"
+
 #include <QDialog>
 #include <array>
 
@@ -16,6 +18,7 @@ namespace staverly {
 
 class DialogHost;
 class LessonEngine;
+class SettingsStore;
 
 // The Lesson Setup dialog: every control applies and stores its change at
 // once; OK starts a lesson when none runs or the clef or chromatics changed.
@@ -24,7 +27,7 @@ class setupFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit setupFrm(DialogHost &host);
+    setupFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson);
 
     qint16 CHANGE_FLAG = 0;
     bool okPressed = false;
@@ -50,17 +53,22 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 
+signals:
+    // The Edit button: the window shows Player Setup unless it already does.
+    void playerSetupWanted();
+
 private:
     void Form_Load();
     void chromaticChk_Click();
     void timerChk_Click();
-    void switchClick(QCheckBox *box, bool &field, const char *key);
+    void switchClick(QCheckBox *box, bool MainFields::*field, const char *key);
     void timerSld_Change();
     void questionCbo_Click();
     void okCmd_Click();
     void editCmd_Click();
 
     DialogHost &m_host;
+    SettingsStore &m_settings;
     LessonEngine &m_lesson;
     QButtonGroup *m_clefGroup;
     bool m_loading = false;

@@ -25,10 +25,11 @@
 
 namespace staverly {
 
-testFrm::testFrm(DialogHost &host)
+testFrm::testFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson)
     : QDialog(host.hostWindow())
     , m_host(host)
-    , m_lesson(host.lessonEngine())
+    , m_settings(settings)
+    , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("testFrm"));
     setWindowTitle(QStringLiteral("Test Maker"));
@@ -173,8 +174,8 @@ void testFrm::answerKeyChk_Click()
     const bool value = answerKeyChk->isChecked();
     if (value == m_lesson.ANSWER_KEY)
         return;
-    m_lesson.ANSWER_KEY = value;
-    m_host.settings().writeSwitch(keys::AnswerKey, value);
+    m_lesson.setSwitch(&MainFields::ANSWER_KEY, value);
+    m_settings.writeSwitch(keys::AnswerKey, value);
 }
 
 QString testFrm::imagesFolder() const

@@ -17,6 +17,7 @@ namespace staverly {
 
 class DialogHost;
 class LessonEngine;
+class SettingsStore;
 
 // The Test Maker: a printable note test from the current range and clef,
 // saved where the user chooses and opened in the browser.
@@ -25,7 +26,7 @@ class testFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit testFrm(DialogHost &host);
+    testFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson);
 
     void testCmd_Click();
     void Command1_Click();
@@ -57,6 +58,7 @@ private:
                           const std::vector<AnswerKeySheet::Answer> &answers, const QDate &today);
 
     DialogHost &m_host;
+    SettingsStore &m_settings;
     LessonEngine &m_lesson;
 };
 

@@ -85,6 +85,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     });
     connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
     buildWindow();
+    connect(&lesson, &LessonEngine::playerConfirmed, nameLbl,
+            [this](const QString &name) { nameLbl->setText(PlayerList::shortLabel(name)); });
     m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
     // After the window: a history that cannot be used is told on it.
     m_dialogs->setHistory(services.history ? services.history

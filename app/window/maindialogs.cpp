@@ -62,20 +62,12 @@ QWidget *MainDialogs::hostWindow()
     return &m_window;
 }
 
-LessonEngine &MainDialogs::lessonEngine()
-{
-    return m_window.lesson;
-}
-
-MidiMod &MainDialogs::midiModule()
-{
-    return m_window.midi;
-}
-
 setupFrm &MainDialogs::lessonSetup()
 {
-    if (!m_setup)
-        m_setup = new setupFrm(*this);
+    if (!m_setup) {
+        m_setup = new setupFrm(*this, m_settings, m_window.lesson);
+        connect(m_setup, &setupFrm::playerSetupWanted, this, &MainDialogs::showPlayerSetup);
+    }
     return *m_setup;
 }
 
@@ -105,45 +97,37 @@ void MainDialogs::showLessonSetup()
 
 void MainDialogs::showMidiSetup()
 {
-    midiFrm dialog(*this);
+    midiFrm dialog(*this, m_settings, m_window.midi);
     m_desktop.showModal(dialog);
 }
 
 void MainDialogs::showTestMaker()
 {
-    testFrm dialog(*this);
+    testFrm dialog(*this, m_settings, m_window.lesson);
     m_desktop.showModal(dialog);
 }
 
 void MainDialogs::showGrades()
 {
     gradesFrm dialog(*this);
+    connect(&dialog, &gradesFrm::progressWanted, this, &MainDialogs::showPupilProgress);
     m_desktop.showModal(dialog);
 }
 
 void MainDialogs::showPlayerSetup()
 {
-    // The name label and Lesson Setup's Edit button may ask again while it shows.
     if (m_playerSetupShowing)
         return;
     m_playerSetupShowing = true;
-    playerFrm dialog(*this);
+    playerFrm dialog(*this, m_settings, m_window.lesson);
     m_desktop.showModal(dialog);
     m_playerSetupShowing = false;
 }
 
 void MainDialogs::showPupilProgress()
 {
-    progressFrm dialog(*this);
+    progressFrm dialog(*this, *m_history, m_window.lesson.PLAYER_NAME);
     m_desktop.showModal(dialog);
-}
-
-void MainDialogs::playerChosen()
-{
-    // A Lesson Setup that is not loaded reads the name itself when it loads.
-    if (m_setup)
-        m_setup->nameLbl->setText(m_window.lesson.PLAYER_NAME);
-    m_window.nameLbl->setText(PlayerList::shortLabel(m_window.lesson.PLAYER_NAME));
 }
 
 } // namespace staverly

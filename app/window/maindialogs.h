@@ -10,6 +10,8 @@
 
 namespace staverly {
 
+class AnswerHistory;
+class SettingsStore;
 class frmMain;
 class setupFrm;
 
@@ -43,17 +45,16 @@ public:
     // DialogHost
     QWidget *hostWindow() override;
     Desktop &desktop() override { return m_desktop; }
-    SettingsStore &settings() override { return m_settings; }
     Effects &effects() override { return m_effects; }
     QString programFolder() const override { return m_programFolder; }
     QString dataFolder() const override { return m_dataFolder; }
-    LessonEngine &lessonEngine() override;
-    MidiMod &midiModule() override;
     NoticeBoard &notices() override { return m_notices; }
-    void showPlayerSetup() override;
-    void playerChosen() override;
-    void showPupilProgress() override;
-    AnswerHistory &history() override { return *m_history; }
+
+    // Player Setup, unless it already shows: the name label and Lesson
+    // Setup's Edit button may ask again while it does.
+    void showPlayerSetup();
+    void showPupilProgress();
+    AnswerHistory &history() { return *m_history; }
 
 private:
     frmMain &m_window;

@@ -140,8 +140,8 @@ void writeLessons(const QString &path, int lessons)
 
 // Opens a dialog of the window until it is painted, as often as the
 // benchmark asks: the time, and the memory it takes beyond the window's.
-template<class Dialog>
-void timeOpening(benchmark::State &state, frmMain &window)
+template<class Make>
+void timeOpening(benchmark::State &state, Make make)
 {
     PeakMemory memory;
     double peak = 0;
@@ -150,11 +150,11 @@ void timeOpening(benchmark::State &state, frmMain &window)
         QElapsedTimer clock;
         clock.start();
         {
-            Dialog dialog(window.dialogs());
-            dialog.show();
-            if (!QTest::qWaitForWindowExposed(&dialog))
+            const std::unique_ptr<QDialog> dialog = make();
+            dialog->show();
+            if (!QTest::qWaitForWindowExposed(dialog.get()))
                 state.SkipWithError("The window was never shown.");
-            dialog.repaint();
+            dialog->repaint();
             state.SetIterationTime(clock.nsecsElapsed() / 1e9);
         }
         peak = std::max(peak, memory.aboveStartMB());
@@ -168,7 +168,8 @@ void GradesWindowOpens(benchmark::State &state)
     BenchScene scene;
     writeLessons(QDir(scene.folder.path()).filePath(QStringLiteral("grades.txt")), int(state.range(0)));
     host::ControlHost controls;
-    timeOpening<gradesFrm>(state, scene.shownWindow(controls));
+    frmMain &window = scene.shownWindow(controls);
+    timeOpening(state, [&] { return std::make_unique<gradesFrm>(window.dialogs()); });
 }
 BENCHMARK(GradesWindowOpens)->ArgName("lessons")->Arg(10000)->Arg(100000)->Arg(1000000)
     ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -224,7 +225,10 @@ void ProgressWindowOpens(benchmark::State &state)
         history.record(answers);
     }
     host::ControlHost controls;
-    timeOpening<progressFrm>(state, scene.shownWindow(controls));
+    frmMain &window = scene.shownWindow(controls);
+    timeOpening(state, [&] {
+        return std::make_unique<progressFrm>(window.dialogs(), window.dialogs().history(), window.lesson.PLAYER_NAME);
+    });
 }
 BENCHMARK(ProgressWindowOpens)->ArgName("answers")->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(3);
