@@ -1,5 +1,6 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "jackcapture.h"
 #include "privatejackserver.h"
 #include "privatepulseserver.h"
@@ -93,7 +94,7 @@ void idleCpu(benchmark::State &state, AudioEngine &engine, qint64 serverPid)
 {
     BuiltinSynth synth(&engine);
     synth.open();
-    if (!synth.waitUntilLoaded(30s)) {
+    if (!waitUntilLoaded(synth, 30s)) {
         state.SkipWithError("The SoundFont did not load.");
         return;
     }
@@ -141,7 +142,7 @@ void BM_IdlePeriod(benchmark::State &state)
     }
     BuiltinSynth synth(&engine);
     synth.open();
-    synth.waitUntilLoaded(30s);
+    waitUntilLoaded(synth, 30s);
     std::this_thread::sleep_for(2s);
     std::vector<float> left(64), right(64);
     const double cpuStart = ownCpuSeconds();
@@ -177,7 +178,7 @@ void BM_NoteLatencyPulse(benchmark::State &state)
         return;
     BuiltinSynth synth(&engine);
     synth.open();
-    synth.waitUntilLoaded(30s);
+    waitUntilLoaded(synth, 30s);
     PulseCapture capture;
     send(synth, {0xC0, 0});
     std::vector<double> heard;
@@ -246,7 +247,7 @@ void restart(benchmark::State &state, const QString &driver)
         return;
     BuiltinSynth synth(&engine);
     synth.open();
-    synth.waitUntilLoaded(30s);
+    waitUntilLoaded(synth, 30s);
     std::vector<double> reopened, heard;
     int lost = 0;
     for (auto _ : state) {

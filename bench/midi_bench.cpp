@@ -1,6 +1,7 @@
 #include "audioengine.h"
 #include "benchscene.h"
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "cpuload.h"
 #include "echoclient.h"
 #include "jackxrunwatch.h"
@@ -268,7 +269,7 @@ void BM_SoundFontLoad(benchmark::State &state)
     for (auto _ : state) {
         BuiltinSynth synth(nullptr);
         synth.open();
-        if (!synth.waitUntilLoaded(30s)) {
+        if (!waitUntilLoaded(synth, 30s)) {
             state.SkipWithError("The SoundFont did not load.");
             return;
         }
@@ -288,7 +289,7 @@ void BM_SynthRenderOneSecond(benchmark::State &state)
 {
     BuiltinSynth synth(nullptr);
     synth.open();
-    if (!synth.waitUntilLoaded(30s)) {
+    if (!waitUntilLoaded(synth, 30s)) {
         state.SkipWithError("The SoundFont did not load.");
         return;
     }

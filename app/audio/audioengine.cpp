@@ -32,7 +32,8 @@ float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveF
 
 } // namespace
 
-AudioEngine::AudioEngine()
+AudioEngine::AudioEngine(std::chrono::milliseconds pauseAfter)
+    : m_pauseAfter(pauseAfter)
 {
     FluidOutput::quietLogs();
 }
@@ -134,12 +135,6 @@ bool AudioEngine::isPaused() const
 {
     std::lock_guard lock(m_outputMutex);
     return m_output && m_output->paused();
-}
-
-void AudioEngine::setPauseAfter(std::chrono::milliseconds pause)
-{
-    std::lock_guard lock(m_outputMutex);
-    m_pauseAfter = pause;
 }
 
 void AudioEngine::wake()

@@ -44,7 +44,8 @@ public:
     // would open.
     static constexpr std::chrono::milliseconds RetryFailedAfter{3000};
 
-    AudioEngine();
+    // pauseAfter: the silence after which a PulseAudio stream rests.
+    explicit AudioEngine(std::chrono::milliseconds pauseAfter = PauseAfter);
     ~AudioEngine();
     AudioEngine(const AudioEngine &) = delete;
     AudioEngine &operator=(const AudioEngine &) = delete;
@@ -73,9 +74,6 @@ public:
     int sampleRate() const;
     // Whether the output is resting after a silence (PulseAudio only).
     bool isPaused() const;
-    // For tests: silence before a PulseAudio stream rests, for outputs
-    // opened from now on.
-    void setPauseAfter(std::chrono::milliseconds pause);
 
     // A sound is about to start: wakes a resting output.
     void wake();
@@ -119,7 +117,7 @@ private:
     QStringList m_failedDrivers;
     QElapsedTimer m_failedAt;
     int m_openAttempts = 0;
-    std::chrono::milliseconds m_pauseAfter = PauseAfter;
+    const std::chrono::milliseconds m_pauseAfter;
     std::thread m_supervisor;
 
     // What the output's thread mixes.

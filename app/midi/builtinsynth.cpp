@@ -111,17 +111,10 @@ void BuiltinSynth::send(const std::uint8_t *bytes, std::size_t size)
     }
 }
 
-bool BuiltinSynth::isLoaded() const
+BuiltinSynth::Load BuiltinSynth::loadState() const
 {
     std::lock_guard lock(m_mutex);
-    return m_load == Load::Ready;
-}
-
-bool BuiltinSynth::waitUntilLoaded(std::chrono::milliseconds timeout)
-{
-    std::unique_lock lock(m_mutex);
-    m_loaded.wait_for(lock, timeout, [this] { return m_load == Load::Ready || m_load == Load::Failed; });
-    return m_load == Load::Ready;
+    return m_load;
 }
 
 QString BuiltinSynth::soundFontPath() const
@@ -138,7 +131,7 @@ double BuiltinSynth::loadMilliseconds() const
 
 int BuiltinSynth::program(int channel) const
 {
-    if (!isLoaded())
+    if (loadState() != Load::Ready)
         return -1;
     int font = 0, bank = 0, preset = 0;
     if (fluid_synth_get_program(m_synth, channel, &font, &bank, &preset) != FLUID_OK)
@@ -174,7 +167,7 @@ QString BuiltinSynth::problem() const
 std::vector<qint16> BuiltinSynth::renderOffline(int frames)
 {
     std::vector<qint16> samples(2 * std::size_t(std::max(frames, 0)), 0);
-    if (!isLoaded() || frames <= 0)
+    if (loadState() != Load::Ready || frames <= 0)
         return samples;
     fluid_synth_write_s16(m_synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     return samples;
@@ -211,7 +204,6 @@ void BuiltinSynth::load()
         m_failure = QStringLiteral("The built-in synthesizer could not load the SoundFont %1.").arg(m_path);
         m_pending.clear();
     }
-    m_loaded.notify_all();
 }
 
 void BuiltinSynth::keep(const std::uint8_t *bytes, std::size_t size)

@@ -6,7 +6,6 @@
 #include <QString>
 #include <array>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -46,9 +45,9 @@ public:
     void close() override;
     void send(const std::uint8_t *bytes, std::size_t size) override;
 
-    bool isLoaded() const;
-    // True once loaded; false on a failed load or when the time runs out.
-    bool waitUntilLoaded(std::chrono::milliseconds timeout);
+    // The SoundFont is loaded on a thread of its own at the first open.
+    enum class Load { Idle, Loading, Ready, Failed };
+    Load loadState() const;
     QString soundFontPath() const;
     // From the first open to the SoundFont being ready; negative until then.
     double loadMilliseconds() const;
@@ -70,7 +69,6 @@ public:
     std::vector<qint16> renderOffline(int frames);
 
 private:
-    enum class Load { Idle, Loading, Ready, Failed };
     using Clock = std::chrono::steady_clock;
 
     struct Pending
@@ -90,7 +88,6 @@ private:
     SoundFontSearch m_search;
 
     mutable std::mutex m_mutex;
-    std::condition_variable m_loaded;
     Load m_load = Load::Idle;
     bool m_open = false;
     bool m_attached = false;

@@ -1,6 +1,7 @@
 #include "weaknotemap.h"
 
 #include "notemodel.h"
+#include "pianokeys.h"
 #include "pitchname.h"
 
 #include <QHelpEvent>
@@ -13,16 +14,7 @@ namespace staverly {
 
 namespace {
 
-constexpr int WhiteKeys = NoteModel::Keys * 7 / 12;
-
-// White keys before a key, counting it when it is white.
-int whitesUpTo(int key)
-{
-    int whites = 0;
-    for (int k = 0; k <= key; ++k)
-        whites += NoteModel::isBlackKey(k) ? 0 : 1;
-    return whites;
-}
+constexpr int WhiteKeys = PianoKeys::WhiteKeys;
 
 QColor blend(const QColor &from, const QColor &to, double t)
 {
@@ -73,13 +65,10 @@ QSize WeakNoteMap::sizeHint() const
 
 QRectF WeakNoteMap::keyRect(int key) const
 {
-    const double white = double(width()) / WhiteKeys;
-    const int whites = whitesUpTo(key);
-    if (!NoteModel::isBlackKey(key))
-        return {(whites - 1) * white, 0, white, double(height())};
-    // A black key sits across the line between the white keys beside it.
-    const double black = white * 0.6;
-    return {whites * white - black / 2, 0, black, height() * 0.6};
+    const double pitch = double(width()) / WhiteKeys;
+    const QRectF r = PianoKeys::keyRect(key, pitch, height());
+    // White keys touch: each outline is drawn on the line they share.
+    return PianoKeys::isBlack(key) ? r : QRectF(r.x(), r.y(), pitch, r.height());
 }
 
 int WeakNoteMap::keyAt(const QPoint &point) const

@@ -4,6 +4,7 @@
 #include "formlayout.h"
 #include "mainartwork.h"
 #include "pianokey.h"
+#include "pianokeys.h"
 
 #include <QColor>
 
@@ -11,31 +12,22 @@ namespace staverly {
 
 PianoKeyboard::Keys PianoKeyboard::build(QWidget *parent)
 {
-    // The black keys' lefts are not a formula: they follow the drawn keyboard.
-    static const std::array<std::pair<int, int>, 20> blackLefts{{
-        {1, 180},   {3, 530},   {6, 1200},  {8, 1550},  {10, 1895}, {13, 2585}, {15, 2910},
-        {18, 3580}, {20, 3930}, {22, 4280}, {25, 4920}, {27, 5280}, {30, 5950}, {32, 6310},
-        {34, 6660}, {37, 7340}, {39, 7680}, {42, 8340}, {44, 8690}, {46, 9050}}};
     const QCursor cursor = MainArtwork::keyCursor();
     Keys keys{};
-    int white = 0;
     for (int k = 0; k < NoteModel::Keys; ++k) {
         auto *key = new PianoKey(k, parent);
         key->setCursor(cursor);
-        if (NoteModel::isBlackKey(k)) {
-            key->setBlack(true);
-            key->setBackColor(QColor(0x10, 0x10, 0x10));
-        } else {
-            key->setGeometry(twips(340 * white, 3780, 330, 2630));
-            key->setBackColor(Qt::white);
-            ++white;
-        }
+        const QRect r = PianoKeys::keyTwips(k).toRect();
+        key->setGeometry(twips(r.x(), 3780 + r.y(), r.width(), r.height()));
+        const bool black = PianoKeys::isBlack(k);
+        key->setBlack(black);
+        key->setBackColor(black ? QColor(0x10, 0x10, 0x10) : QColor(Qt::white));
         keys[std::size_t(k)] = key;
     }
-    for (const auto &[index, left] : blackLefts) {
-        PianoKey *key = keys[std::size_t(index)];
-        key->setGeometry(twips(left, 3780, 230, 1590));
-        key->raise();
+    // Drawn over the white keys.
+    for (int k = 0; k < NoteModel::Keys; ++k) {
+        if (PianoKeys::isBlack(k))
+            keys[std::size_t(k)]->raise();
     }
     for (int k = 1; k < NoteModel::Keys; ++k)
         QWidget::setTabOrder(keys[std::size_t(k - 1)], keys[std::size_t(k)]);

@@ -1,5 +1,6 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "effects.h"
 #include "fakemidibackend.h"
 #include "midierror.h"
@@ -38,7 +39,7 @@ double fundamental(const std::vector<double> &samples)
 BuiltinSynth &loaded(BuiltinSynth &synth)
 {
     synth.open();
-    EXPECT_TRUE(synth.waitUntilLoaded(10s)) << synth.soundFontPath().toStdString();
+    EXPECT_TRUE(waitUntilLoaded(synth, 10s)) << synth.soundFontPath().toStdString();
     return synth;
 }
 
@@ -151,12 +152,12 @@ TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
     BuiltinSynth synth(nullptr);
     const auto opened = std::chrono::steady_clock::now();
     synth.open();
-    const bool early = !synth.isLoaded();
+    const bool early = synth.loadState() != BuiltinSynth::Load::Ready;
     send(synth, {0xC0, 0});
     send(synth, {0xB0, 7, 127});
     send(synth, {0x90, 60, 127});
     const std::chrono::duration<double, std::milli> sending = std::chrono::steady_clock::now() - opened;
-    ASSERT_TRUE(synth.waitUntilLoaded(10s));
+    ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     const auto audio = synth.renderOffline(Rate);
     // A note older than MaxPendingAge once loaded is not played late; on a
     // busy machine loading can take that long.
@@ -177,8 +178,8 @@ TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
     send(synth, {0xC1, 73});
     for (std::size_t i = 0; i < 2 * BuiltinSynth::MaxPending; ++i)
         send(synth, {0x90, std::uint8_t(40 + i % 40), 1});
-    const bool early = !synth.isLoaded();
-    ASSERT_TRUE(synth.waitUntilLoaded(10s));
+    const bool early = synth.loadState() != BuiltinSynth::Load::Ready;
+    ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     if (!early)
         GTEST_SKIP() << "the SoundFont loaded before the messages were sent";
     EXPECT_EQ(synth.program(0), 40);
@@ -192,7 +193,7 @@ TEST(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
     const double first = synth.loadMilliseconds();
     synth.close();
     synth.open();
-    EXPECT_TRUE(synth.isLoaded());
+    EXPECT_TRUE(synth.loadState() == BuiltinSynth::Load::Ready);
     EXPECT_EQ(synth.loadMilliseconds(), first);
 }
 
@@ -207,7 +208,7 @@ TEST(MidiBuiltinSynth, WithoutASoundFontOpeningFailsWithAClearDescription)
         EXPECT_TRUE(failure.description().startsWith("The built-in synthesizer found no SoundFont"))
             << failure.description().toStdString();
     }
-    EXPECT_FALSE(synth.isLoaded());
+    EXPECT_FALSE(synth.loadState() == BuiltinSynth::Load::Ready);
 }
 
 TEST(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
@@ -241,7 +242,7 @@ TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
     cut.close();
     BuiltinSynth synth(nullptr, SoundFontSearch{{cut.fileName()}, {}});
     synth.open();
-    EXPECT_FALSE(synth.waitUntilLoaded(10s));
+    EXPECT_FALSE(waitUntilLoaded(synth, 10s));
     Bytes note{0x90, 60, 127};
     EXPECT_THROW(synth.send(note.data(), note.size()), MidiError);
     EXPECT_NO_THROW(synth.send(note.data(), note.size())) << "reported once";

@@ -1,4 +1,5 @@
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "audioengine.h"
 #include "jackrequirement.h"
 #include "jackxrunwatch.h"
@@ -343,7 +344,7 @@ TEST_F(MidiOverJack, DeviceMinusOneSoundsThroughTheSharedAudioOutput)
     EXPECT_TRUE(engine.isRunning());
     output.send(0xC0, 0, 0, 0);
     output.send(0x90, 60, 127, 0);
-    ASSERT_TRUE(synth->waitUntilLoaded(10s));
+    ASSERT_TRUE(waitUntilLoaded(*synth, 10s));
     EXPECT_EQ(synth->program(0), 0);
     std::cout << "[ synth    ] audio through " << engine.driverName().toStdString() << ", "
               << engine.latencyMs() << " ms configured, SoundFont loaded "

@@ -1,5 +1,6 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "privatejackserver.h"
 #include "soundcheck.h"
 
@@ -35,7 +36,7 @@ TEST_F(JackAt44100, TheSynthesizerPlaysInTuneAtTheServersRate)
     EXPECT_EQ(engine.sampleRate(), 44100);
     BuiltinSynth synth(&engine);
     synth.open();
-    ASSERT_TRUE(synth.waitUntilLoaded(10s));
+    ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     // From here the test alone renders.
     engine.stop();
     const std::uint8_t program[] = {0xC0, 0};

@@ -1,5 +1,6 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
+#include "synthloaded.h"
 #include "effects.h"
 #include "jackcapture.h"
 #include "privatejackserver.h"
@@ -91,7 +92,7 @@ protected:
         ASSERT_TRUE(server->start()) << server->log().toStdString();
         ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
         synth.open();
-        ASSERT_TRUE(synth.waitUntilLoaded(10s));
+        ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
     bool heardOnTheServer()
@@ -175,7 +176,7 @@ protected:
         }
         ASSERT_TRUE(engine.start({QStringLiteral("pulseaudio")})) << engine.error().toStdString();
         synth.open();
-        ASSERT_TRUE(synth.waitUntilLoaded(10s));
+        ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
     AudioEngine engine;
@@ -216,10 +217,9 @@ protected:
         REQUIRE_PROGRAM(PrivatePulseServer::installed(), "pulseaudio");
         server.emplace();
         ASSERT_TRUE(server->start()) << server->log().toStdString();
-        engine.setPauseAfter(300ms);
         ASSERT_TRUE(engine.start({QStringLiteral("pulseaudio")})) << engine.error().toStdString();
         synth.open();
-        ASSERT_TRUE(synth.waitUntilLoaded(10s));
+        ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
     bool heardOnTheServer()
@@ -229,7 +229,7 @@ protected:
     }
 
     std::optional<PrivatePulseServer> server;
-    AudioEngine engine;
+    AudioEngine engine{300ms};
     BuiltinSynth synth{&engine};
 };
 

@@ -193,13 +193,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeyPage{"TypeTwoWhiteKeysBass", "1", "False", true, {36, 43},
                 "<tr><TD valign=bottom><img src='IMG/b36.gif' border=0></td><td valign=middle><BR>"
                 "<div style=\"position:relative;width:460px;height:120px\"><img src='IMG/b_piano.gif' border=0 "
-                "width=460 height=120 style=\"display:block\"><span style=\"position:absolute;left:121px;top:79px;"
+                "width=460 height=120 style=\"display:block\"><span style=\"position:absolute;left:121px;top:77px;"
                 "width:1px;height:1px;border:5px solid #C00000;border-radius:50%;background:#C00000;"
                 "print-color-adjust:exact;-webkit-print-color-adjust:exact\"></span></div><br>"
                 "<font face=arial size=3><B>1) - C (C2)</b></font></td></tr>"
                 "<tr><TD valign=bottom><img src='IMG/b43.gif' border=0></td><td valign=middle><BR>"
                 "<div style=\"position:relative;width:460px;height:120px\"><img src='IMG/b_piano.gif' border=0 "
-                "width=460 height=120 style=\"display:block\"><span style=\"position:absolute;left:185px;top:79px;"
+                "width=460 height=120 style=\"display:block\"><span style=\"position:absolute;left:185px;top:77px;"
                 "width:1px;height:1px;border:5px solid #C00000;border-radius:50%;background:#C00000;"
                 "print-color-adjust:exact;-webkit-print-color-adjust:exact\"></span></div><br>"
                 "<font face=arial size=3><B>2) - G (G2)</b></font></td></tr>"}),

@@ -33,13 +33,11 @@ bool KeyboardLayout::isBlack(int key)
 
 QRect KeyboardLayout::keyRect(int key) const
 {
-    const int white = PianoKeys::whiteIndex(key);
+    const int left = Left + qRound(PianoKeys::keyRect(key, WhitePitch, WhiteLength).x());
+    // White keys one pixel wider than their pitch: neighbours share an outline.
     if (!isBlack(key))
-        return QRect(Left + white * WhitePitch, Top, WhitePitch + 1, WhiteLength);
-    // As on a real piano, C# and D# lean apart, and so do F# and A#.
-    static constexpr int lean[12] = {0, -2, 0, 2, 0, 0, -3, 0, 0, 0, 3, 0};
-    const int centre = Left + (white + 1) * WhitePitch + lean[key % 12];
-    return QRect(centre - BlackWidth / 2, Top, BlackWidth, BlackLength);
+        return QRect(left, Top, WhitePitch + 1, WhiteLength);
+    return QRect(left, Top, BlackWidth, BlackLength);
 }
 
 } // namespace staverly

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clef.h"
+#include "pianokeys.h"
 
 #include <QRect>
 #include <QString>
@@ -15,12 +16,14 @@ class KeyboardLayout
 public:
     static constexpr int Width = 460;
     static constexpr int Height = 120;
-    static constexpr int Keys = 48;
-    static constexpr int WhiteKeys = 28;
+    static constexpr int Keys = PianoKeys::Keys;
+    static constexpr int WhiteKeys = PianoKeys::WhiteKeys;
     static constexpr int WhitePitch = 16;
     static constexpr int WhiteLength = 112;
-    static constexpr int BlackWidth = 11;
-    static constexpr int BlackLength = 70;
+    // The window's proportions, to the nearest pixel.
+    static constexpr int BlackWidth = (PianoKeys::BlackWidth * WhitePitch + PianoKeys::WhitePitch / 2) / PianoKeys::WhitePitch;
+    static constexpr int BlackLength =
+        (PianoKeys::BlackLength * WhiteLength + PianoKeys::WhiteLength / 2) / PianoKeys::WhiteLength;
 
     explicit KeyboardLayout(Clef clef);
 

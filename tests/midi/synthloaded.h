@@ -1,0 +1,25 @@
+#pragma once
+
+#include "builtinsynth.h"
+
+#include <chrono>
+#include <thread>
+
+namespace staverly {
+
+// True once the synthesizer has loaded its SoundFont; false on a failed load
+// or when the time runs out.
+inline bool waitUntilLoaded(const BuiltinSynth &synth, std::chrono::milliseconds timeout)
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const BuiltinSynth::Load state = synth.loadState();
+        if (state == BuiltinSynth::Load::Ready || state == BuiltinSynth::Load::Failed)
+            return state == BuiltinSynth::Load::Ready;
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+} // namespace staverly
