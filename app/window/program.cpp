@@ -1,0 +1,61 @@
+#include "program.h"
+
+#include "answerhistory.h"
+#include "audioengine.h"
+#include "builtinsynth.h"
+#include "clockedrandom.h"
+#include "commandline.h"
+#include "controlhost.h"
+#include "frmmain.h"
+#include "programlayout.h"
+#include "qtdesktop.h"
+#include "rtmidibackend.h"
+#include "settingsstore.h"
+#include "windowzoom.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace staverly {
+
+int Program::run(int argc, char *argv[], const char *version, const char *desktopId)
+{
+    // --help and --version are answered without a display.
+    {
+        QCoreApplication console(argc, argv);
+        QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+        const auto text = CommandLine::answer(QCoreApplication::arguments(),
+                                                        ProgramLayout::current(),
+                                                        SettingsStore().fileName());
+        if (text) {
+            std::fputs(text->toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+    }
+    // The settings carry the program's name, as SettingsStore names them.
+    const QString name = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName() : QString();
+    WindowZoom::apply(WindowZoom::stored(name.isEmpty() ? QStringLiteral("staverly") : name));
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
+    const ProgramLayout layout = ProgramLayout::current();
+    // An installed program's first start in an account: the data folder is new.
+    QDir().mkpath(layout.dataFolder());
+    AudioEngine audio;
+    QtDesktop desktop(audio);
+    ClockedRandom random;
+    SettingsStore settings;
+    host::ControlHost controls(layout.controlsFolder());
+    frmMain window({desktop, random, settings, controls, layout.programFolder(),
+                              layout.dataFolder(), std::make_shared<RtMidiBackend>(),
+                              std::make_shared<BuiltinSynth>(&audio),
+                              std::make_shared<AnswerHistory>()});
+    window.show();
+    window.Form_Load();
+    return app.exec();
+}
+
+} // namespace staverly
