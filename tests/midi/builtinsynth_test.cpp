@@ -1,6 +1,7 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "synthloaded.h"
+#include "testsoundfont.h"
 #include "effects.h"
 #include "fakemidibackend.h"
 #include "midierror.h"
@@ -54,7 +55,7 @@ TEST(MidiBuiltinSynth, FindsDebiansGeneralMidiSoundFont)
 
 TEST(MidiBuiltinSynth, FallsBackToAnySoundFontInTheFolders)
 {
-    const QString real = SoundFontSearch::standard().find();
+    const QString real = testSoundFont().find();
     ASSERT_FALSE(real.isEmpty());
     QTemporaryDir dir;
     QFile::copy(real, dir.filePath("piano.sf2"));
@@ -68,7 +69,7 @@ TEST(MidiBuiltinSynth, FallsBackToAnySoundFontInTheFolders)
 
 TEST(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 60, 127});
@@ -110,7 +111,7 @@ void writeWave(const QString &path, const std::vector<qint16> &stereo)
 
 TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     send(synth, {0xC0, 0});
     // As the lesson plays a question: on at full volume, held 450 ms, off.
@@ -137,7 +138,7 @@ TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
 
 TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     send(synth, {0xC5, 0});
     send(synth, {0x95, 69, 127});
@@ -149,7 +150,7 @@ TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
 
 TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     const auto opened = std::chrono::steady_clock::now();
     synth.open();
     const bool early = synth.loadState() != BuiltinSynth::Load::Ready;
@@ -172,7 +173,7 @@ TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
 
 TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     synth.open();
     send(synth, {0xC0, 40});
     send(synth, {0xC1, 73});
@@ -188,7 +189,7 @@ TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
 
 TEST(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     const double first = synth.loadMilliseconds();
     synth.close();
@@ -231,7 +232,7 @@ TEST(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
 TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
 {
     QTemporaryDir dir;
-    const QString real = SoundFontSearch::standard().find();
+    const QString real = testSoundFont().find();
     ASSERT_FALSE(real.isEmpty());
     // A valid header with the body cut off passes the search and fails the load.
     QFile source(real);
@@ -252,7 +253,7 @@ TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
 
 TEST(MidiBuiltinSynth, ReportsItsLatencyAndLoadTime)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     EXPECT_GT(synth.loadMilliseconds(), 0.0);
     std::cout << "[ synth    ] " << AudioEngine::Periods << " periods x " << AudioEngine::PeriodSize
@@ -286,7 +287,7 @@ double peakDbfs(AudioEngine &engine, int frames)
 // other way round.
 TEST(MidiBuiltinSynth, NotesAndLessonSoundsAreEquallyLoud)
 {
-    BuiltinSynth synth(nullptr);
+    BuiltinSynth synth(nullptr, testSoundFont());
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 69, 100});

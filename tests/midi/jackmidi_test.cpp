@@ -1,5 +1,6 @@
 #include "builtinsynth.h"
 #include "synthloaded.h"
+#include "testsoundfont.h"
 #include "audioengine.h"
 #include "jackrequirement.h"
 #include "jackxrunwatch.h"
@@ -191,7 +192,7 @@ TEST_F(MidiOverJack, TheOutputSendsExactlyWhatTheProgramBuilds)
 
 TEST_F(MidiOverJack, TheBuiltInSynthesizerComesFirst)
 {
-    MIDIOutput output(backend, std::make_shared<BuiltinSynth>(nullptr));
+    MIDIOutput output(backend, std::make_shared<BuiltinSynth>(nullptr, testSoundFont()));
     const int count = output.deviceCount();
     QStringList listed;
     for (int d = -1; d < count; ++d) {
@@ -336,7 +337,7 @@ TEST_F(MidiOverJack, ABurstOfTenThousandArrivesWholeInOrderWithFewAnnouncements)
 TEST_F(MidiOverJack, DeviceMinusOneSoundsThroughTheSharedAudioOutput)
 {
     AudioEngine engine;
-    auto synth = std::make_shared<BuiltinSynth>(&engine);
+    auto synth = std::make_shared<BuiltinSynth>(&engine, testSoundFont());
     MIDIOutput output(backend, synth);
     output.selectDevice(-1);
     output.open();

@@ -1,6 +1,7 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "synthloaded.h"
+#include "testsoundfont.h"
 #include "privatejackserver.h"
 #include "soundcheck.h"
 
@@ -34,7 +35,7 @@ TEST_F(JackAt44100, TheSynthesizerPlaysInTuneAtTheServersRate)
     AudioEngine engine;
     ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
     EXPECT_EQ(engine.sampleRate(), 44100);
-    BuiltinSynth synth(&engine);
+    BuiltinSynth synth(&engine, testSoundFont());
     synth.open();
     ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     // From here the test alone renders.

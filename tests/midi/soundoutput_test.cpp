@@ -1,6 +1,7 @@
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "synthloaded.h"
+#include "testsoundfont.h"
 #include "effects.h"
 #include "jackcapture.h"
 #include "privatejackserver.h"
@@ -108,7 +109,7 @@ protected:
     int period = 64;
     std::optional<PrivateJackServer> server;
     AudioEngine engine;
-    BuiltinSynth synth{&engine};
+    BuiltinSynth synth{&engine, testSoundFont()};
 };
 
 TEST_F(SoundOverJack, ANoteReachesTheOutputPortAndItsLatencyIsTold)
@@ -180,7 +181,7 @@ protected:
     }
 
     AudioEngine engine;
-    BuiltinSynth synth{&engine};
+    BuiltinSynth synth{&engine, testSoundFont()};
 };
 
 TEST_F(SoundOverPulse, ANoteReachesTheSinkAtItsPitch)
@@ -230,7 +231,7 @@ protected:
 
     std::optional<PrivatePulseServer> server;
     AudioEngine engine{300ms};
-    BuiltinSynth synth{&engine};
+    BuiltinSynth synth{&engine, testSoundFont()};
 };
 
 TEST_P(PulseRestart, AfterTheServerRestartsTheSynthesizerSoundsAgain)
