@@ -1,0 +1,320 @@
+#include "pianolistener.h"
+
+#include "onsetfinder.h"
+#include "ownsounds.h"
+#include "pitchjudge.h"
+#include "samplering.h"
+#include "spectrum.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace staverly {
+
+namespace {
+
+constexpr std::array<int, 4> WindowSizes{1024, 2048, 4096, 8192};
+constexpr std::size_t RingFrames = 32768;
+constexpr double LevelMs = 100.0;
+constexpr float FullScale = 0.999f;
+// The spectrum "before" ends this early, clear of an attack found late.
+constexpr std::int64_t BeforeMargin = 512;
+// What was there before may have grown a little by itself (beats, noise).
+constexpr float BeforeAllowance = 1.2f;
+// A window resolves partials this many bins apart.
+constexpr double ResolvedBins = 2.5;
+constexpr double MinExplained = 0.55;
+constexpr double MinGrowth = 0.35;
+constexpr double MergeMs = 60.0;
+constexpr double GiveUpMs = 300.0;
+constexpr double SameKeyMs = 100.0;
+constexpr double AttackMs = 50.0;
+constexpr double A4Lowest = 415.0;
+constexpr double A4Highest = 466.0;
+
+std::int64_t msFrames(double ms, int sampleRate)
+{
+    return static_cast<std::int64_t>(ms * sampleRate / 1000.0);
+}
+
+} // namespace
+
+struct PianoListener::Pending
+{
+    std::int64_t onset = 0;
+    std::int64_t cap = std::numeric_limits<std::int64_t>::max();
+    std::int64_t lastEnd = -1;
+    int lastMidi = -1;
+    std::array<std::vector<float>, WindowSizes.size()> before;
+};
+
+PianoListener::PianoListener(int sampleRate, double a4)
+    : m_sampleRate(sampleRate)
+    , m_a4(std::clamp(a4, A4Lowest - 10.0, A4Highest + 10.0))
+    , m_ring(std::make_unique<SampleRing>(RingFrames))
+    , m_own(std::make_unique<OwnSounds>(sampleRate))
+    , m_onsets(std::make_unique<OnsetFinder>(sampleRate, BlockFrames))
+    , m_hopPower(static_cast<std::size_t>(std::max(1.0, LevelMs * sampleRate / 1000.0 / BlockFrames)), 0.0)
+{
+    for (int size : WindowSizes)
+        m_spectra.push_back(std::make_unique<Spectrum>(size));
+    m_block.reserve(BlockFrames);
+}
+
+PianoListener::~PianoListener() = default;
+
+void PianoListener::setA4(double a4)
+{
+    m_a4.store(std::clamp(a4, A4Lowest - 10.0, A4Highest + 10.0));
+}
+
+std::vector<HeardNote> PianoListener::feed(const float *samples, std::size_t frames)
+{
+    std::vector<HeardNote> heard;
+    std::size_t taken = 0;
+    while (taken < frames) {
+        const std::size_t room = BlockFrames - m_block.size();
+        const std::size_t count = std::min(room, frames - taken);
+        m_block.insert(m_block.end(), samples + taken, samples + taken + count);
+        taken += count;
+        if (m_block.size() == BlockFrames) {
+            hop(m_block.data(), heard);
+            m_block.clear();
+        }
+    }
+    m_frames.store(m_ring->end() + static_cast<std::int64_t>(m_block.size()));
+    return heard;
+}
+
+void PianoListener::hop(const float *samples, std::vector<HeardNote> &heard)
+{
+    m_ring->push(samples, BlockFrames);
+    const std::int64_t now = m_ring->end();
+
+    double power = 0.0;
+    bool full = false;
+    for (int i = 0; i < BlockFrames; ++i) {
+        power += static_cast<double>(samples[i]) * samples[i];
+        full = full || std::abs(samples[i]) >= FullScale;
+    }
+    m_hopPower[m_hopIndex] = power / BlockFrames;
+    m_hopIndex = (m_hopIndex + 1) % m_hopPower.size();
+    double mean = 0.0;
+    for (double p : m_hopPower)
+        mean += p;
+    mean /= static_cast<double>(m_hopPower.size());
+    m_levelDb.store(mean > 1e-12 ? 10.0 * std::log10(mean) : -120.0);
+    if (full)
+        m_lastClip.store(now);
+
+    if (const auto onset = m_onsets->push(samples))
+        startPending(*onset);
+
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        if (evaluate(**it, heard))
+            it = m_pending.erase(it);
+        else
+            ++it;
+    }
+    const std::int64_t keep = msFrames(1000.0, m_sampleRate);
+    std::erase_if(m_recent, [&](const HeardNote &note) { return note.onsetFrame < now - keep; });
+    m_own->forget(now - keep);
+}
+
+void PianoListener::startPending(std::int64_t onset)
+{
+    if (m_own->clipAt(onset))
+        return;
+    const std::int64_t merge = msFrames(MergeMs, m_sampleRate);
+    for (const auto &pending : m_pending) {
+        if (std::abs(pending->onset - onset) < merge)
+            return;
+    }
+    for (const HeardNote &note : m_recent) {
+        if (std::abs(note.onsetFrame - onset) < merge)
+            return;
+    }
+    for (auto &pending : m_pending)
+        pending->cap = std::min(pending->cap, onset);
+    auto pending = std::make_unique<Pending>();
+    pending->onset = onset;
+    for (std::size_t i = 0; i < WindowSizes.size(); ++i)
+        m_spectra[i]->compute(*m_ring, onset - BeforeMargin, pending->before[i]);
+    m_pending.push_back(std::move(pending));
+}
+
+bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
+{
+    const std::int64_t now = m_ring->end();
+    const std::int64_t end = std::min(now, pending.cap);
+    if (end <= pending.lastEnd)
+        return true; // cut short by a later attack and still undecided
+    pending.lastEnd = end;
+    const std::int64_t post = end - pending.onset;
+    const bool last = post > msFrames(GiveUpMs, m_sampleRate) || end < now;
+
+    // The longest window at least half filled by the new sound.
+    int chosen = -1;
+    for (std::size_t i = 0; i < WindowSizes.size(); ++i) {
+        if (post >= WindowSizes[i] / 2)
+            chosen = static_cast<int>(i);
+    }
+    if (chosen < 0)
+        return last;
+    const auto index = static_cast<std::size_t>(chosen);
+    Spectrum &spectrum = *m_spectra[index];
+    spectrum.compute(*m_ring, end, m_now);
+    const std::vector<float> &before = pending.before[index];
+    m_grown.resize(m_now.size());
+    for (std::size_t k = 0; k < m_now.size(); ++k)
+        m_grown[k] = std::max(0.0f, m_now[k] - BeforeAllowance * before[k]);
+
+    const PitchJudge judge(static_cast<double>(m_sampleRate) / spectrum.size(), m_a4.load());
+    const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesAt(pending.onset));
+    const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(std::min<std::int64_t>(post, spectrum.size()));
+    const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
+        && verdict.growth >= MinGrowth;
+    if (!fits) {
+        pending.lastMidi = -1;
+        return last;
+    }
+    if (verdict.midi != pending.lastMidi) {
+        pending.lastMidi = verdict.midi;
+        return last;
+    }
+    const std::int64_t sameKey = msFrames(SameKeyMs, m_sampleRate);
+    for (const HeardNote &note : m_recent) {
+        if (note.midi == verdict.midi && std::abs(note.onsetFrame - pending.onset) < sameKey)
+            return true;
+    }
+    const HeardNote note{verdict.midi, pending.onset, now, attackVelocity(pending.onset, end)};
+    heard.push_back(note);
+    m_recent.push_back(note);
+    return true;
+}
+
+float PianoListener::attackVelocity(std::int64_t onset, std::int64_t end) const
+{
+    const std::int64_t length = std::clamp<std::int64_t>(end - onset, 1, msFrames(AttackMs, m_sampleRate));
+    std::vector<float> attack(static_cast<std::size_t>(length));
+    m_ring->copy(onset + length, attack.size(), attack.data());
+    double power = 0.0;
+    for (float s : attack)
+        power += static_cast<double>(s) * s;
+    const double db = 10.0 * std::log10(power / static_cast<double>(length) + 1e-12);
+    // -60 dBFS (a soft note far away) to -6 dBFS (a hard one close by).
+    return static_cast<float>(std::clamp((db + 60.0) / 54.0, 0.0, 1.0));
+}
+
+void PianoListener::ownNoteOn(int midi)
+{
+    m_own->noteOn(midi, m_frames.load());
+}
+
+void PianoListener::ownNoteOff(int midi)
+{
+    m_own->noteOff(midi, m_frames.load());
+}
+
+void PianoListener::ownClip(int milliseconds)
+{
+    m_own->clip(milliseconds, m_frames.load());
+}
+
+double PianoListener::levelDb() const
+{
+    return m_levelDb.load();
+}
+
+bool PianoListener::clipping() const
+{
+    const std::int64_t last = m_lastClip.load();
+    return last >= 0 && m_frames.load() - last <= m_sampleRate;
+}
+
+std::int64_t PianoListener::frames() const
+{
+    return m_frames.load();
+}
+
+std::optional<double> PianoListener::tuneA4(const float *samples, std::size_t frames, int sampleRate)
+{
+    constexpr int Size = 16384;
+    if (frames < static_cast<std::size_t>(Size / 2) || sampleRate <= 0)
+        return std::nullopt;
+    // The loudest moment is the attack; its first few milliseconds are noise.
+    const std::size_t hop = BlockFrames;
+    std::size_t loudest = 0;
+    double loudestPower = 0.0;
+    for (std::size_t at = 0; at + hop <= frames; at += hop) {
+        double power = 0.0;
+        for (std::size_t i = at; i < at + hop; ++i)
+            power += static_cast<double>(samples[i]) * samples[i];
+        if (power > loudestPower) {
+            loudestPower = power;
+            loudest = at;
+        }
+    }
+    if (loudestPower <= 0.0)
+        return std::nullopt;
+    const std::size_t from = std::min(loudest + static_cast<std::size_t>(sampleRate / 50), frames - Size / 2);
+    const std::size_t count = std::min<std::size_t>(Size, frames - from);
+    SampleRing ring(Size);
+    std::vector<float> segment(Size, 0.0f);
+    std::copy(samples + from, samples + from + count, segment.begin());
+    ring.push(segment.data(), segment.size());
+    Spectrum spectrum(Size);
+    std::vector<float> magnitudes;
+    spectrum.compute(ring, Size, magnitudes);
+
+    const double binHz = static_cast<double>(sampleRate) / Size;
+    const PitchJudge judge(binHz, 440.0);
+    const PitchVerdict verdict = judge.judgeSteady(magnitudes);
+    if (!verdict.pitched)
+        return std::nullopt;
+
+    // Partial h of a stiff string lies at h f0 sqrt(1 + B h^2): (p/h)^2 is
+    // linear in h^2 and its intercept is f0^2.
+    const std::vector<float> silence(magnitudes.size(), 0.0f);
+    const auto peaks = judge.peaks(magnitudes, magnitudes, silence);
+    double n = 0.0, sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
+    for (int h = 1; h <= 8; ++h) {
+        const double expected = verdict.f0 * h;
+        const PitchJudge::Peak *nearest = nullptr;
+        for (const auto &peak : peaks) {
+            const double cents = 1200.0 * std::log2(peak.freq / expected);
+            if (cents > -40.0 && cents < 40.0 + PitchJudge::stretchCents(verdict.f0, h)
+                && (!nearest || peak.mag > nearest->mag))
+                nearest = &peak;
+        }
+        if (!nearest)
+            continue;
+        const double x = static_cast<double>(h) * h;
+        const double y = (nearest->freq / h) * (nearest->freq / h);
+        const double w = nearest->mag;
+        n += w;
+        sx += w * x;
+        sy += w * y;
+        sxx += w * x * x;
+        sxy += w * x * y;
+    }
+    double f0 = verdict.f0;
+    const double spread = n * sxx - sx * sx;
+    if (n > 0.0 && spread > 1e-9 * n * sxx) {
+        const double slope = std::max(0.0, (n * sxy - sx * sy) / spread);
+        const double intercept = (sy - slope * sx) / n;
+        if (intercept > 0.0)
+            f0 = std::sqrt(intercept);
+    }
+    const int octave = static_cast<int>(std::lround(std::log2(f0 / 440.0)));
+    if (octave < -3 || octave > 2)
+        return std::nullopt;
+    const double a4 = f0 / std::exp2(octave);
+    if (a4 < A4Lowest - 1.0 || a4 > A4Highest + 1.0)
+        return std::nullopt;
+    return a4;
+}
+
+} // namespace staverly
