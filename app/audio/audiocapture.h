@@ -28,6 +28,11 @@ public:
 
     virtual ~AudioCapture() = default;
 
+    // The capture that goes with the driver AudioEngine plays through
+    // ("pulseaudio", "jack"); with another or none, whichever server
+    // answers, PulseAudio first, else a NullInput.
+    static std::unique_ptr<AudioCapture> forDriver(const QString &driverName);
+
     // The inputs there are now.
     virtual std::vector<Source> sources() const = 0;
     // Listens to the named source (empty: the desktop's default input) until

@@ -1,4 +1,6 @@
+#include "jackinput.h"
 #include "nullinput.h"
+#include "privatejackserver.h"
 #include "privatepulseserver.h"
 #include "pulseinput.h"
 #include "soundcheck.h"
@@ -283,4 +285,27 @@ TEST(AudioCaptureWithoutServer, FailsWithAClearProblem)
         capture->stop();
         EXPECT_FALSE(called);
     }
+}
+
+// The engine's driver decides; playing through ALSA, a PulseAudio server
+// that answers still hears the microphone.
+TEST(AudioCaptureForDriver, FollowsTheEnginesDriver)
+{
+    REQUIRE_PULSE_PROGRAMS();
+    PrivatePulseServer pulse;
+    PrivateJackServer jack; // never started: no JACK server answers
+    const auto kind = [](const QString &driver) -> std::string {
+        const auto capture = AudioCapture::forDriver(driver);
+        if (dynamic_cast<PulseInput *>(capture.get()))
+            return "pulse";
+        if (dynamic_cast<JackInput *>(capture.get()))
+            return "jack";
+        return dynamic_cast<NullInput *>(capture.get()) ? "null" : "?";
+    };
+    EXPECT_EQ(kind(QStringLiteral("pulseaudio")), "pulse");
+    EXPECT_EQ(kind(QStringLiteral("jack")), "jack");
+    EXPECT_EQ(kind(QStringLiteral("alsa")), "null");
+    ASSERT_TRUE(pulse.start()) << pulse.log().toStdString();
+    EXPECT_EQ(kind(QStringLiteral("alsa")), "pulse");
+    EXPECT_EQ(kind(QString()), "pulse");
 }
