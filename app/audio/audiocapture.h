@@ -40,7 +40,8 @@ public:
     // that is absent or vanishes is waited for and taken again by name when
     // it returns.
     virtual bool start(const QString &source, Block block) = 0;
-    // Once it returns the block is not called again.
+    // Once it returns the block is not called again. Not from inside a block:
+    // it waits for the capture's thread.
     virtual void stop() = 0;
     // What is wrong now, in a sentence a pupil understands; empty when all is
     // well.

@@ -81,18 +81,8 @@ struct PulseInput::Link
         pa_threaded_mainloop_free(loop);
     }
 
-    // A block may stop the capture from the loop's own thread.
-    void lock()
-    {
-        if (!pa_threaded_mainloop_in_thread(loop))
-            pa_threaded_mainloop_lock(loop);
-    }
-
-    void unlock()
-    {
-        if (!pa_threaded_mainloop_in_thread(loop))
-            pa_threaded_mainloop_unlock(loop);
-    }
+    void lock() { pa_threaded_mainloop_lock(loop); }
+    void unlock() { pa_threaded_mainloop_unlock(loop); }
 
     pa_mainloop_api *api() const { return pa_threaded_mainloop_get_api(loop); }
 
@@ -240,7 +230,7 @@ struct PulseInput::Link
 
     void read()
     {
-        while (stream) {
+        for (;;) {
             const void *data = nullptr;
             std::size_t bytes = 0;
             if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
@@ -253,9 +243,6 @@ struct PulseInput::Link
                     filled = 0;
                     if (block)
                         block(pending.data(), pending.size(), rate.load());
-                    // The block stopped the capture: the peeked data went with the stream.
-                    if (!stream)
-                        return;
                 }
             }
             pa_stream_drop(stream);

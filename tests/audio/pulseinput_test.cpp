@@ -1,158 +1,94 @@
+#include "heard.h"
 #include "jackinput.h"
 #include "nullinput.h"
 #include "privatejackserver.h"
 #include "privatepulseserver.h"
 #include "pulseinput.h"
-#include "soundcheck.h"
 #include "waitfor.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
-#include <cmath>
-#include <mutex>
 #include <numbers>
 
 using namespace staverly;
 
 namespace {
 
-bool installed(const char *program)
-{
-    return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
-}
-
-// pulseaudio itself, pactl to make a room, pacat to play into it.
-#define REQUIRE_PULSE_PROGRAMS()                                                                   \
-    do {                                                                                           \
-        for (const char *program : {"pulseaudio", "pactl", "pacat"}) {                             \
-            if (installed(program))                                                                \
-                continue;                                                                          \
-            if (qgetenv("CI") == "true")                                                           \
-                FAIL() << "not installed: " << program;                                            \
-            GTEST_SKIP() << "not installed: " << program;                                          \
-        }                                                                                          \
-    } while (false)
-
-QString pactl(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral("pactl"), arguments);
-    p.waitForFinished(10000);
-    EXPECT_EQ(p.exitCode(), 0) << arguments.join(' ').toStdString() << ": "
-                               << p.readAllStandardError().toStdString();
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
-// A null sink whose monitor stands for a microphone in a room; returns its
-// module, to unload.
-QString loadRoom(int rate = 48000, int channels = 2)
-{
-    return pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                  QStringLiteral("sink_name=room"), QStringLiteral("rate=%1").arg(rate),
-                  QStringLiteral("channels=%1").arg(channels)});
-}
-
 constexpr double A4 = 440.0;
+const QString Microphone = QStringLiteral("room.monitor");
 
-// Of a clean sine, from its rising zero crossings: an autocorrelation may
-// take a lag of several periods, an octave or two off.
-double frequency(const std::vector<double> &samples, int rate)
+// A PulseAudio server of the test's own; a null sink "room" loaded into it
+// stands for the room, its monitor for the microphone.
+class Room : public ::testing::Test
 {
-    double first = -1, last = -1;
-    int periods = -1;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0 && samples[i] >= 0) {
-            last = double(i - 1) + samples[i - 1] / (samples[i - 1] - samples[i]);
-            if (first < 0)
-                first = last;
-            ++periods;
+protected:
+    void SetUp() override
+    {
+        for (const char *program : {"pulseaudio", "pactl", "pacat"}) {
+            if (!QStandardPaths::findExecutable(QLatin1String(program)).isEmpty())
+                continue;
+            if (qgetenv("CI") == "true")
+                FAIL() << "not installed: " << program;
+            GTEST_SKIP() << "not installed: " << program;
         }
+        ASSERT_TRUE(server.start()) << server.log().toStdString();
     }
-    return periods > 0 ? rate * periods / (last - first) : 0.0;
-}
 
-// An A played into the room for long enough, on the left only of two
-// channels: a mixdown halves it, taking the left would not.
-class Tone
-{
-public:
-    Tone(int rate, int channels, float amplitude)
+    static QString pactl(const QStringList &arguments)
+    {
+        QProcess p;
+        p.start(QStringLiteral("pactl"), arguments);
+        p.waitForFinished(10000);
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+    // Returns its module, to unload.
+    static QString load(int rate = 48000, int channels = 2)
+    {
+        return pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=room"),
+                      QStringLiteral("rate=%1").arg(rate), QStringLiteral("channels=%1").arg(channels)});
+    }
+    // An A of amplitude 0.5 on the first channel only: a mixdown of two
+    // channels halves it, taking the left would not.
+    void play(int rate = 48000, int channels = 2)
     {
         QByteArray data;
         for (int i = 0; i < rate * 20; ++i) {
-            const float s = amplitude * float(std::sin(2 * std::numbers::pi * A4 * i / rate));
-            for (int c = 0; c < channels; ++c) {
-                const float v = c == 0 ? s : 0.0f;
-                data.append(reinterpret_cast<const char *>(&v), sizeof v);
-            }
+            const float s = 0.5f * float(std::sin(2 * std::numbers::pi * A4 * i / rate));
+            data.append(reinterpret_cast<const char *>(&s), sizeof s);
+            data.append(QByteArray(int(sizeof s) * (channels - 1), '\0'));
         }
-        m_player.start(QStringLiteral("pacat"),
-                       {QStringLiteral("--playback"), QStringLiteral("--raw"), QStringLiteral("-d"),
-                        QStringLiteral("room"), QStringLiteral("--format=float32le"),
-                        QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=%1").arg(channels)});
-        m_player.waitForStarted();
-        m_player.write(data);
-        m_player.closeWriteChannel();
+        player.start(QStringLiteral("pacat"), {QStringLiteral("-p"), QStringLiteral("--raw"), QStringLiteral("-d"),
+                                               QStringLiteral("room"), QStringLiteral("--format=float32le"),
+                                               QStringLiteral("--rate=%1").arg(rate),
+                                               QStringLiteral("--channels=%1").arg(channels)});
+        player.write(data);
+        player.closeWriteChannel();
     }
-    ~Tone()
+    // Waits for the tone, then for 8192 frames past its onset.
+    bool hearTone()
     {
-        m_player.kill();
-        m_player.waitForFinished();
+        if (!waitFor([&] { return heard.rms(4096) > 0.05; }, 10000))
+            return false;
+        heard.reset();
+        return waitFor([&] { return heard.count() >= 8192; }, 10000);
     }
 
-private:
-    QProcess m_player;
-};
-
-// What the capture delivered: the last second, and the shape of the blocks.
-struct Heard
-{
-    std::mutex mutex;
-    std::vector<double> samples;
-    std::size_t blocks = 0;
-    std::size_t largest = 0;
-    int rate = 0;
-
-    AudioCapture::Block block()
-    {
-        return [this](const float *s, std::size_t frames, int sampleRate) {
-            std::lock_guard lock(mutex);
-            samples.insert(samples.end(), s, s + frames);
-            if (samples.size() > 48000)
-                samples.erase(samples.begin(), samples.end() - 48000);
-            ++blocks;
-            largest = std::max(largest, frames);
-            rate = sampleRate;
-        };
-    }
-    void reset()
-    {
-        std::lock_guard lock(mutex);
-        samples.clear();
-        blocks = 0;
-    }
-    std::vector<double> last(std::size_t n)
-    {
-        std::lock_guard lock(mutex);
-        return {samples.end() - std::ptrdiff_t(std::min(n, samples.size())), samples.end()};
-    }
-    bool loud() { return test::rms(last(4096)) > 0.05; }
-    std::size_t count()
-    {
-        std::lock_guard lock(mutex);
-        return blocks;
-    }
+    PrivatePulseServer server;
+    QProcess player;
+    test::Heard heard;
+    PulseInput input;
 };
 
 struct Format
 {
     int rate;
     int channels;
-    double rms; // of a sine of amplitude 0.5 on the left channel
+    double rms;
 };
 
-class PulseInputFormat : public ::testing::TestWithParam<Format>
+class PulseInputFormat : public Room, public ::testing::WithParamInterface<Format>
 {
 };
 
@@ -160,24 +96,15 @@ class PulseInputFormat : public ::testing::TestWithParam<Format>
 
 TEST_P(PulseInputFormat, ComesOutMonoAtTheSourcesRate)
 {
-    REQUIRE_PULSE_PROGRAMS();
     const Format format = GetParam();
-    PrivatePulseServer server;
-    ASSERT_TRUE(server.start()) << server.log().toStdString();
-    loadRoom(format.rate, format.channels);
-    Heard heard;
-    PulseInput input;
-    ASSERT_TRUE(input.start(QStringLiteral("room.monitor"), heard.block())) << input.problem().toStdString();
+    load(format.rate, format.channels);
+    ASSERT_TRUE(input.start(Microphone, heard.block())) << input.problem().toStdString();
     EXPECT_EQ(input.sampleRate(), format.rate);
-    Tone tone(format.rate, format.channels, 0.5f);
-    ASSERT_TRUE(waitFor([&] { return heard.loud(); }, 10000));
-    // Past the tone's onset.
-    heard.reset();
-    ASSERT_TRUE(waitFor([&] { return heard.count() * AudioCapture::BlockFrames >= 8192; }, 10000));
-    const auto samples = heard.last(8192);
-    EXPECT_NEAR(frequency(samples, heard.rate), A4, 2.0);
-    EXPECT_NEAR(test::rms(samples), format.rms, 0.03);
+    play(format.rate, format.channels);
+    ASSERT_TRUE(hearTone());
     EXPECT_EQ(heard.rate, format.rate);
+    EXPECT_NEAR(heard.frequency(), A4, 2.0);
+    EXPECT_NEAR(heard.rms(), format.rms, 0.03);
     EXPECT_LE(heard.largest, AudioCapture::BlockFrames);
     EXPECT_TRUE(input.problem().isEmpty()) << input.problem().toStdString();
 }
@@ -186,43 +113,34 @@ INSTANTIATE_TEST_SUITE_P(Sources, PulseInputFormat,
                          ::testing::Values(Format{44100, 1, 0.354}, Format{48000, 1, 0.354},
                                            Format{48000, 2, 0.177}, Format{44100, 2, 0.177}),
                          [](const auto &info) {
-                             return std::to_string(info.param.rate) + "Hz_" + std::to_string(info.param.channels)
-                                 + "ch";
+                             return std::to_string(info.param.rate) + "Hz_" + std::to_string(info.param.channels) + "ch";
                          });
 
 // Unplugged before the lesson, plugged in, pulled out and plugged in again:
-// each time taken again by its name, with one notice while it is away.
-TEST(PulseInput, SourceThatComesAndGoesIsTakenAgainByName)
+// taken again by its name each time, with one notice while it is away.
+TEST_F(Room, SourceThatComesAndGoesIsTakenAgainByName)
 {
-    REQUIRE_PULSE_PROGRAMS();
-    PrivatePulseServer server;
-    ASSERT_TRUE(server.start()) << server.log().toStdString();
-    Heard heard;
-    PulseInput input;
-    ASSERT_TRUE(input.start(QStringLiteral("room.monitor"), heard.block()));
+    ASSERT_TRUE(input.start(Microphone, heard.block()));
     EXPECT_FALSE(input.problem().isEmpty());
-
     const auto listed = [&] {
         const auto all = input.sources();
-        return std::any_of(all.begin(), all.end(), [](const auto &s) {
-            return s.name == QLatin1String("room.monitor") && !s.description.isEmpty();
-        });
+        return std::any_of(all.begin(), all.end(), [](const auto &s) { return s.name == Microphone && !s.description.isEmpty(); });
     };
-    // One notice each time it goes, taken back each time it returns.
     int changes = 1;
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         EXPECT_EQ(input.problemChanges(), changes);
-        const QString module = loadRoom();
-        Tone tone(48000, 2, 0.5f);
-        ASSERT_TRUE(waitFor([&] { return heard.loud(); }, 10000)) << input.problem().toStdString();
+        const QString module = load();
+        play();
+        ASSERT_TRUE(hearTone()) << input.problem().toStdString();
         EXPECT_TRUE(input.problem().isEmpty()) << input.problem().toStdString();
         EXPECT_EQ(input.problemChanges(), ++changes);
         EXPECT_TRUE(listed());
+        player.kill();
+        player.waitForFinished();
 
         pactl({QStringLiteral("unload-module"), module});
-        EXPECT_TRUE(waitFor([&] { return !input.problem().isEmpty(); }));
-        EXPECT_TRUE(input.problem().contains(QLatin1String("back"))) << input.problem().toStdString();
+        EXPECT_TRUE(waitFor([&] { return input.problem().contains(QLatin1String("back")); }));
         ++changes;
         EXPECT_TRUE(waitFor([&] { return !listed(); }));
         heard.reset();
@@ -232,80 +150,58 @@ TEST(PulseInput, SourceThatComesAndGoesIsTakenAgainByName)
 }
 
 // A quiet room is no fault: the blocks keep coming.
-TEST(PulseInput, SilenceIsNotAProblem)
+TEST_F(Room, SilenceIsNotAProblem)
 {
-    REQUIRE_PULSE_PROGRAMS();
-    PrivatePulseServer server;
-    ASSERT_TRUE(server.start()) << server.log().toStdString();
-    loadRoom();
-    Heard heard;
-    PulseInput input;
-    ASSERT_TRUE(input.start(QStringLiteral("room.monitor"), heard.block()));
-    ASSERT_TRUE(waitFor([&] { return heard.count() > 50; }, 10000));
-    EXPECT_LT(test::rms(heard.last(48000)), 1e-4);
-    EXPECT_TRUE(input.problem().isEmpty()) << input.problem().toStdString();
+    load();
+    ASSERT_TRUE(input.start(Microphone, heard.block()));
+    ASSERT_TRUE(waitFor([&] { return heard.count() > 48000; }, 10000));
+    EXPECT_LT(heard.rms(48000), 1e-4);
     EXPECT_EQ(input.problemChanges(), 0);
 }
 
 // The sound server is restarted under the lesson.
-TEST(PulseInput, ServerThatComesBackIsHeardAgain)
+TEST_F(Room, ServerThatComesBackIsHeardAgain)
 {
-    REQUIRE_PULSE_PROGRAMS();
-    PrivatePulseServer server;
-    ASSERT_TRUE(server.start()) << server.log().toStdString();
-    loadRoom();
-    Heard heard;
-    PulseInput input;
-    ASSERT_TRUE(input.start(QStringLiteral("room.monitor"), heard.block()));
+    load();
+    ASSERT_TRUE(input.start(Microphone, heard.block()));
     server.kill();
     EXPECT_TRUE(waitFor([&] { return input.problem().contains(QLatin1String("sound server")); }));
     ASSERT_TRUE(server.start()) << server.log().toStdString();
-    loadRoom();
-    Tone tone(48000, 2, 0.5f);
-    EXPECT_TRUE(waitFor([&] { return heard.loud(); }, 10000)) << input.problem().toStdString();
+    load();
+    play();
+    EXPECT_TRUE(hearTone()) << input.problem().toStdString();
     EXPECT_TRUE(input.problem().isEmpty()) << input.problem().toStdString();
 }
 
 // Nothing to listen through: start() says why and nothing is called.
-TEST(AudioCaptureWithoutServer, FailsWithAClearProblem)
+TEST_F(Room, WithoutAServerStartFailsWithAClearProblem)
 {
-    REQUIRE_PULSE_PROGRAMS();
-    PrivatePulseServer silent; // never started: its address answers nothing
-    const std::vector<std::pair<std::string, std::function<std::unique_ptr<AudioCapture>()>>> captures{
-        {"null", [] { return std::make_unique<NullInput>(); }},
-        {"pulse", [] { return std::make_unique<PulseInput>(); }},
-    };
-    for (const auto &[name, make] : captures) {
-        SCOPED_TRACE(name);
-        auto capture = make();
-        bool called = false;
-        EXPECT_FALSE(capture->start({}, [&](const float *, std::size_t, int) { called = true; }));
+    server.kill();
+    NullInput none;
+    for (AudioCapture *capture : std::initializer_list<AudioCapture *>{&none, &input}) {
+        EXPECT_FALSE(capture->start({}, heard.block()));
         EXPECT_TRUE(capture->problem().contains(QLatin1String("sound server"))) << capture->problem().toStdString();
         EXPECT_TRUE(capture->sources().empty());
         capture->stop();
-        EXPECT_FALSE(called);
     }
+    EXPECT_EQ(heard.count(), 0u);
 }
 
 // The engine's driver decides; playing through ALSA, a PulseAudio server
 // that answers still hears the microphone.
-TEST(AudioCaptureForDriver, FollowsTheEnginesDriver)
+TEST_F(Room, CaptureFollowsTheEnginesDriver)
 {
-    REQUIRE_PULSE_PROGRAMS();
-    PrivatePulseServer pulse;
     PrivateJackServer jack; // never started: no JACK server answers
     const auto kind = [](const QString &driver) -> std::string {
         const auto capture = AudioCapture::forDriver(driver);
         if (dynamic_cast<PulseInput *>(capture.get()))
             return "pulse";
-        if (dynamic_cast<JackInput *>(capture.get()))
-            return "jack";
-        return dynamic_cast<NullInput *>(capture.get()) ? "null" : "?";
+        return dynamic_cast<JackInput *>(capture.get()) ? "jack" : "null";
     };
-    EXPECT_EQ(kind(QStringLiteral("pulseaudio")), "pulse");
     EXPECT_EQ(kind(QStringLiteral("jack")), "jack");
-    EXPECT_EQ(kind(QStringLiteral("alsa")), "null");
-    ASSERT_TRUE(pulse.start()) << pulse.log().toStdString();
     EXPECT_EQ(kind(QStringLiteral("alsa")), "pulse");
     EXPECT_EQ(kind(QString()), "pulse");
+    server.kill();
+    EXPECT_EQ(kind(QStringLiteral("pulseaudio")), "pulse");
+    EXPECT_EQ(kind(QStringLiteral("alsa")), "null");
 }
