@@ -46,8 +46,9 @@ protected:
     // Returns its module, to unload.
     static QString load(int rate = 48000, int channels = 2)
     {
-        return pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=room"),
-                      QStringLiteral("rate=%1").arg(rate), QStringLiteral("channels=%1").arg(channels)});
+        return pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                      QStringLiteral("sink_name=room"), QStringLiteral("rate=%1").arg(rate),
+                      QStringLiteral("channels=%1").arg(channels)});
     }
     // An A of amplitude 0.5 on the first channel only: a mixdown of two
     // channels halves it, taking the left would not.
@@ -113,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Sources, PulseInputFormat,
                          ::testing::Values(Format{44100, 1, 0.354}, Format{48000, 1, 0.354},
                                            Format{48000, 2, 0.177}, Format{44100, 2, 0.177}),
                          [](const auto &info) {
-                             return std::to_string(info.param.rate) + "Hz_" + std::to_string(info.param.channels) + "ch";
+                             return std::to_string(info.param.rate) + "Hz_" + std::to_string(info.param.channels)
+                                 + "ch";
                          });
 
 // Unplugged before the lesson, plugged in, pulled out and plugged in again:
@@ -124,7 +126,8 @@ TEST_F(Room, SourceThatComesAndGoesIsTakenAgainByName)
     EXPECT_FALSE(input.problem().isEmpty());
     const auto listed = [&] {
         const auto all = input.sources();
-        return std::any_of(all.begin(), all.end(), [](const auto &s) { return s.name == Microphone && !s.description.isEmpty(); });
+        return std::any_of(all.begin(), all.end(),
+                           [](const auto &s) { return s.name == Microphone && !s.description.isEmpty(); });
     };
     int changes = 1;
     for (int round = 0; round < 2; ++round) {
