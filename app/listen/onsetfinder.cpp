@@ -21,6 +21,8 @@ OnsetFinder::OnsetFinder(int sampleRate, int hop)
 {
     aubio_onset_set_delay(m_onset, 0);
     aubio_onset_set_silence(m_onset, -70.0f);
+    // Soft notes over a fan must still count; what is no note is told later.
+    aubio_onset_set_threshold(m_onset, 0.1f);
 }
 
 OnsetFinder::~OnsetFinder()

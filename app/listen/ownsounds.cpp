@@ -49,12 +49,12 @@ void OwnSounds::clip(int milliseconds, std::int64_t frame)
     m_spans.push_back({-1, frame - frames(EarlyMs), frame + frames(std::max(0, milliseconds) + LatencyMs + ClipTailMs)});
 }
 
-std::vector<int> OwnSounds::notesAt(std::int64_t frame) const
+std::vector<int> OwnSounds::notesDuring(std::int64_t from, std::int64_t to) const
 {
     std::lock_guard lock(m_mutex);
     std::vector<int> notes;
     for (const Span &span : m_spans) {
-        if (span.midi >= 0 && span.from <= frame && frame <= span.to)
+        if (span.midi >= 0 && span.from <= to && from <= span.to)
             notes.push_back(span.midi);
     }
     return notes;

@@ -18,8 +18,8 @@ public:
     void noteOff(int midi, std::int64_t frame);
     void clip(int milliseconds, std::int64_t frame);
 
-    // Notes whose sound may be starting or ringing at `frame`.
-    std::vector<int> notesAt(std::int64_t frame) const;
+    // Notes whose sound may be starting or ringing between the two frames.
+    std::vector<int> notesDuring(std::int64_t from, std::int64_t to) const;
     bool clipAt(std::int64_t frame) const;
     // Sounds that ended well before `frame` are forgotten.
     void forget(std::int64_t frame);

@@ -27,6 +27,8 @@ constexpr float BeforeAllowance = 1.2f;
 constexpr double ResolvedBins = 2.5;
 constexpr double MinExplained = 0.55;
 constexpr double MinGrowth = 0.35;
+constexpr double SteadyCents = 6.0;
+constexpr int Agreeing = 3;
 constexpr double MergeMs = 60.0;
 constexpr double GiveUpMs = 300.0;
 constexpr double SameKeyMs = 100.0;
@@ -47,6 +49,8 @@ struct PianoListener::Pending
     std::int64_t cap = std::numeric_limits<std::int64_t>::max();
     std::int64_t lastEnd = -1;
     int lastMidi = -1;
+    double lastF0 = 0.0;
+    int agreeing = 0;
     std::array<std::vector<float>, WindowSizes.size()> before;
 };
 
@@ -125,7 +129,9 @@ void PianoListener::hop(const float *samples, std::vector<HeardNote> &heard)
 
 void PianoListener::startPending(std::int64_t onset)
 {
-    if (m_own->clipAt(onset))
+    // Until a whole window of the room has been heard there is nothing to
+    // tell a new sound from.
+    if (onset < BeforeMargin + WindowSizes.back() || m_own->clipAt(onset))
         return;
     const std::int64_t merge = msFrames(MergeMs, m_sampleRate);
     for (const auto &pending : m_pending) {
@@ -172,18 +178,24 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
         m_grown[k] = std::max(0.0f, m_now[k] - BeforeAllowance * before[k]);
 
     const PitchJudge judge(static_cast<double>(m_sampleRate) / spectrum.size(), m_a4.load());
-    const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesAt(pending.onset));
+    const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesDuring(pending.onset - BeforeMargin, end));
     const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(std::min<std::int64_t>(post, spectrum.size()));
     const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
         && verdict.growth >= MinGrowth;
     if (!fits) {
         pending.lastMidi = -1;
+        pending.agreeing = 0;
         return last;
     }
-    if (verdict.midi != pending.lastMidi) {
-        pending.lastMidi = verdict.midi;
+    // A string holds its pitch; a voice glides.
+    const bool steady = verdict.midi == pending.lastMidi
+        && std::abs(1200.0 * std::log2(verdict.f0 / pending.lastF0)) < SteadyCents;
+    pending.agreeing = steady ? pending.agreeing + 1 : 1;
+    pending.lastMidi = verdict.midi;
+    if (!steady)
+        pending.lastF0 = verdict.f0;
+    if (pending.agreeing < Agreeing)
         return last;
-    }
     const std::int64_t sameKey = msFrames(SameKeyMs, m_sampleRate);
     for (const HeardNote &note : m_recent) {
         if (note.midi == verdict.midi && std::abs(note.onsetFrame - pending.onset) < sameKey)

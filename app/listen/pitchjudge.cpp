@@ -14,9 +14,15 @@ constexpr double ToleranceCents = 30.0;
 constexpr double PeakRangeDb = 30.0;   // peaks this far below the strongest count
 constexpr double FloorFactor = 8.0;    // and must stand this far above the noise
 constexpr double NowFactor = 4.0;      // and above the valleys between partials
+constexpr double Inaudible = 1e-4;     // about -80 dBFS: below any microphone's own hiss
 constexpr std::size_t MaxPeaks = 24;
 constexpr double HighestPartialHz = 8000.0;
 constexpr double OctaveShare = 0.75;
+constexpr double OwnResidue = 0.5;
+constexpr double LonePartialHz = 1000.0;
+// The program's own notes are known, but not how the speakers and the room
+// bend their partials.
+constexpr double OwnToleranceCents = 60.0;
 
 double midiOf(double f0, double a4) { return 69.0 + 12.0 * std::log2(f0 / a4); }
 
@@ -77,7 +83,7 @@ std::vector<PitchJudge::Peak> PitchJudge::peaks(const std::vector<float> &grown,
         const float m = grown[k];
         if (m <= grown[k - 1] || m < grown[k + 1])
             continue;
-        if (m < relative || m < FloorFactor * floors[k / Block] || m < NowFactor * nowFloors[k / Block])
+        if (m < relative || m < Inaudible || m < FloorFactor * floors[k / Block] || m < NowFactor * nowFloors[k / Block])
             continue;
         constexpr double Tiny = 1e-12;
         const double a = std::log(grown[k - 1] + Tiny);
@@ -112,6 +118,7 @@ PitchJudge::Fit PitchJudge::fit(const std::vector<Peak> &peaks, double log2f0) c
         const double w = 1.0 - (dev / ToleranceCents) * (dev / ToleranceCents);
         result.explained += w * peak.mag;
         result.nowExplained += w * peak.nowMag;
+        ++result.partials;
         if (h <= 2)
             result.low = true;
     }
@@ -180,6 +187,10 @@ PitchVerdict PitchJudge::choose(const std::vector<Peak> &peaks) const
     const int midi = static_cast<int>(std::lround(midiOf(f0, m_a4)));
     if (midi < LowestMidi || midi > HighestMidi)
         return verdict;
+    // One lone peak is a beat or a resonance; below the top octaves a string
+    // always sounds its second partial too.
+    if (chosen.partials < 2 && f0 < LonePartialHz)
+        return verdict;
     verdict.pitched = true;
     verdict.midi = midi;
     verdict.f0 = f0;
@@ -193,6 +204,7 @@ PitchVerdict PitchJudge::judge(const std::vector<float> &grown, const std::vecto
                                const std::vector<float> &before, const std::vector<int> &masked) const
 {
     std::vector<Peak> found = peaks(grown, now, before);
+    double maskedMagnitude = 0.0;
     if (!masked.empty()) {
         const double log2a4 = std::log2(m_a4);
         std::erase_if(found, [&](const Peak &peak) {
@@ -203,13 +215,19 @@ PitchVerdict PitchJudge::judge(const std::vector<float> &grown, const std::vecto
                 if (h < 1 || h > 20)
                     continue;
                 const double cents = 1200.0 * (peak.log2f - log2f0 - std::log2(static_cast<double>(h)));
-                if (cents > -ToleranceCents && cents < ToleranceCents + stretchCents(f0, h))
+                if (cents > -OwnToleranceCents && cents < OwnToleranceCents + stretchCents(f0, h)) {
+                    maskedMagnitude += peak.mag;
                     return true;
+                }
             }
             return false;
         });
     }
-    return choose(found);
+    PitchVerdict verdict = choose(found);
+    // What is left of the program's own note around its partials is no note.
+    if (verdict.strength < OwnResidue * maskedMagnitude)
+        verdict.pitched = false;
+    return verdict;
 }
 
 PitchVerdict PitchJudge::judgeSteady(const std::vector<float> &spectrum) const

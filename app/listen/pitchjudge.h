@@ -54,6 +54,7 @@ private:
     {
         double explained = 0.0;
         double nowExplained = 0.0;
+        int partials = 0;
         bool low = false;
     };
     Fit fit(const std::vector<Peak> &peaks, double log2f0) const;

@@ -43,6 +43,12 @@ std::vector<float> PianoRenderer::render(std::vector<PianoEvent> events, std::in
     std::vector<float> out(static_cast<std::size_t>(std::max<std::int64_t>(frames, 0)), 0.0f);
     if (!loaded())
         return out;
+    // Nothing of the last rendering may ring on into this one.
+    fluid_synth_cc(m_synth, 0, 64, 0);
+    fluid_synth_all_sounds_off(m_synth, -1);
+    std::vector<float> left(4096), right(4096);
+    for (int i = 0; i < 4; ++i)
+        fluid_synth_write_float(m_synth, 4096, left.data(), 0, 1, right.data(), 0, 1);
     fluid_synth_system_reset(m_synth);
     fluid_synth_program_select(m_synth, 0, m_font, 0, 0);
     fluid_synth_cc(m_synth, 0, 91, 50);
@@ -52,7 +58,6 @@ std::vector<float> PianoRenderer::render(std::vector<PianoEvent> events, std::in
     std::stable_sort(events.begin(), events.end(),
                      [](const PianoEvent &a, const PianoEvent &b) { return a.frame < b.frame; });
 
-    std::vector<float> left, right;
     std::int64_t at = 0;
     auto next = events.begin();
     while (at < frames) {
