@@ -1,6 +1,7 @@
 #include "effects.h"
 
 #include "desktop.h"
+#include "wavefile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,6 +39,12 @@ void Effects::play_wave(qint16 &n)
                              QStringLiteral("Resource not found: sound %1.").arg(n),
                              Desktop::Buttons::Ok, Desktop::Icon::Information, SoundError);
         return;
+    }
+    if (m_played) {
+        const std::optional<WaveFile> parsed = WaveFile::parse(wave);
+        if (parsed && parsed->sampleRate > 0 && parsed->channels > 0 && parsed->bitsPerSample >= 8)
+            m_played(int(qint64(parsed->samples.size()) * 8000
+                         / (qint64(parsed->sampleRate) * parsed->channels * parsed->bitsPerSample)));
     }
     const QString failure = m_desktop.playSound(wave);
     // A missing audio output is told once; repeating it at every wrong answer

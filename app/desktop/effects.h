@@ -17,6 +17,8 @@ public:
 
     // Plays embedded sound n (101 wrong answer, 102 time-up, 103 lesson over).
     void play_wave(qint16 &n);
+    // Told the length of each sound played, as it starts.
+    void watchPlayed(std::function<void(int milliseconds)> watcher) { m_played = std::move(watcher); }
     void open_document(QString &target);
     void do_mail(QString &to_email);
 
@@ -26,6 +28,7 @@ private:
     Desktop &m_desktop;
     std::function<bool()> m_useSound;
     bool m_outputReported = false;
+    std::function<void(int)> m_played;
 };
 
 } // namespace staverly

@@ -11,7 +11,7 @@ namespace staverly {
 struct AnswerEvent
 {
     enum class Outcome { Right, Wrong, TimeOut };
-    enum class Via { Key, Letter, Midi, Timer };
+    enum class Via { Key, Letter, Midi, Timer, Mic };
 
     QString player;
     QDateTime at;

@@ -531,19 +531,29 @@ void LessonEngine::midiMessage(qint16 status, qint16 data1, qint16 data2, Answer
 {
     // Only a key going down answers, on any channel. Releases, pedals,
     // wheels and controllers light the meter and go through, nothing more.
-    if ((status & 0xF0) != 0x90 || data2 == 0 || !tag.active)
+    if ((status & 0xF0) != 0x90 || data2 == 0)
         return;
-    if (CLEFF != 0 && CLEFF != 1)
+    struckKey(data1, tag, AnswerEvent::Via::Midi);
+}
+
+void LessonEngine::heardNote(int midi, AnswerTag tag)
+{
+    struckKey(midi, tag, AnswerEvent::Via::Mic);
+}
+
+void LessonEngine::struckKey(int midi, AnswerTag tag, AnswerEvent::Via via)
+{
+    if (!tag.active || (CLEFF != 0 && CLEFF != 1))
         return;
-    const int key = NoteModel::midiToKey(data1, CLEFF);
+    const int key = NoteModel::midiToKey(midi, CLEFF);
     if (key >= 0 && key < NoteModel::Keys)
         m_view.focusKey(key);
     if (!judges(tag))
         return;
     // The handler has taken this message off the queue already.
     m_answeringFromMidi = true;
-    m_via = AnswerEvent::Via::Midi;
-    judge(data1);
+    m_via = via;
+    judge(qint16(midi));
     m_answeringFromMidi = false;
 }
 

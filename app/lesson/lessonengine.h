@@ -63,6 +63,8 @@ public:
     // A plain typed character: space asks for a clue, a..h names the note.
     void typed(QChar ch, AnswerTag tag);
     void midiMessage(qint16 status, qint16 data1, qint16 data2, AnswerTag tag);
+    // A key struck on a real piano, heard through the microphone.
+    void heardNote(int midi, AnswerTag tag);
 
     // The tag of a click or key arriving now.
     AnswerTag arrival() const { return {m_open, true}; }
@@ -112,6 +114,7 @@ signals:
 private:
     bool judges(AnswerTag tag) const { return tag.question != 0 && tag.question == m_open; }
     void judge(qint16 played);
+    void struckKey(int midi, AnswerTag tag, AnswerEvent::Via via);
     void openNextQuestion();
     void closeQuestion();
     // A question that was on the staff and stays there opens again.

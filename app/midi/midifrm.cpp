@@ -4,6 +4,7 @@
 #include "dialoghost.h"
 #include "fittext.h"
 #include "formlayout.h"
+#include "micpanel.h"
 #include "midimod.h"
 #include "noticeboard.h"
 #include "settingsstore.h"
@@ -52,7 +53,7 @@ const std::array<const char *, 128> &midiFrm::instrumentNames()
     return names;
 }
 
-midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi)
+midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, PianoEar *ear)
     : QDialog(host.hostWindow())
     , m_host(host)
     , m_settings(settings)
@@ -117,7 +118,9 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi)
     okCmd->setDefault(true);
     soundLbl = place<QLabel>(this, "soundLbl", {210, 248, 200, 16},
                              QStringLiteral("The delay from a note to the loudspeakers, as the sound server measures it"));
-    noticeLbl = place<QLabel>(this, "noticeLbl", {10, 304, 400, 44});
+    micFrame = new MicPanel(this, settings, midi, ear);
+    micFrame->setGeometry(10, 304, 400, 152);
+    noticeLbl = place<QLabel>(this, "noticeLbl", {10, 462, 400, 44});
     noticeLbl->setWordWrap(true);
     noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

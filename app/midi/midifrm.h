@@ -15,7 +15,9 @@ class QSlider;
 namespace staverly {
 
 class DialogHost;
+class MicPanel;
 class MidiMod;
+class PianoEar;
 class SettingsStore;
 
 // The MIDI Setup dialog: devices, instrument, channel and volume, MIDI input
@@ -25,7 +27,8 @@ class midiFrm : public QDialog
     Q_OBJECT
 
 public:
-    midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi);
+    // Without an ear, listening to a piano is shown but cannot be chosen.
+    midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, PianoEar *ear = nullptr);
 
     static const std::array<const char *, 128> &instrumentNames();
 
@@ -45,6 +48,7 @@ public:
     QLabel *volumeLbl;
     QPushButton *testCmd;
     QPushButton *okCmd;
+    MicPanel *micFrame;
     // What is wrong with the devices right now, as on the main window.
     QLabel *noticeLbl;
     // The built-in synthesizer's driver and delay, measured while it plays.

@@ -396,6 +396,24 @@ void MidiMod::setVolume(qint16 volume)
     emit soundChanged();
 }
 
+void MidiMod::setUseMic(bool on)
+{
+    USE_MIC = on;
+    emit micChanged();
+}
+
+void MidiMod::setMicSource(const QString &name)
+{
+    MIC_SOURCE = name;
+    emit micChanged();
+}
+
+void MidiMod::setMicA4(qint16 hertz)
+{
+    MIC_A4 = hertz;
+    emit micChanged();
+}
+
 void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
 {
     DEVICE_IN = read.position(keys::DeviceIn);
@@ -407,6 +425,9 @@ void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
     PATCH_INDEX = read.integer(keys::PatchIndex);
     MIDI_VOLUME = read.integer(keys::MidiVolume);
     MIDI_CHANNEL = read.integer(keys::MidiChannel);
+    USE_MIC = read.flag(keys::UseMic);
+    MIC_SOURCE = store.read(keys::MicSource);
+    MIC_A4 = read.integer(keys::MicA4);
 }
 
 void MidiMod::noteOn(qint16 note)

@@ -44,6 +44,10 @@ public:
     // The chosen devices' names; empty when only the position is known.
     QString DEVICE_IN_NAME;
     QString DEVICE_OUT_NAME;
+    // Answers heard through the microphone from a real piano.
+    bool USE_MIC = false;
+    QString MIC_SOURCE;
+    qint16 MIC_A4 = 440;
 
     void setUseMidi(bool on);
     void setMidiThru(bool on);
@@ -54,6 +58,9 @@ public:
     void setPatch(qint16 index);
     void setChannel(qint16 channel);
     void setVolume(qint16 volume);
+    void setUseMic(bool on);
+    void setMicSource(const QString &name);
+    void setMicA4(qint16 hertz);
 
     // The MIDI section of the settings into the fields; a value that cannot
     // be used is set back by the reader.
@@ -110,6 +117,8 @@ signals:
     void devicesChanged();
     // PATCH_INDEX, MIDI_CHANNEL or MIDI_VOLUME changed.
     void soundChanged();
+    // USE_MIC, MIC_SOURCE or MIC_A4 changed.
+    void micChanged();
 
 private:
     // Where the wanted device sits in the list just made; -1 when absent.

@@ -152,6 +152,8 @@ void MIDIOutput::sendHeld(const Bytes *bytes)
             return;
         try {
             m_target->send(message.data, message.size);
+            if (m_sentWatcher)
+                m_sentWatcher(message.data, message.size);
         } catch (const MidiError &failure) {
             report(failure.code(), failure.description());
         }

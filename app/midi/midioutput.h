@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -73,6 +74,12 @@ public:
     void send(qint16 status, qint16 data1, qint16 data2, qint16 fourth) override;
     // Sends a received message on, from any thread, leaving the buffer alone.
     void forward(qint16 status, qint16 data1, qint16 data2);
+    // Told of every message that went out, on the thread that sent it; set
+    // before anything is sent.
+    void watchSent(std::function<void(const std::uint8_t *bytes, std::size_t size)> watcher)
+    {
+        m_sentWatcher = std::move(watcher);
+    }
 
 signals:
     void error(int code, const QString &description);
@@ -90,6 +97,8 @@ private:
     // Lets m_sending go, sending whatever the device's thread left meanwhile.
     void release(std::unique_lock<std::mutex> &lock);
     void report(int code, const QString &description);
+
+    std::function<void(const std::uint8_t *, std::size_t)> m_sentWatcher;
 
     std::shared_ptr<MidiBackend> m_backend;
     std::shared_ptr<DefaultOutput> m_defaultOutput;

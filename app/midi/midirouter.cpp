@@ -42,6 +42,7 @@ void MidiRouter::update()
     const bool active = windowActive();
     m_input.setThrough(active && m_midi.USE_MIDI && m_midi.MIDI_THRU ? &m_output : nullptr);
     m_input.setArrival(m_handlers.openQuestion(), active);
+    emit arrivalChanged(m_handlers.openQuestion(), active);
 }
 
 bool MidiRouter::eventFilter(QObject *watched, QEvent *event)

@@ -47,6 +47,11 @@ public:
     // Acts on every message waiting.
     void drain();
 
+signals:
+    // What an answer arriving now is judged by: for answers that come
+    // another way than MIDI.
+    void arrivalChanged(quint32 question, bool active);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -32,6 +32,8 @@ const char *viaName(AnswerEvent::Via via)
         return "midi";
     case AnswerEvent::Via::Timer:
         return "timer";
+    case AnswerEvent::Via::Mic:
+        return "mic";
     }
     return "";
 }

@@ -51,7 +51,7 @@ const char *const ToVersion1[] = {
     " answered INTEGER NOT NULL," // MIDI; -1 for a letter or a time-out
     " letter TEXT," // 'A'..'G' when typed
     " outcome INTEGER NOT NULL," // 0 right, 1 wrong, 2 time-out
-    " via INTEGER NOT NULL," // 0 key, 1 letter, 2 MIDI, 3 timer
+    " via INTEGER NOT NULL," // 0 key, 1 letter, 2 MIDI, 3 timer, 4 microphone
     " ms INTEGER NOT NULL)",
     "CREATE INDEX answers_by_note ON answers (player, clef, asked)",
     "CREATE TABLE lessons ("
@@ -131,6 +131,8 @@ AnswerEvent::Via viaFrom(int value)
         return AnswerEvent::Via::Midi;
     case 3:
         return AnswerEvent::Via::Timer;
+    case 4:
+        return AnswerEvent::Via::Mic;
     default:
         return AnswerEvent::Via::Key;
     }

@@ -29,6 +29,11 @@ inline constexpr SettingKey UseMidi{"MIDI", "USE_MIDI", "False"};
 inline constexpr SettingKey PatchIndex{"MIDI", "PATCH_INDEX", "0", 0, 127};
 inline constexpr SettingKey MidiVolume{"MIDI", "MIDI_VOLUME", "127", 0, 127};
 inline constexpr SettingKey MidiChannel{"MIDI", "MIDI_CHANNEL", "0", 0, 15};
+// Listening to a piano through a microphone: the source by name (empty for
+// the desktop's default input) and the piano's A4 in hertz.
+inline constexpr SettingKey UseMic{"MIDI", "USE_MIC", "False"};
+inline constexpr SettingKey MicSource{"MIDI", "MIC_SOURCE", ""};
+inline constexpr SettingKey MicA4{"MIDI", "MIC_A4", "440", 415, 466};
 inline constexpr SettingKey UseTimer{"SETUP", "USE_TIMER", "False"};
 inline constexpr SettingKey UseClues{"SETUP", "USE_CLUES", "True"};
 inline constexpr SettingKey UseSound{"SETUP", "USE_SOUND", "True"};
@@ -47,8 +52,9 @@ inline constexpr SettingKey AnswerKey{"SETUP", "ANSWER_KEY", "False"};
 // The window's size in percent, 100, 150 or 200; it takes effect at start.
 inline constexpr SettingKey Zoom{"SETUP", "ZOOM", "100", 100, 200};
 
-inline constexpr std::array<SettingKey, 25> All{
+inline constexpr std::array<SettingKey, 28> All{
     DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
+    UseMic,   MicSource,  MicA4,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
     SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey, Zoom};
 } // namespace keys

@@ -8,10 +8,12 @@
 #include "formlayout.h"
 #include "jackserver.h"
 #include "lessonsettings.h"
+#include "mainartwork.h"
 #include "mainbackground.h"
 #include "maindialogs.h"
 #include "mainlabels.h"
 #include "mainmenus.h"
+#include "micanswers.h"
 #include "midiinput.h"
 #include "midioutput.h"
 #include "midirouter.h"
@@ -29,7 +31,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -51,12 +52,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
                                               services.dataFolder))
 {
     setObjectName(QStringLiteral("frmMain"));
-    // The window is laid out in fixed pixels; a compact face keeps every
-    // caption inside its control.
-    QFont face;
-    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    face.setPixelSize(11);
-    QApplication::setFont(face);
+    MainArtwork::useCompactFace();
     setWindowTitle(QStringLiteral("Pellworth's Staverly v1.0"));
     // The range sliders are read as sliders, whichever plugin draws them.
     static std::once_flag sliderAccessibility;
@@ -77,6 +73,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
          [this](const MidiMessage &message, quint32 question) {
              lesson.midiMessage(message.status, message.data1, message.data2, {question, true});
          }});
+    m_mic = new MicAnswers(services.capture, midi, lesson, *m_router, *MIDIOutput1, m_dialogs->effects(),
+                           m_dialogs->notices(), this);
     connect(&lesson, &LessonEngine::openQuestionChanged, m_router, &MidiRouter::update);
     connect(&midi, &MidiMod::switchesChanged, this, &frmMain::followMidiSwitches);
     connect(&lesson, &LessonEngine::timeOutsUsedUp, this, [this] {
@@ -85,13 +83,9 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     });
     connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
     buildWindow();
-    connect(&lesson, &LessonEngine::playerConfirmed, nameLbl,
-            [this](const QString &name) { nameLbl->setText(PlayerList::shortLabel(name)); });
     m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
     // After the window: a history that cannot be used is told on it.
-    m_dialogs->setHistory(services.history ? services.history
-                                           : std::make_shared<AnswerHistory>(
-                                                 QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite"))));
+    m_dialogs->setHistory(services.history);
     qApp->installEventFilter(this);
 }
 
@@ -133,7 +127,7 @@ void frmMain::buildWindow()
     for (auto which : {LessonView::Counter::Yes, LessonView::Counter::No, LessonView::Counter::Score,
                        LessonView::Counter::Time})
         m_face->showCounter(which, 0);
-    nameLbl = MainLabels::playerName(central);
+    nameLbl = MainLabels::playerName(central, lesson);
     nameLbl->installEventFilter(this);
     msglbl = MainLabels::message(central);
     m_face->showMessage(msglbl->text(), LessonEngine::NormalColour);
@@ -220,6 +214,7 @@ void frmMain::Form_Load()
     midi.open_midi_in();
     midi.open_midi_out();
     midi.send_patch();
+    m_mic->follow();
     midi.startWatching();
     m_ranges->showLow(lesson.LOW_NOTE);
     m_ranges->showHigh(lesson.HIGH_NOTE);
@@ -244,6 +239,7 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload()
 {
     midi.close_midi();
+    m_mic->ear().stop();
     // The process ends at once after this: no JACK client may stay open.
     JackServer::release();
 }

@@ -23,6 +23,7 @@ class MIDIOutput;
 class MainDialogs;
 class MainMenus;
 class Random;
+class MicAnswers;
 class MidiRouter;
 class PianoKey;
 class PictureBox;
@@ -51,6 +52,7 @@ public:
 
     // What the dialogs may use of the window, and the dialogs it opens.
     MainDialogs &dialogs() { return *m_dialogs; }
+    MicAnswers &mic() { return *m_mic; }
     // The range sliders' rules and names.
     RangeSliders &ranges() { return *m_ranges; }
 
@@ -127,6 +129,7 @@ private:
     QString m_dataFolder;
     std::unique_ptr<MainDialogs> m_dialogs;
     MidiRouter *m_router;
+    MicAnswers *m_mic;
     MainMenus *m_menus;
     RangeSliders *m_ranges = nullptr;
     QStringList m_startupProblems;

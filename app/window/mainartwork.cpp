@@ -1,5 +1,6 @@
 #include "mainartwork.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -56,6 +57,14 @@ QCursor MainArtwork::keyCursor()
     p.drawEllipse(QRectF(-4.5, -3.2, 9, 6.4));
     p.restore();
     return QCursor(pix, 2, 19);
+}
+
+void MainArtwork::useCompactFace()
+{
+    QFont face;
+    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    face.setPixelSize(11);
+    QApplication::setFont(face);
 }
 
 } // namespace staverly

@@ -15,6 +15,9 @@ public:
     static QIcon buttonIcon(const QString &kind);
     // A small eighth note that points with its head, over the keys.
     static QCursor keyCursor();
+    // The window is laid out in fixed pixels; a compact face keeps every
+    // caption inside its control.
+    static void useCompactFace();
 };
 
 } // namespace staverly

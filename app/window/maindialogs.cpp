@@ -5,6 +5,7 @@
 #include "settingsstore.h"
 #include "frmmain.h"
 #include "gradesfrm.h"
+#include "micanswers.h"
 #include "midifrm.h"
 #include "playerfrm.h"
 #include "playerlist.h"
@@ -12,6 +13,7 @@
 #include "setupfrm.h"
 #include "testfrm.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace staverly {
@@ -46,7 +48,8 @@ MainDialogs::~MainDialogs()
 
 void MainDialogs::setHistory(std::shared_ptr<AnswerHistory> history)
 {
-    m_history = std::move(history);
+    m_history = history ? std::move(history)
+                        : std::make_shared<AnswerHistory>(QDir(m_dataFolder).filePath(QStringLiteral("history.sqlite")));
     const auto show = [this](const QString &problem) {
         if (problem.isEmpty())
             m_notices.clear(QStringLiteral("history"));
@@ -97,7 +100,7 @@ void MainDialogs::showLessonSetup()
 
 void MainDialogs::showMidiSetup()
 {
-    midiFrm dialog(*this, m_settings, m_window.midi);
+    midiFrm dialog(*this, m_settings, m_window.midi, &m_window.mic().ear());
     m_desktop.showModal(dialog);
 }
 

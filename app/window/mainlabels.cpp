@@ -1,7 +1,9 @@
 #include "mainlabels.h"
 
 #include "formlayout.h"
+#include "lessonengine.h"
 #include "mainartwork.h"
+#include "playerlist.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +37,7 @@ QLabel *MainLabels::counter(QWidget *parent, const char *name, int top)
     return label;
 }
 
-QLabel *MainLabels::playerName(QWidget *parent)
+QLabel *MainLabels::playerName(QWidget *parent, LessonEngine &lesson)
 {
     auto *label = new QLabel(QStringLiteral("Player *.*"), parent);
     label->setObjectName(QStringLiteral("nameLbl"));
@@ -46,6 +48,8 @@ QLabel *MainLabels::playerName(QWidget *parent)
     label->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15));
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->setCursor(Qt::PointingHandCursor);
+    QObject::connect(&lesson, &LessonEngine::playerConfirmed, label,
+                     [label](const QString &name) { label->setText(PlayerList::shortLabel(name)); });
     return label;
 }
 

@@ -10,12 +10,15 @@ namespace staverly {
 
 // How the main window's labels and buttons look: fonts, colours and places
 // on the drawn background.
+class LessonEngine;
+
 class MainLabels
 {
 public:
     // A counter beside "Right", "Wrong", "Score %" and "Time", `top` in twips.
     static QLabel *counter(QWidget *parent, const char *name, int top);
-    static QLabel *playerName(QWidget *parent);
+    // Follows the player confirmed in Player Setup.
+    static QLabel *playerName(QWidget *parent, LessonEngine &lesson);
     static QLabel *message(QWidget *parent);
     // What is wrong right now, above the counters.
     static QLabel *notice(QWidget *parent);

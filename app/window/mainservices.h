@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace staverly {
@@ -10,6 +11,7 @@ class ControlHost;
 }
 
 class AnswerHistory;
+class AudioCapture;
 class DefaultOutput;
 class Desktop;
 class MidiBackend;
@@ -33,6 +35,8 @@ struct MainServices
     // Every answer over the months; without one, a history in the data
     // folder.
     std::shared_ptr<AnswerHistory> history = nullptr;
+    // The microphone, made when listening starts; none when empty.
+    std::function<std::unique_ptr<AudioCapture>()> capture = nullptr;
 };
 
 } // namespace staverly

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "answerhistory.h"
+#include "audiocapture.h"
 #include "audioengine.h"
 #include "builtinsynth.h"
 #include "clockedrandom.h"
@@ -49,10 +50,10 @@ int Program::run(int argc, char *argv[], const char *version, const char *deskto
     ClockedRandom random;
     SettingsStore settings;
     host::ControlHost controls(layout.controlsFolder());
-    frmMain window({desktop, random, settings, controls, layout.programFolder(),
-                              layout.dataFolder(), std::make_shared<RtMidiBackend>(),
-                              std::make_shared<BuiltinSynth>(&audio),
-                              std::make_shared<AnswerHistory>()});
+    frmMain window({desktop, random, settings, controls, layout.programFolder(), layout.dataFolder(),
+                    std::make_shared<RtMidiBackend>(), std::make_shared<BuiltinSynth>(&audio),
+                    std::make_shared<AnswerHistory>(),
+                    [&audio] { return AudioCapture::forDriver(audio.driverName()); }});
     window.show();
     window.Form_Load();
     return app.exec();

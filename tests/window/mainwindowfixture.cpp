@@ -52,7 +52,8 @@ void MainWindowFixture::start(bool okSetup)
                               Qt::LeftButton);
     });
     window = std::make_unique<frmMain>(
-        frmMain::Services{desktop, random, settings, controls, programFolder, dataFolder, midiBackend, synth});
+        frmMain::Services{desktop, random, settings, controls, programFolder, dataFolder, midiBackend, defaultOutput,
+                          nullptr, capture});
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

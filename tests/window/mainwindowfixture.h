@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audiocapture.h"
 #include "controlhost.h"
 #include "frmmain.h"
 #include "nullmidibackend.h"
@@ -55,8 +56,12 @@ protected:
     ScriptedRandom random;
     std::shared_ptr<RecordingSynth> synth = std::make_shared<RecordingSynth>();
     RecordingSynth &midiOut = *synth;
+    // What MIDI output -1 plays on; a test may give a real synthesizer.
+    std::shared_ptr<DefaultOutput> defaultOutput = synth;
     std::shared_ptr<MidiBackend> midiBackend = std::make_shared<NullMidiBackend>();
     SettingsStore settings{[] { return QStringLiteral("staverly"); }};
+    // The microphone; none unless a test gives one.
+    std::function<std::unique_ptr<AudioCapture>()> capture;
     host::ControlHost controls;
     std::unique_ptr<frmMain> window;
 };
