@@ -21,7 +21,10 @@ OnsetFinder::OnsetFinder(int sampleRate, int hop)
 {
     aubio_onset_set_delay(m_onset, 0);
     aubio_onset_set_silence(m_onset, -70.0f);
-    // Soft notes over a fan must still count; what is no note is told later.
+    // Soft notes over a fan, or under a loud bass note still ringing, must
+    // still count: the plain flux, a low threshold, and what is no note is
+    // told later by its pitch.
+    aubio_onset_set_compression(m_onset, 0.0f);
     aubio_onset_set_threshold(m_onset, 0.1f);
 }
 

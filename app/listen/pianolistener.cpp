@@ -26,12 +26,13 @@ constexpr float BeforeAllowance = 1.2f;
 // A window resolves partials this many bins apart.
 constexpr double ResolvedBins = 2.5;
 constexpr double MinExplained = 0.55;
-constexpr double MinGrowth = 0.35;
+constexpr double MinGrowth = 0.55;
 constexpr double SteadyCents = 6.0;
 constexpr int Agreeing = 3;
 constexpr double MergeMs = 60.0;
 constexpr double GiveUpMs = 300.0;
-constexpr double SameKeyMs = 100.0;
+constexpr double SameKeyMs = 150.0;
+constexpr double RecentMs = 2000.0;
 constexpr double AttackMs = 50.0;
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
@@ -122,7 +123,7 @@ void PianoListener::hop(const float *samples, std::vector<HeardNote> &heard)
         else
             ++it;
     }
-    const std::int64_t keep = msFrames(1000.0, m_sampleRate);
+    const std::int64_t keep = msFrames(RecentMs, m_sampleRate);
     std::erase_if(m_recent, [&](const HeardNote &note) { return note.onsetFrame < now - keep; });
     m_own->forget(now - keep);
 }

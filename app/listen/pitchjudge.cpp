@@ -20,6 +20,9 @@ constexpr double HighestPartialHz = 8000.0;
 constexpr double OctaveShare = 0.75;
 constexpr double OwnResidue = 0.5;
 constexpr double LonePartialHz = 1000.0;
+constexpr double LoneGrowth = 0.8;
+// ...and stand out of everything else sounding.
+constexpr double LoneProminence = 0.3;
 // The program's own notes are known, but not how the speakers and the room
 // bend their partials.
 constexpr double OwnToleranceCents = 60.0;
@@ -75,6 +78,9 @@ std::vector<PitchJudge::Peak> PitchJudge::peaks(const std::vector<float> &grown,
     float strongest = 0.0f;
     for (std::size_t k = first; k <= last; ++k)
         strongest = std::max(strongest, grown[k]);
+    m_loudest = 0.0;
+    for (std::size_t k = first; k <= last; ++k)
+        m_loudest = std::max(m_loudest, static_cast<double>(now[k]));
     std::vector<Peak> found;
     if (strongest <= 0.0f)
         return found;
@@ -188,14 +194,19 @@ PitchVerdict PitchJudge::choose(const std::vector<Peak> &peaks) const
     if (midi < LowestMidi || midi > HighestMidi)
         return verdict;
     // One lone peak is a beat or a resonance; below the top octaves a string
-    // always sounds its second partial too.
+    // always sounds its second partial too, and above them a lone partial
+    // must be freshly struck.
     if (chosen.partials < 2 && f0 < LonePartialHz)
+        return verdict;
+    const double growth = chosen.nowExplained > 0.0 ? std::min(1.0, chosen.explained / chosen.nowExplained) : 0.0;
+    if (chosen.partials < 2 && (growth < LoneGrowth || chosen.nowExplained < LoneProminence * m_loudest))
         return verdict;
     verdict.pitched = true;
     verdict.midi = midi;
     verdict.f0 = f0;
     verdict.explained = chosen.explained / total;
-    verdict.growth = chosen.nowExplained > 0.0 ? std::min(1.0, chosen.explained / chosen.nowExplained) : 0.0;
+    verdict.growth = growth;
+    verdict.partials = chosen.partials;
     verdict.strength = chosen.explained;
     return verdict;
 }

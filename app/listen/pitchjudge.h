@@ -14,6 +14,7 @@ struct PitchVerdict
     double explained = 0.0; // share of the new peaks that belong to the note
     double growth = 0.0;    // how much of the note's partials is new (0..1)
     double strength = 0.0;  // summed magnitude of the note's new partials
+    int partials = 0;       // how many of its partials were found
 };
 
 // Names the note in a spectrum of new energy (what grew since just before an
@@ -62,6 +63,7 @@ private:
 
     double m_binHz;
     double m_a4;
+    mutable double m_loudest = 0.0; // the strongest bin of the last spectrum looked at
 };
 
 } // namespace staverly

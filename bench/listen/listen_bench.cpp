@@ -167,17 +167,25 @@ double threadCpuSeconds()
     return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
-// A minute of a pupil playing, with pedal, over a fan.
-std::vector<float> playing(int rate, double seconds)
+struct Playing
 {
+    std::vector<float> samples;
+    std::vector<std::pair<std::int64_t, int>> strikes;
+};
+
+// A minute of a pupil playing, with pedal, over a fan.
+Playing playing(int rate, double seconds)
+{
+    Playing result;
     PianoRenderer piano(TimGm, rate, true);
     std::mt19937 random(11);
     std::vector<PianoEvent> events;
     const auto frames = static_cast<std::int64_t>(seconds * rate);
     events.push_back({0, PianoEvent::PedalDown});
     for (std::int64_t at = ms(rate, 300); at < frames - ms(rate, 1000);) {
-        PianoRenderer::strike(events, std::uniform_int_distribution(36, 84)(random),
-                              std::uniform_int_distribution(30, 120)(random), at, ms(rate, 400));
+        const int midi = std::uniform_int_distribution(36, 84)(random);
+        PianoRenderer::strike(events, midi, std::uniform_int_distribution(30, 120)(random), at, ms(rate, 400));
+        result.strikes.push_back({at, midi});
         at += ms(rate, std::uniform_int_distribution(300, 1200)(random));
         if (std::uniform_int_distribution(0, 4)(random) == 0) {
             events.push_back({at - ms(rate, 100), PianoEvent::PedalUp});
@@ -189,7 +197,8 @@ std::vector<float> playing(int rate, double seconds)
     const std::vector<float> fan = noise.pink(stream.size(), 0.002);
     for (std::size_t i = 0; i < stream.size(); ++i)
         stream[i] += fan[i];
-    return stream;
+    result.samples = std::move(stream);
+    return result;
 }
 
 void benchCpu(int rate, bool paced)
@@ -199,20 +208,30 @@ void benchCpu(int rate, bool paced)
         return;
     }
     const double seconds = 60.0;
-    const std::vector<float> stream = playing(rate, seconds);
+    const Playing played = playing(rate, seconds);
+    const std::vector<float> &stream = played.samples;
     PianoListener listener(rate);
     double busy = 0.0;
-    std::size_t answers = 0;
+    std::vector<HeardNote> heard;
     const auto start = std::chrono::steady_clock::now();
     for (std::size_t at = 0; at + PianoListener::BlockFrames <= stream.size(); at += PianoListener::BlockFrames) {
         if (paced)
             std::this_thread::sleep_until(start + std::chrono::duration<double>(static_cast<double>(at) / rate));
         const double before = threadCpuSeconds();
-        answers += listener.feed(stream.data() + at, PianoListener::BlockFrames).size();
+        const std::vector<HeardNote> some = listener.feed(stream.data() + at, PianoListener::BlockFrames);
         busy += threadCpuSeconds() - before;
+        heard.insert(heard.end(), some.begin(), some.end());
     }
-    std::printf("\nCPU of listening, %.0f s of playing at %d Hz %s: %.2f %% of a core (%zu notes heard)\n", seconds,
-                rate, paced ? "at real-time pace" : "(fed at once)", 100.0 * busy / seconds, answers);
+    std::size_t right = 0;
+    for (const auto &[frame, midi] : played.strikes) {
+        right += std::count_if(heard.begin(), heard.end(), [&, frame = frame, midi = midi](const HeardNote &note) {
+            return note.midi == midi && std::abs(note.onsetFrame - frame) < ms(rate, 100);
+        });
+    }
+    std::printf("\nCPU of listening, %.0f s of playing with pedal at %d Hz %s: %.2f %% of a core\n"
+                "  keys struck %zu, heard right %zu, other answers %zu\n", seconds, rate,
+                paced ? "at real-time pace" : "(fed at once)", 100.0 * busy / seconds, played.strikes.size(), right,
+                heard.size() - right);
 }
 
 void benchNoise(int rate)
