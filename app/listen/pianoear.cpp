@@ -62,15 +62,19 @@ bool PianoEar::start(const QString &source, double a4)
         return false;
     }
     m_lastHeardMs = QDateTime::currentMSecsSinceEpoch();
+    m_blocks.clear();
+    m_stopping = false;
+    m_listening = std::thread([this] { listenLoop(); });
     const bool started = m_capture->start(
-        source, [this](const float *samples, std::size_t frames, int rate) { onBlock(samples, frames, rate); });
+        source, [this](const float *samples, std::size_t frames, int rate) { captured(samples, frames, rate); });
     m_problemSeen = -1;
     watchProblem();
     m_problemWatch.start();
     if (!started) {
-        m_capture->stop();
-        m_capture.reset();
-        m_problemWatch.stop();
+        const QString problem = m_problem.isEmpty() ? tr("The microphone could not be opened.") : m_problem;
+        stop();
+        m_problem = problem;
+        emit problemChanged(m_problem);
     }
     return started;
 }
@@ -80,8 +84,12 @@ void PianoEar::stop()
     m_problemWatch.stop();
     if (m_capture)
         m_capture->stop();
-    // The block is not called again: the capture thread's state is ours now.
     m_capture.reset();
+    m_stopping = true;
+    if (m_listening.joinable())
+        m_listening.join();
+    // Neither thread runs now: their state is ours.
+    m_blocks.clear();
     m_listener.reset();
     m_arrivalCount = 0;
     m_tuning = false;
@@ -157,8 +165,31 @@ PianoEar::Arrival PianoEar::arrivalAt(std::int64_t frame) const
     return {frame, 0, false};
 }
 
-void PianoEar::onBlock(const float *samples, std::size_t frames, int sampleRate)
+void PianoEar::captured(const float *samples, std::size_t frames, int sampleRate)
 {
+    const quint64 arrival = m_arrival.load();
+    for (std::size_t at = 0; at < frames; at += CapturedBlocks::Frames)
+        m_blocks.push(samples + at, std::min(CapturedBlocks::Frames, frames - at), sampleRate, arrival);
+}
+
+void PianoEar::listenLoop()
+{
+    while (!m_stopping.load()) {
+        const CapturedBlocks::Block *block = m_blocks.front();
+        if (!block) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            continue;
+        }
+        listen(*block);
+        m_blocks.next();
+    }
+}
+
+void PianoEar::listen(const CapturedBlocks::Block &block)
+{
+    const float *samples = block.samples.data();
+    const std::size_t frames = block.frames;
+    const int sampleRate = block.sampleRate;
     if (!m_listener || m_listener->sampleRate() != sampleRate) {
         m_listener = std::make_unique<PianoListener>(sampleRate, m_a4.load());
         m_arrivalCount = 0;
@@ -178,7 +209,7 @@ void PianoEar::onBlock(const float *samples, std::size_t frames, int sampleRate)
             break;
         }
     }
-    const quint64 arrival = m_arrival.load();
+    const quint64 arrival = block.arrival;
     m_arrivals[m_arrivalCount % m_arrivals.size()] = {m_listener->frames(), quint32(arrival >> 1),
                                                       (arrival & 1) != 0};
     ++m_arrivalCount;

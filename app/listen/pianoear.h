@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capturedblocks.h"
 #include "ownsoundqueue.h"
 
 #include <QObject>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace staverly {
@@ -18,9 +20,11 @@ namespace staverly {
 class AudioCapture;
 class PianoListener;
 
-// Listens to a real piano through a microphone for the lesson: the capture
-// and the listener run on the capture's thread; each key heard reaches this
-// object's thread once, with the question that was open when it was struck.
+// Listens to a real piano through a microphone for the lesson. The capture's
+// thread only hands its blocks on, stamped with the question open as they
+// arrive; a thread of the ear's own listens to them; each key heard reaches
+// this object's thread once, with the question that was open when it was
+// struck.
 class PianoEar : public QObject
 {
     Q_OBJECT
@@ -58,6 +62,8 @@ public:
     double silentSeconds() const;
     // What is wrong with the capture now; empty when all is well.
     QString problem() const { return m_problem; }
+    // Captured frames not listened to yet.
+    std::size_t backlogFrames() const { return m_blocks.waiting() * CapturedBlocks::Frames; }
 
     // Hears one A played on the piano over the next few seconds and tells
     // its A4, or nothing when no A was heard.
@@ -74,7 +80,9 @@ private:
         quint32 question;
         bool active;
     };
-    void onBlock(const float *samples, std::size_t frames, int sampleRate);
+    void captured(const float *samples, std::size_t frames, int sampleRate);
+    void listenLoop();
+    void listen(const CapturedBlocks::Block &block);
     Arrival arrivalAt(std::int64_t frame) const;
     void watchProblem();
 
@@ -84,7 +92,10 @@ private:
     QString m_problem;
     int m_problemSeen = -1;
 
-    // Shared with the capture thread.
+    // Shared with the capture and listening threads.
+    CapturedBlocks m_blocks;
+    std::thread m_listening;
+    std::atomic<bool> m_stopping{false};
     OwnSoundQueue m_own;
     std::atomic<quint64> m_arrival{0};
     std::atomic<double> m_a4{440.0};
@@ -94,7 +105,7 @@ private:
     std::atomic<bool> m_tuning{false};
     std::function<void(std::optional<double>)> m_tuned;
 
-    // The capture thread's own.
+    // The listening thread's own.
     std::unique_ptr<PianoListener> m_listener;
     std::array<Arrival, 512> m_arrivals{};
     std::size_t m_arrivalCount = 0;
