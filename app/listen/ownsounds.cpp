@@ -7,12 +7,13 @@ namespace staverly {
 
 namespace {
 
-constexpr std::int64_t Open = std::numeric_limits<std::int64_t>::max() / 2;
 // Output plus input buffering before the sound is heard, at most.
 constexpr int LatencyMs = 300;
-// A piano's release and the room after the key is let go.
-constexpr int NoteTailMs = 1000;
-constexpr int ClipTailMs = 500;
+// An attack is heard as one for this long; after it the note only rings, and
+// what rings is left out as any earlier note is. A pupil playing back the
+// note the program has just sounded is then heard.
+constexpr int AttackMs = 150;
+constexpr int ClipTailMs = 300;
 // The capture clock and the GUI's calls are not exactly in step.
 constexpr int EarlyMs = 50;
 
@@ -31,16 +32,12 @@ std::int64_t OwnSounds::frames(int milliseconds) const
 void OwnSounds::noteOn(int midi, std::int64_t frame)
 {
     std::lock_guard lock(m_mutex);
-    m_spans.push_back({midi, frame - frames(EarlyMs), Open});
+    m_spans.push_back({midi, frame - frames(EarlyMs), frame + frames(LatencyMs + AttackMs)});
 }
 
-void OwnSounds::noteOff(int midi, std::int64_t frame)
+void OwnSounds::noteOff(int, std::int64_t)
 {
-    std::lock_guard lock(m_mutex);
-    for (Span &span : m_spans) {
-        if (span.midi == midi && span.to == Open)
-            span.to = frame + frames(LatencyMs + NoteTailMs);
-    }
+    // Letting a key go makes no attack.
 }
 
 void OwnSounds::clip(int milliseconds, std::int64_t frame)

@@ -18,7 +18,7 @@ public:
     void noteOff(int midi, std::int64_t frame);
     void clip(int milliseconds, std::int64_t frame);
 
-    // Notes whose sound may be starting or ringing between the two frames.
+    // Notes whose attack may be heard between the two frames.
     std::vector<int> notesDuring(std::int64_t from, std::int64_t to) const;
     bool clipAt(std::int64_t frame) const;
     // Sounds that ended well before `frame` are forgotten.
@@ -29,7 +29,7 @@ private:
     {
         int midi; // -1 for a clip
         std::int64_t from;
-        std::int64_t to; // open while the note is held
+        std::int64_t to;
     };
     std::int64_t frames(int milliseconds) const;
 
