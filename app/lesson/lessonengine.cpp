@@ -4,6 +4,7 @@
 #include "lessondesktop.h"
 #include "lessonrecorder.h"
 #include "lessonview.h"
+#include "notenames.h"
 #include "random.h"
 
 #include <QDateTime>
@@ -503,15 +504,18 @@ void LessonEngine::typed(QChar ch, AnswerTag tag)
         do_clue();
         return;
     }
-    if (ch < QLatin1Char('a') || ch > QLatin1Char('h') || USE_CROMATICS)
+    const std::optional<int> step = NoteNames::current().typedWhite(ch);
+    if (!step || USE_CROMATICS)
         return;
     // A letter names the note on the staff when it was typed; before the
     // first question, or between two, there is none.
     if (!judges(tag) || PREV_NOTE < 1 || PREV_NOTE > NoteModel::WhiteKeys)
         return;
-    if (QString(ch.toUpper()) != notes.whiteLetter(PREV_NOTE)) {
+    if (*step != (PREV_NOTE - 1) % 7) {
         m_via = AnswerEvent::Via::Letter;
-        recordAnswer(AnswerEvent::Outcome::Wrong, -1, ch.toUpper());
+        // The history keeps English letters, whatever the pupil's naming.
+        recordAnswer(AnswerEvent::Outcome::Wrong, -1,
+                     *step >= 0 ? QLatin1Char("CDEFGAB"[*step]) : ch.toUpper());
         quick_no();
         return;
     }

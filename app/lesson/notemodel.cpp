@@ -2,8 +2,9 @@
 
 #include "pianokeys.h"
 
-#include "pitchname.h"
+#include "notenames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace staverly {
@@ -32,16 +33,12 @@ void NoteModel::load_bass_white()
 
 void NoteModel::load_note_names()
 {
-    static const std::array<const char *, 12> pitch{"C",        "C# or Db", "D", "D# or Eb",
-                                                    "E",        "F",        "F# or Gb",
-                                                    "G",        "G# or Ab", "A", "A# or Bb",
-                                                    "B"};
-    static const std::array<const char *, 7> letters{"C", "D", "E", "F", "G", "A", "B"};
+    const NoteNames &names = NoteNames::current();
     for (std::size_t i = 0; i < note_names.size(); ++i)
-        note_names[i] = QString::fromLatin1(pitch[i % 12]);
-    note_names[MiddleC - LowestMidi] = QStringLiteral("Middle C");
+        note_names[i] = names.pitchClass(int(i + LowestMidi));
+    note_names[MiddleC - LowestMidi] = QCoreApplication::translate("NoteModel", "Middle %1").arg(names.white(0));
     for (std::size_t i = 0; i < white_letters.size(); ++i)
-        white_letters[i] = QString::fromLatin1(letters[i % 7]);
+        white_letters[i] = names.white(int(i % 7));
 }
 
 qint16 NoteModel::get_white_treble(qint16 note_in)
@@ -95,13 +92,10 @@ QString NoteModel::noteName(int midi) const
 
 QString NoteModel::scientificName(int midi)
 {
-    static const std::array<const char *, 12> flats{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
-    const int pitch = midi % 12;
-    const QString octave = QString::number(midi / 12 - 1);
-    const QString sharp = PitchName::of(midi);
-    if (!isBlackKey(pitch))
-        return sharp;
-    return sharp + QStringLiteral(" or ") + QLatin1String(flats[std::size_t(pitch)]) + octave;
+    const NoteNames &names = NoteNames::current();
+    if (!isBlackKey(midi % 12))
+        return names.scientific(midi);
+    return QCoreApplication::translate("NoteNames", "%1 or %2").arg(names.scientific(midi), names.scientific(midi, true));
 }
 
 QString NoteModel::pictureFile(const QString &programFolder, int midi, int cleff)

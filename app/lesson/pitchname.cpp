@@ -1,5 +1,7 @@
 #include "pitchname.h"
 
+#include "notenames.h"
+
 namespace staverly {
 
 namespace {
@@ -17,13 +19,7 @@ QString PitchName::of(int midi)
 
 QString PitchName::spoken(int midi)
 {
-    if (midi < 0 || midi > 127)
-        return {};
-    const QString name = QString::fromLatin1(Names[midi % 12]);
-    const QString octave = QString::number(midi / 12 - 1);
-    if (name.size() == 2)
-        return name.first(1) + QStringLiteral(" sharp ") + octave;
-    return name + octave;
+    return NoteNames::current().spoken(midi);
 }
 
 } // namespace staverly

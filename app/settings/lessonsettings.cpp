@@ -1,14 +1,22 @@
 #include "lessonsettings.h"
 
 #include "lessonengine.h"
+#include "notenames.h"
 #include "settingkeys.h"
 #include "settingsreader.h"
 #include "settingsstore.h"
+
+#include <QLocale>
 
 namespace staverly {
 
 void LessonSettings::read(SettingsReader &read, SettingsStore &store, LessonEngine &lesson)
 {
+    // Named as the pupil's teacher names notes, before anything shows a name.
+    const QString language = store.read(keys::Language);
+    NoteNames::setCurrent(
+        NoteNames::chosen(store.read(keys::NoteNames), language.isEmpty() ? QLocale().name() : language));
+    lesson.notes.load_note_names();
     lesson.USE_TIMER = read.flag(keys::UseTimer);
     lesson.USE_CLUES = read.flag(keys::UseClues);
     lesson.USE_SOUND = read.flag(keys::UseSound);

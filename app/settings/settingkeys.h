@@ -51,12 +51,19 @@ inline constexpr SettingKey PractiseWeak{"SETUP", "PRACTISE_WEAK", "False"};
 inline constexpr SettingKey AnswerKey{"SETUP", "ANSWER_KEY", "False"};
 // The window's size in percent, 100, 150 or 200; it takes effect at start.
 inline constexpr SettingKey Zoom{"SETUP", "ZOOM", "100", 100, 200};
+// The language the program speaks from its next start, as "de" or "pt_BR";
+// empty follows the desktop.
+inline constexpr SettingKey Language{"SETUP", "LANGUAGE", ""};
+// "letters", "german" or "solfege"; empty: as the language's teachers name
+// notes. It takes effect at start.
+inline constexpr SettingKey NoteNames{"SETUP", "NOTE_NAMES", ""};
 
-inline constexpr std::array<SettingKey, 28> All{
+inline constexpr std::array<SettingKey, 30> All{
     DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
     UseMic,   MicSource,  MicA4,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
-    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey, Zoom};
+    SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey, Zoom,
+    Language, NoteNames};
 } // namespace keys
 
 } // namespace staverly
