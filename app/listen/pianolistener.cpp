@@ -34,6 +34,20 @@ constexpr double GiveUpMs = 300.0;
 constexpr double SameKeyMs = 150.0;
 constexpr double RecentMs = 2000.0;
 constexpr double AttackMs = 50.0;
+// A string holds its pitch after the attack; a voice glides. Two long
+// windows this far apart tell them, long after the note was answered.
+constexpr double GlideFromMs = 100.0;
+constexpr double GlideToMs = 160.0;
+constexpr double GlideCents = 20.0;
+// Glides this close together are someone talking, until this long after the
+// last; once talking, one more glide is enough.
+constexpr double VoicesMs = 3000.0;
+constexpr std::size_t Voices = 2;
+constexpr double TalkMs = 8000.0;
+// While someone talks, a key must sound this much louder than the voice.
+constexpr double TalkMarginDb = 10.0;
+constexpr int PowerFrames = 1024;
+constexpr std::size_t GlideWindow = 2; // index of the 4096 window
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
 
@@ -44,6 +58,14 @@ std::int64_t msFrames(double ms, int sampleRate)
 
 } // namespace
 
+struct PianoListener::Watch
+{
+    std::int64_t onset = 0;
+    double f0 = 0.0;
+    double early = 0.0;
+    double peak = 0.0;
+};
+
 struct PianoListener::Pending
 {
     std::int64_t onset = 0;
@@ -52,6 +74,7 @@ struct PianoListener::Pending
     int lastMidi = -1;
     double lastF0 = 0.0;
     int agreeing = 0;
+    double seenF0 = 0.0;
     std::array<std::vector<float>, WindowSizes.size()> before;
 };
 
@@ -118,11 +141,14 @@ void PianoListener::hop(const float *samples, std::vector<HeardNote> &heard)
         startPending(*onset);
 
     for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (evaluate(**it, heard))
+        if (evaluate(**it, heard)) {
+            watch(**it);
             it = m_pending.erase(it);
-        else
+        } else {
             ++it;
+        }
     }
+    followWatches();
     const std::int64_t keep = msFrames(RecentMs, m_sampleRate);
     std::erase_if(m_recent, [&](const HeardNote &note) { return note.onsetFrame < now - keep; });
     m_own->forget(now - keep);
@@ -183,6 +209,8 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(std::min<std::int64_t>(post, spectrum.size()));
     const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
         && verdict.growth >= MinGrowth;
+    if (verdict.pitched)
+        pending.seenF0 = verdict.f0;
     if (!fits) {
         pending.lastMidi = -1;
         pending.agreeing = 0;
@@ -197,6 +225,13 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
         pending.lastF0 = verdict.f0;
     if (pending.agreeing < Agreeing)
         return last;
+    if (now < m_talkUntil) {
+        double loudest = 0.0;
+        for (std::int64_t at = pending.onset + PowerFrames; at <= end; at += BlockFrames)
+            loudest = std::max(loudest, windowPower(at));
+        if (loudest < m_talkPower * std::pow(10.0, TalkMarginDb / 10.0))
+            return last;
+    }
     const std::int64_t sameKey = msFrames(SameKeyMs, m_sampleRate);
     for (const HeardNote &note : m_recent) {
         if (note.midi == verdict.midi && std::abs(note.onsetFrame - pending.onset) < sameKey)
@@ -206,6 +241,55 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     heard.push_back(note);
     m_recent.push_back(note);
     return true;
+}
+
+double PianoListener::windowPower(std::int64_t end) const
+{
+    m_scratch.resize(PowerFrames);
+    m_ring->copy(end, m_scratch.size(), m_scratch.data());
+    double power = 0.0;
+    for (float s : m_scratch)
+        power += static_cast<double>(s) * s;
+    return power / PowerFrames;
+}
+
+void PianoListener::watch(Pending &pending)
+{
+    if (pending.seenF0 > 0.0)
+        m_watches.push_back({pending.onset, pending.seenF0, 0.0, 0.0});
+}
+
+void PianoListener::followWatches()
+{
+    const std::int64_t now = m_ring->end();
+    const std::int64_t from = msFrames(GlideFromMs, m_sampleRate);
+    const std::int64_t to = msFrames(GlideToMs, m_sampleRate);
+    const double power = windowPower(now);
+    Spectrum &spectrum = *m_spectra[GlideWindow];
+    const double binHz = static_cast<double>(m_sampleRate) / spectrum.size();
+    std::erase_if(m_watches, [&](Watch &w) {
+        w.peak = std::max(w.peak, power);
+        if (now < w.onset + from)
+            return false;
+        if (w.early == 0.0) {
+            spectrum.compute(*m_ring, now, m_now);
+            w.early = PitchJudge::refine(m_now, binHz, w.f0);
+            return w.early == 0.0;
+        }
+        if (now < w.onset + to)
+            return false;
+        spectrum.compute(*m_ring, now, m_now);
+        const double late = PitchJudge::refine(m_now, binHz, w.f0);
+        if (late > 0.0 && std::abs(1200.0 * std::log2(late / w.early)) > GlideCents) {
+            std::erase_if(m_voices, [&](std::int64_t at) { return at < now - msFrames(VoicesMs, m_sampleRate); });
+            m_voices.push_back(now);
+            if (m_voices.size() >= Voices || now < m_talkUntil) {
+                m_talkPower = now < m_talkUntil ? std::max(m_talkPower, w.peak) : w.peak;
+                m_talkUntil = now + msFrames(TalkMs, m_sampleRate);
+            }
+        }
+        return true;
+    });
 }
 
 float PianoListener::attackVelocity(std::int64_t onset, std::int64_t end) const

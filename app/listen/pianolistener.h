@@ -55,10 +55,14 @@ public:
 
 private:
     struct Pending;
+    struct Watch;
     void hop(const float *samples, std::vector<HeardNote> &heard);
     void startPending(std::int64_t onset);
     bool evaluate(Pending &pending, std::vector<HeardNote> &heard);
     float attackVelocity(std::int64_t onset, std::int64_t end) const;
+    double windowPower(std::int64_t end) const;
+    void watch(Pending &pending);
+    void followWatches();
 
     const int m_sampleRate;
     std::atomic<double> m_a4;
@@ -69,6 +73,11 @@ private:
     std::vector<float> m_block;
     std::vector<std::unique_ptr<Pending>> m_pending;
     std::vector<HeardNote> m_recent;
+    std::vector<Watch> m_watches;
+    std::vector<std::int64_t> m_voices; // when a gliding pitch was last heard
+    std::int64_t m_talkUntil = -1;
+    double m_talkPower = 0.0;
+    mutable std::vector<float> m_scratch;
     std::vector<float> m_now;
     std::vector<float> m_grown;
     std::vector<double> m_hopPower;

@@ -66,6 +66,35 @@ double PitchJudge::stretchCents(double f0, int harmonic)
     return 600.0 * std::log2(1.0 + b * harmonic * harmonic);
 }
 
+double PitchJudge::refine(const std::vector<float> &spectrum, double binHz, double f0)
+{
+    constexpr int Harmonics = 6;
+    constexpr double SearchSemitones = 0.6;
+    double weight = 0.0;
+    double sum = 0.0;
+    for (int h = 1; h <= Harmonics; ++h) {
+        const auto from = static_cast<std::size_t>(f0 * h * std::exp2(-SearchSemitones / 12.0) / binHz);
+        const auto to = static_cast<std::size_t>(f0 * h * std::exp2(SearchSemitones / 12.0) / binHz) + 1;
+        if (from < 1 || to + 1 >= spectrum.size())
+            break;
+        const auto k = static_cast<std::size_t>(
+            std::max_element(spectrum.begin() + static_cast<std::ptrdiff_t>(from),
+                             spectrum.begin() + static_cast<std::ptrdiff_t>(to)) - spectrum.begin());
+        // A rim of the search is a slope, not a partial.
+        if (k == from || k + 1 == to)
+            continue;
+        constexpr double Tiny = 1e-12;
+        const double a = std::log(spectrum[k - 1] + Tiny);
+        const double b = std::log(spectrum[k] + Tiny);
+        const double c = std::log(spectrum[k + 1] + Tiny);
+        const double denominator = a - 2.0 * b + c;
+        const double offset = denominator < 0.0 ? std::clamp(0.5 * (a - c) / denominator, -0.5, 0.5) : 0.0;
+        weight += spectrum[k];
+        sum += spectrum[k] * (static_cast<double>(k) + offset) * binHz / h;
+    }
+    return weight > 0.0 ? sum / weight : 0.0;
+}
+
 std::vector<PitchJudge::Peak> PitchJudge::peaks(const std::vector<float> &grown,
                                                 const std::vector<float> &now,
                                                 const std::vector<float> &before) const

@@ -36,6 +36,10 @@ public:
     // The same series test on a single spectrum, for a recording of one note.
     PitchVerdict judgeSteady(const std::vector<float> &spectrum) const;
 
+    // The fundamental near `f0` from the lowest partials of one spectrum,
+    // to a few cents; 0 when none stands out.
+    static double refine(const std::vector<float> &spectrum, double binHz, double f0);
+
     // Where partial `harmonic` of a string of fundamental `f0` may lie above
     // harmonic * f0, in cents.
     static double stretchCents(double f0, int harmonic);

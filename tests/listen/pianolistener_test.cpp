@@ -124,6 +124,45 @@ TEST(PianoListener, RoomNoiseIsNoAnswer)
     }
 }
 
+TEST(PianoListener, TalkIsNoAnswerAndAKeyAboveItIs)
+{
+    // espeak-ng, which the set-up script installs, at conversation level.
+    const int rate = 44100;
+    constexpr double Talk = 0.03;
+    const auto opening = RoomNoise::speech("Good morning. Shall we look at the left hand first?", rate);
+    if (!opening)
+        GTEST_SKIP() << "espeak-ng is not installed";
+    const auto talk = RoomNoise::speech("Take the second line slowly and count out loud, one, two, three, four.", rate);
+    ASSERT_TRUE(talk);
+    PianoRenderer piano(SoundFont, rate);
+    ASSERT_TRUE(piano.loaded());
+    struct Case { const char *what; int midi; };
+    const Case cases[] = {{"talk alone", 0}, {"a key 20 dB above the talk", 43}, {"a key 20 dB above it", 64}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<float> heardFirst = *opening;
+        RoomNoise::scale(heardFirst, Talk);
+        std::vector<float> samples = *talk;
+        RoomNoise::scale(samples, Talk);
+        if (c.midi) {
+            std::vector<PianoEvent> events;
+            PianoRenderer::strike(events, c.midi, 100, ms(rate, 1500), ms(rate, 500));
+            std::vector<float> key = piano.render(events, static_cast<std::int64_t>(samples.size()));
+            const double held = RoomNoise::rms(key.data() + ms(rate, 1500), static_cast<std::size_t>(ms(rate, 500)));
+            RoomNoise::scale(key, Talk * 10.0 * RoomNoise::rms(key.data(), key.size()) / held);
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                samples[i] += key[i];
+        }
+        addFan(heardFirst, 0.003);
+        addFan(samples, 0.003);
+        // The first words of talk after a long quiet may still be taken for
+        // keys; from then on the voice is known.
+        PianoListener listener(rate);
+        heardNotes(listener, heardFirst);
+        EXPECT_EQ(heardNotes(listener, samples), c.midi ? std::vector<int>{c.midi} : std::vector<int>{});
+    }
+}
+
 TEST(PianoListener, TheProgramsOwnSoundsAreNotThePupils)
 {
     const int rate = 44100;
