@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace staverly {
 
@@ -47,6 +48,12 @@ constexpr double TalkMs = 8000.0;
 // While someone talks, a key must sound this much louder than the voice.
 constexpr double TalkMarginDb = 10.0;
 constexpr int PowerFrames = 1024;
+constexpr std::int64_t RiseBeforeFrames = 4 * PowerFrames;
+constexpr double MinRiseDb = 2.5;
+constexpr double BandLowHz = 100.0;
+constexpr double BandHighHz = 8000.0;
+constexpr double BandRise = 4.0; // power, 6 dB
+constexpr int BroadBands = 4;    // of the thirteen half-octaves
 constexpr std::size_t GlideWindow = 2; // index of the 4096 window
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
@@ -54,6 +61,25 @@ constexpr double A4Highest = 466.0;
 std::int64_t msFrames(double ms, int sampleRate)
 {
     return static_cast<std::int64_t>(ms * sampleRate / 1000.0);
+}
+
+// Half-octave bands whose power grew clearly since before the onset.
+int risenBands(const std::vector<float> &now, const std::vector<float> &before, double binHz)
+{
+    int risen = 0;
+    for (double low = BandLowHz; low < BandHighHz; low *= std::numbers::sqrt2) {
+        const auto from = static_cast<std::size_t>(low / binHz);
+        const auto to = std::min(now.size(), static_cast<std::size_t>(low * std::numbers::sqrt2 / binHz));
+        double grown = 0.0;
+        double was = 0.0;
+        for (std::size_t k = from; k < to; ++k) {
+            grown += static_cast<double>(now[k]) * now[k];
+            was += static_cast<double>(before[k]) * before[k];
+        }
+        if (grown > BandRise * was)
+            ++risen;
+    }
+    return risen;
 }
 
 } // namespace
@@ -232,6 +258,12 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
         if (loudest < m_talkPower * std::pow(10.0, TalkMarginDb / 10.0))
             return last;
     }
+    // A partial of a ringing note that swells again is no key struck: a
+    // hammer lifts the sound as a whole, or at least across many bands,
+    // above what rang just before.
+    if (attackRise(pending.onset, end) < MinRiseDb
+        && risenBands(m_now, before, static_cast<double>(m_sampleRate) / spectrum.size()) < BroadBands)
+        return true;
     const std::int64_t sameKey = msFrames(SameKeyMs, m_sampleRate);
     for (const HeardNote &note : m_recent) {
         if (note.midi == verdict.midi && std::abs(note.onsetFrame - pending.onset) < sameKey)
@@ -241,6 +273,17 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     heard.push_back(note);
     m_recent.push_back(note);
     return true;
+}
+
+double PianoListener::attackRise(std::int64_t onset, std::int64_t end) const
+{
+    double before = std::numeric_limits<double>::max();
+    for (std::int64_t at = onset - BeforeMargin; at >= onset - RiseBeforeFrames; at -= PowerFrames)
+        before = std::min(before, windowPower(at));
+    double after = 0.0;
+    for (std::int64_t at = onset + BlockFrames; at <= end; at += BlockFrames)
+        after = std::max(after, windowPower(at));
+    return 10.0 * std::log10((after + 1e-12) / (before + 1e-12));
 }
 
 double PianoListener::windowPower(std::int64_t end) const

@@ -61,6 +61,7 @@ private:
     bool evaluate(Pending &pending, std::vector<HeardNote> &heard);
     float attackVelocity(std::int64_t onset, std::int64_t end) const;
     double windowPower(std::int64_t end) const;
+    double attackRise(std::int64_t onset, std::int64_t end) const;
     void watch(Pending &pending);
     void followWatches();
 

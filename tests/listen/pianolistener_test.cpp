@@ -111,6 +111,35 @@ TEST(PianoListener, HearsNewKeysOverRingingOnesAndTheSameKeyAgain)
     }
 }
 
+TEST(PianoListener, APartialSwellingAgainIsNoNewKey)
+{
+    // Some sampled pianos let a partial and its octave swell again long
+    // after the attack, which looks like the note an octave or a twelfth up.
+    struct Case { int midi; int partial; int swellMs; double swellDb; };
+    const Case cases[] = {{79, 3, 300, 14.0}, {66, 3, 250, 12.0}, {60, 4, 400, 14.0}, {84, 3, 150, 12.0}};
+    const int rate = 44100;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "MIDI " << c.midi << " partial " << c.partial);
+        const double f0 = 440.0 * std::exp2((c.midi - 69) / 12.0);
+        std::vector<float> samples(static_cast<std::size_t>(ms(rate, Settle + 1200)), 0.0f);
+        const double swellLength = 0.04;
+        for (std::size_t i = static_cast<std::size_t>(ms(rate, Settle)); i < samples.size(); ++i) {
+            const double t = static_cast<double>(i) / rate - Settle / 1000.0;
+            const double hit = std::min(1.0, t / 0.003);
+            for (int h = 1; h <= 8 && h * f0 < 12000.0; ++h) {
+                double gain = 0.1 / h * hit * std::exp(-t * (1.0 + 0.5 * h));
+                const double since = t - c.swellMs / 1000.0;
+                if ((h == c.partial || h == 2 * c.partial) && since > 0.0)
+                    gain *= std::pow(10.0, c.swellDb / 20.0 * std::min(1.0, since / swellLength));
+                samples[i] += static_cast<float>(gain * std::sin(2.0 * M_PI * h * f0 * t));
+            }
+        }
+        addFan(samples);
+        PianoListener listener(rate);
+        EXPECT_EQ(heardNotes(listener, samples), std::vector<int>{c.midi});
+    }
+}
+
 TEST(PianoListener, RoomNoiseIsNoAnswer)
 {
     const int rate = 44100;
