@@ -2,6 +2,7 @@
 
 #include "lessonview.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace staverly {
@@ -10,6 +11,8 @@ namespace staverly {
 // named in scientific pitch notation, MIDI 60 = C4, spoken in words.
 class AccessibleTexts
 {
+    Q_DECLARE_TR_FUNCTIONS(AccessibleTexts)
+
 public:
     // "Middle C, C4", "D4", "F sharp 4".
     static QString key(int midi);

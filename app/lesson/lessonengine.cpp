@@ -22,11 +22,11 @@ using Counter = LessonView::Counter;
 
 QString lessonOverText(qint16 questions)
 {
-    return QStringLiteral("This lesson is complete! You have answered ") + QString::number(questions)
-           + QStringLiteral(" questions!\n"
+    return LessonEngine::tr("This lesson is complete! You have answered %1 questions!\n"
                             "If you would like to start a new lesson then click on the Yes button.\n"
                             "If you would like to continue with the current lesson then click No.\n"
-                            "To pause lesson, click Cancel.");
+                            "To pause lesson, click Cancel.")
+        .arg(questions);
 }
 
 } // namespace
@@ -268,11 +268,11 @@ void LessonEngine::next_key()
         const auto answer = m_desktop.messageBox(lessonOverText(QUESTIONS),
                                                  LessonDesktop::Buttons::YesNoCancel,
                                                  LessonDesktop::Icon::Question,
-                                                 QStringLiteral("Lesson Over Notification"));
+                                                 tr("Lesson Over Notification"));
         if (answer == LessonDesktop::Answer::Cancel) {
             do_grades();
             FIRST_TIME = false;
-            showMessage(QStringLiteral("Click New to start!"), NormalColour);
+            showMessage(tr("Click New to start!"), NormalColour);
             reopenQuestion();
             return;
         }
@@ -286,10 +286,10 @@ void LessonEngine::next_key()
 
     // A range that is empty, inverted or off the keyboard has no note to ask.
     if (HIGH_NOTE - LOW_NOTE < 1 || LOW_NOTE < 1 || HIGH_NOTE > NoteModel::WhiteKeys) {
-        m_desktop.messageBox(QStringLiteral("Please adjust the sliders properly.  The top slider "
-                                            "must be at least 1 hight then the bottem slider."),
+        m_desktop.messageBox(tr("Please adjust the sliders properly.  The top slider "
+                                "must be at least 1 hight then the bottem slider."),
                              LessonDesktop::Buttons::Ok, LessonDesktop::Icon::Warning,
-                             QStringLiteral("Slider Error!"));
+                             tr("Slider Error!"));
         reopenQuestion();
         return;
     }
@@ -359,9 +359,9 @@ void LessonEngine::do_no(qint16 &played, qint16 &correct)
     const std::size_t i = drawWord();
     QString text = m_message;
     if (played < correct)
-        text = QStringLiteral("Too Low\n") + words.failure_words[i];
+        text = tr("Too Low") + QLatin1Char('\n') + words.failure_words[i];
     else if (played > correct)
-        text = QStringLiteral("Too High\n") + words.failure_words[i];
+        text = tr("Too High") + QLatin1Char('\n') + words.failure_words[i];
     showMessage(text, FailureColour);
     wrongAnswer();
     showMessage(QStringLiteral("?"), NormalColour);
@@ -430,7 +430,7 @@ void LessonEngine::Timer1_Timer()
         }
         recordAnswer(AnswerEvent::Outcome::TimeOut, -1);
         m_desktop.playWave(102);
-        showMessage(QStringLiteral("Over Time!"));
+        showMessage(tr("Over Time!"));
         MY_TIME = 0;
         m_view.showCounter(Counter::Time, 0);
         countWrong();

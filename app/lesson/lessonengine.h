@@ -132,7 +132,7 @@ private:
     LessonDesktop &m_desktop;
     LessonRecorder &m_recorder;
     Random &m_random;
-    QString m_message = QStringLiteral("Click on the New button...");
+    QString m_message = tr("Click on the New button...");
     quint32 m_open = 0;
     quint32 m_serial = 0;
     bool m_noteOnStaff = false;

@@ -2,6 +2,7 @@
 
 #include "notemodel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace staverly {
@@ -22,7 +23,8 @@ NoteRange::Move NoteRange::low(int position, qint16 high)
     const auto note = qint16(std::clamp<int>(landed(position), 1, NoteModel::WhiteKeys - 1));
     if (high - note > 0)
         return {note, {}};
-    return {qint16(note - 1), QStringLiteral("The low note range must be 1 less then the high note!")};
+    return {qint16(note - 1),
+            QCoreApplication::translate("NoteRange", "The low note range must be 1 less then the high note!")};
 }
 
 NoteRange::Move NoteRange::high(int position, qint16 low)
@@ -30,7 +32,8 @@ NoteRange::Move NoteRange::high(int position, qint16 low)
     const auto note = qint16(std::clamp<int>(landed(position), 1, NoteModel::WhiteKeys));
     if (note - low > 0)
         return {note, {}};
-    return {qint16(note + 1), QStringLiteral("The high note range must be 1 greater then the low note!")};
+    return {qint16(note + 1),
+            QCoreApplication::translate("NoteRange", "The high note range must be 1 greater then the low note!")};
 }
 
 std::optional<int> NoteRange::position(qint16 note)
