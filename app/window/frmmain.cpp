@@ -53,7 +53,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     MainArtwork::useCompactFace();
-    setWindowTitle(QStringLiteral("Pellworth's Staverly v1.0"));
+    setWindowTitle(tr("Pellworth's Staverly v1.0"));
     // The range sliders are read as sliders, whichever plugin draws them.
     static std::once_flag sliderAccessibility;
     std::call_once(sliderAccessibility, [] { QAccessible::installFactory(&SliderAccessible::create); });
@@ -109,14 +109,14 @@ void frmMain::buildWindow()
 
     Bar = new QProgressBar(central);
     Bar->setObjectName(QStringLiteral("Bar"));
-    Bar->setToolTip(QStringLiteral("Question progress bar."));
+    Bar->setToolTip(tr("Question progress bar."));
     Bar->setTextVisible(false);
     Bar->setGeometry(twips(0, 0, 9600, 100));
 
     setupImg = new QLabel(central);
     setupImg->setObjectName(QStringLiteral("setupImg"));
     setupImg->setGeometry(twips(1440, 480, 735, 1875));
-    setupImg->setToolTip(QStringLiteral("Click in this area to open  Lesson Setup..."));
+    setupImg->setToolTip(tr("Click in this area to open  Lesson Setup..."));
     setupImg->setCursor(Qt::PointingHandCursor);
     setupImg->installEventFilter(this);
 
@@ -132,13 +132,13 @@ void frmMain::buildWindow()
     msglbl = MainLabels::message(central);
     m_face->showMessage(msglbl->text(), LessonEngine::NormalColour);
     noticeLbl = MainLabels::notice(central);
-    newCmd = MainLabels::button(central, "newCmd", "new", 615, QStringLiteral("Click here to start a new game."));
+    newCmd = MainLabels::button(central, "newCmd", "new", 615, tr("Click here to start a new game."));
     clueCmd = MainLabels::button(
         central, "clueCmd", "clue", 1335,
-        QStringLiteral("Click here to see clue or click on note. You can also press the space- bar"));
+        tr("Click here to see clue or click on note. You can also press the space- bar"));
     // Icons say nothing to a screen reader.
-    newCmd->setAccessibleName(QStringLiteral("New lesson"));
-    clueCmd->setAccessibleName(QStringLiteral("Clue"));
+    newCmd->setAccessibleName(tr("New lesson"));
+    clueCmd->setAccessibleName(tr("Clue"));
     connect(newCmd, &QPushButton::clicked, this, &frmMain::newCmd_Click);
     connect(clueCmd, &QPushButton::pressed, &lesson, &LessonEngine::do_clue);
 
@@ -166,7 +166,7 @@ void frmMain::buildWindow()
         QWidget::setTabOrder(pianoKey.back(), lowSlider);
     m_ranges->place();
     if (midinPrg) {
-        midinPrg->setToolTip(QStringLiteral("Midi Indicator"));
+        midinPrg->setToolTip(tr("Midi Indicator"));
         midinPrg->move(px(530), px(2775));
         midinPrg->hide();
     }
@@ -203,7 +203,7 @@ void frmMain::Form_Load()
     if (!players.exists()) {
         const QString failure = players.createDefault();
         if (!failure.isEmpty())
-            m_startupProblems << QStringLiteral("The player list \"%1\" could not be created: %2.")
+            m_startupProblems << tr("The player list \"%1\" could not be created: %2.")
                                      .arg(players.fileName(), failure);
         lesson.PLAYER_INDEX = 0;
         m_desktop.processEvents();
@@ -249,9 +249,9 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->ignore();
     if (m_quitting)
         return;
-    const auto answer = m_desktop.messageBox(this, QStringLiteral("Are you sure you want to Quit?"),
+    const auto answer = m_desktop.messageBox(this, tr("Are you sure you want to Quit?"),
                                              Desktop::Buttons::YesNo, Desktop::Icon::Question,
-                                             QStringLiteral("Exit Notification"));
+                                             tr("Exit Notification"));
     if (answer != Desktop::Answer::Yes)
         return;
     m_quitting = true;

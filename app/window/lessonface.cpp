@@ -201,18 +201,18 @@ void LessonFace::recordLesson(const LessonRecord &record)
     // Told once a run: the lessons go on, and every later one would fail alike.
     if (!written.failure.isEmpty() && ToldOnce::first(QStringLiteral("grade failure ") + log.fileName())) {
         m_window.dialogs().desktop().messageBox(&m_window,
-                             QStringLiteral("The lesson's grade could not be added to \"%1\": %2. Lessons go "
-                                            "on, but are not kept until this is put right.")
+                             tr("The lesson's grade could not be added to \"%1\": %2. Lessons go "
+                                "on, but are not kept until this is put right.")
                                  .arg(log.fileName(), written.failure),
                              Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                             QStringLiteral("Staverly - Grades Error"));
+                             tr("Staverly - Grades Error"));
     } else if (written.converted && ToldOnce::first(QStringLiteral("converted ") + log.fileName())) {
         m_window.dialogs().desktop().messageBox(&m_window,
-                             QStringLiteral("The grade log \"%1\" was not written as UTF-8 throughout. It has "
-                                            "been written anew as UTF-8, with every lesson kept.")
+                             tr("The grade log \"%1\" was not written as UTF-8 throughout. It has "
+                                "been written anew as UTF-8, with every lesson kept.")
                                  .arg(log.fileName()),
                              Desktop::Buttons::Ok, Desktop::Icon::Information,
-                             QStringLiteral("Staverly - Grades"));
+                             tr("Staverly - Grades"));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "lessonview.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 class QKeyEvent;
 
@@ -18,6 +19,8 @@ class frmMain;
 // lessons and answers are kept.
 class LessonFace : public LessonView, public LessonDesktop, public LessonRecorder
 {
+    Q_DECLARE_TR_FUNCTIONS(LessonFace)
+
 public:
     LessonFace(frmMain &window, Random &random);
 

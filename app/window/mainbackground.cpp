@@ -29,11 +29,11 @@ void MainBackground::paintEvent(QPaintEvent *)
     caption.setBold(true);
     p.setFont(caption);
     p.setPen(QColor(0xE8, 0xEE, 0xFA));
-    const char *captions[] = {"Right", "Wrong", "Score %", "Time"};
+    const char *captions[] = {QT_TR_NOOP("Right"), QT_TR_NOOP("Wrong"), QT_TR_NOOP("Score %"), QT_TR_NOOP("Time")};
     const int tops[] = {33, 64, 95, 126};
     for (int i = 0; i < 4; ++i)
         p.drawText(QRect(6, tops[i], 90, 29), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::fromLatin1(captions[i]));
+                   tr(captions[i]));
     // A soft well behind the counters, which doubles as the Lesson Setup area.
     QPainterPath well;
     well.addRoundedRect(QRectF(98.5, 31.5, 48, 126), 6, 6);

@@ -39,10 +39,10 @@ QLabel *MainLabels::counter(QWidget *parent, const char *name, int top)
 
 QLabel *MainLabels::playerName(QWidget *parent, LessonEngine &lesson)
 {
-    auto *label = new QLabel(QStringLiteral("Player *.*"), parent);
+    auto *label = new QLabel(tr("Player *.*"), parent);
     label->setObjectName(QStringLiteral("nameLbl"));
     label->setGeometry(twips(450, 2355, 1260, 390));
-    label->setToolTip(QStringLiteral("Click here to change current player."));
+    label->setToolTip(tr("Click here to change current player."));
     // A name is shown as typed, never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 15));
@@ -55,7 +55,7 @@ QLabel *MainLabels::playerName(QWidget *parent, LessonEngine &lesson)
 
 QLabel *MainLabels::message(QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("Click on the New button..."), parent);
+    auto *label = new QLabel(tr("Click on the New button..."), parent);
     label->setObjectName(QStringLiteral("msglbl"));
     label->setGeometry(twips(100, 2880, 1900, 660));
     label->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12));

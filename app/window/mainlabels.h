@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QLabel;
@@ -14,6 +15,8 @@ class LessonEngine;
 
 class MainLabels
 {
+    Q_DECLARE_TR_FUNCTIONS(MainLabels)
+
 public:
     // A counter beside "Right", "Wrong", "Score %" and "Time", `top` in twips.
     static QLabel *counter(QWidget *parent, const char *name, int top);

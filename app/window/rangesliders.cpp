@@ -37,12 +37,12 @@ RangeSliders::RangeSliders(QWidget *low, QWidget *high, LessonEngine &lesson, Se
     , m_window(window)
 {
     if (m_low) {
-        m_low->setToolTip(QStringLiteral("Low Note"));
+        m_low->setToolTip(tr("Low Note"));
         host::ControlHost::setProperty(m_low, "sliderColor", 0x00FF0000);
         host::ControlHost::connectEvent(m_low, "changed", this, "lowSlider_changed");
     }
     if (m_high) {
-        m_high->setToolTip(QStringLiteral("High Note"));
+        m_high->setToolTip(tr("High Note"));
         host::ControlHost::setProperty(m_high, "value", 5000);
         host::ControlHost::setProperty(m_high, "bgcolor", qint64(0x80000005));
         host::ControlHost::connectEvent(m_high, "changed", this, "highSlider_changed");
@@ -135,7 +135,7 @@ void RangeSliders::refused(const QString &refusal)
 {
     if (!refusal.isEmpty())
         m_desktop.messageBox(m_window, refusal, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                             QStringLiteral("Note Range Error!"));
+                             tr("Note Range Error!"));
 }
 
 } // namespace staverly
