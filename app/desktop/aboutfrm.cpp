@@ -24,7 +24,7 @@ aboutFrm::aboutFrm(QWidget *parent)
     art->setPixmap(picture());
     art->setGeometry(0, 0, 409, 274);
 
-    Label1 = new QLabel(QStringLiteral("Last Updated 8/7/2000"), this);
+    Label1 = new QLabel(tr("Last Updated 8/7/2000"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(236, 32, 113, 13);
     QPalette labelPal = Label1->palette();
@@ -73,7 +73,7 @@ QPixmap aboutFrm::picture()
     p.setFont(tag);
     p.setPen(QColor(0x40, 0x40, 0x40));
     p.drawText(QRect(20, 98, 380, 20), Qt::AlignLeft,
-               QStringLiteral("Read the staff. Find the key. Play the note."));
+               tr("Read the staff. Find the key. Play the note."));
 
     // A small staff with a rising scale.
     const int top = 132;

@@ -16,16 +16,16 @@ std::optional<QString> CommandLine::answer(const QStringList &arguments, const P
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Where a school's administrator looks for the pupils' files.
     parser.setApplicationDescription(
-        QStringLiteral("Staverly teaches pupils to read notes on the staff and to find them on a "
-                       "piano keyboard.\n\n"
-                       "Pictures and help:          %1\n"
-                       "Player list and grade log:  %2\n"
-                       "Settings:                   %3")
+        tr("Staverly teaches pupils to read notes on the staff and to find them on a "
+           "piano keyboard.\n\n"
+           "Pictures and help:          %1\n"
+           "Player list and grade log:  %2\n"
+           "Settings:                   %3")
             .arg(QDir::toNativeSeparators(layout.programFolder()),
                  QDir::toNativeSeparators(layout.dataFolder()), QDir::toNativeSeparators(settingsFile)));
     // Qt's own help option would offer a --help-all that this parser cannot answer.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  QStringLiteral("Displays this help and exits."));
+                                  tr("Displays this help and exits."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     // Unknown options are Qt's or nobody's: both start the program.

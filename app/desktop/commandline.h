@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,6 +14,8 @@ class ProgramLayout;
 // takes its own options (-platform, -style, ...) and ignores the rest.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     // The text to print before exiting with 0, or nothing when the program
     // should start.

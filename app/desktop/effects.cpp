@@ -10,8 +10,9 @@ namespace staverly {
 
 namespace {
 
-const QString SoundError = QStringLiteral("Staverly - Sound Error");
-const QString BrowserError = QStringLiteral("Staverly- Browser Error");
+// Captions, translated where they are shown.
+const char *const SoundError = QT_TRANSLATE_NOOP("Effects", "Staverly - Sound Error");
+const char *const BrowserError = QT_TRANSLATE_NOOP("Effects", "Staverly- Browser Error");
 
 } // namespace
 
@@ -36,8 +37,8 @@ void Effects::play_wave(qint16 &n)
     const QByteArray wave = waveResource(n);
     if (wave.isEmpty()) {
         m_desktop.messageBox(QApplication::activeWindow(),
-                             QStringLiteral("Resource not found: sound %1.").arg(n),
-                             Desktop::Buttons::Ok, Desktop::Icon::Information, SoundError);
+                             tr("Resource not found: sound %1.").arg(n),
+                             Desktop::Buttons::Ok, Desktop::Icon::Information, tr(SoundError));
         return;
     }
     if (m_played) {
@@ -53,16 +54,16 @@ void Effects::play_wave(qint16 &n)
         return;
     m_outputReported = true;
     m_desktop.messageBox(QApplication::activeWindow(),
-                         failure + QStringLiteral("\n\nThe lessons go on without sound effects."),
-                         Desktop::Buttons::Ok, Desktop::Icon::Information, SoundError);
+                         failure + tr("\n\nThe lessons go on without sound effects."),
+                         Desktop::Buttons::Ok, Desktop::Icon::Information, tr(SoundError));
 }
 
 void Effects::open_document(QString &target)
 {
     // The desktop reports a target it cannot open itself, or not at all.
     if (target.isEmpty()) {
-        m_desktop.messageBox(QApplication::activeWindow(), QStringLiteral("Nothing to open."),
-                             Desktop::Buttons::Ok, Desktop::Icon::Information, BrowserError);
+        m_desktop.messageBox(QApplication::activeWindow(), tr("Nothing to open."),
+                             Desktop::Buttons::Ok, Desktop::Icon::Information, tr(BrowserError));
         return;
     }
     m_desktop.openDocument(target);

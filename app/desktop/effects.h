@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -11,6 +12,8 @@ class Desktop;
 // The lesson sounds and the desktop's "open this" for documents, links and mail.
 class Effects
 {
+    Q_DECLARE_TR_FUNCTIONS(Effects)
+
 public:
     // useSound is asked at every play, so a changed setting applies at once.
     Effects(Desktop &desktop, std::function<bool()> useSound);

@@ -104,7 +104,7 @@ bool QtDesktop::printerSetup(QWidget *parent)
     // The printer itself is chosen here, with its paper: the platform's
     // own printer dialog, which a page set-up alone does not offer.
     QPrintDialog dialog(&printer(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(tr("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -113,11 +113,11 @@ QString QtDesktop::printWindow(QWidget *window)
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty()
         && QPrinterInfo::defaultPrinter().isNull())
-        return QStringLiteral("No printer is set up on this computer.");
+        return tr("No printer is set up on this computer.");
     const QPixmap image = window->grab();
     QPainter painter;
     if (!painter.begin(&printer()))
-        return QStringLiteral("The printer \"%1\" could not be started.")
+        return tr("The printer \"%1\" could not be started.")
             .arg(printer().printerName());
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
@@ -186,7 +186,7 @@ QString QtDesktop::playSound(const QByteArray &wave)
 {
     const auto parsed = WaveFile::parse(wave);
     if (!parsed)
-        return QStringLiteral("The sound is not an uncompressed PCM wave.");
+        return tr("The sound is not an uncompressed PCM wave.");
     if (!m_audio.start())
         return m_audio.error();
     m_audio.playClip(*parsed);

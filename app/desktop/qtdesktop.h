@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class QPrinter;
@@ -14,6 +15,8 @@ class AudioEngine;
 
 class QtDesktop : public Desktop
 {
+    Q_DECLARE_TR_FUNCTIONS(QtDesktop)
+
 public:
     explicit QtDesktop(AudioEngine &audio);
     ~QtDesktop() override;

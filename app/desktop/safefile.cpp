@@ -1,5 +1,6 @@
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -23,7 +24,7 @@ QString synced(QFileDevice &file)
 QString failureOf(const QFileDevice &file)
 {
     const QString reason = file.errorString();
-    return reason.isEmpty() || file.error() == QFileDevice::NoError ? QStringLiteral("Unknown error") : reason;
+    return reason.isEmpty() || file.error() == QFileDevice::NoError ? QCoreApplication::translate("SafeFile", "Unknown error") : reason;
 }
 
 } // namespace
