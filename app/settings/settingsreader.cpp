@@ -46,14 +46,14 @@ qint16 SettingsReader::position(const SettingKey &key)
 void SettingsReader::reset(const SettingKey &key, const QString &text)
 {
     m_store.write(key, QLatin1String(key.fallback));
-    m_resets << QStringLiteral("%1 was \"%2\", now %3")
+    m_resets << tr("%1 was \"%2\", now %3")
                     .arg(QLatin1String(key.key), text, QLatin1String(key.fallback));
 }
 
 QString SettingsReader::report() const
 {
-    return QStringLiteral("Some settings could not be used and were set back to their "
-                          "defaults:\n")
+    return tr("Some settings could not be used and were set back to their "
+              "defaults:\n")
            + m_resets.join(QLatin1Char('\n'));
 }
 

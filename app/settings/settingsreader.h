@@ -2,6 +2,7 @@
 
 #include "settingkeys.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -14,6 +15,8 @@ class SettingsStore;
 // which is written back to that key alone and remembered for one message.
 class SettingsReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsReader)
+
 public:
     explicit SettingsReader(SettingsStore &store);
 

@@ -99,11 +99,11 @@ void SettingsStore::write(const QString &section, const QString &key, const QStr
         return;
     const QFileInfo file(settings.fileName());
     const bool folderWritable = QFileInfo(file.absolutePath()).isWritable();
-    m_tellFailure(QStringLiteral("Staverly cannot save its settings in \"%1\": %2. Changes made now last "
-                                 "only until Staverly is closed.")
+    m_tellFailure(tr("Staverly cannot save its settings in \"%1\": %2. Changes made now last "
+                     "only until Staverly is closed.")
                       .arg(settings.fileName(),
-                           folderWritable ? QStringLiteral("the disk may be full")
-                                          : QStringLiteral("its folder cannot be written")));
+                           folderWritable ? tr("the disk may be full")
+                                          : tr("its folder cannot be written")));
 }
 
 void SettingsStore::onWriteFailure(std::function<void(const QString &message)> tell)

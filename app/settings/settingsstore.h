@@ -2,6 +2,7 @@
 
 #include "settingkeys.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -12,6 +13,8 @@ namespace staverly {
 // kept in an INI file. Every write goes to disk at once.
 class SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     using NameSource = std::function<QString()>;
 

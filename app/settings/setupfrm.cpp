@@ -27,73 +27,73 @@ setupFrm::setupFrm(DialogHost &host, SettingsStore &settings, LessonEngine &less
     , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("setupFrm"));
-    setWindowTitle(QStringLiteral("Lesson Setup"));
+    setWindowTitle(tr("Lesson Setup"));
     setFixedSize(twips(0, 0, 4365, 4470).size());
 
     auto *Frame4 = place<QGroupBox>(this, "Frame4", twips(120, 60, 4130, 795));
-    Frame4->setTitle(QStringLiteral("Player's Name"));
+    Frame4->setTitle(tr("Player's Name"));
     nameLbl = place<QLabel>(Frame4, "nameLbl", twips(240, 300, 1815, 300),
-                            QStringLiteral("Current Player's Name"));
+                            tr("Current Player's Name"));
     nameLbl->setTextFormat(Qt::PlainText);
     editCmd = place<QPushButton>(Frame4, "editCmd", twips(2140, 275, 800, 350),
-                                 QStringLiteral("Click here to change player"));
-    editCmd->setText(QStringLiteral("&Edit..."));
-    gradesChk = captioned<QCheckBox>(Frame4, "gradesChk", QStringLiteral("Save &Grades"), twips(3080, 240, 970, 375),
-                         QStringLiteral("Check here to enable auto grade saving"));
+                                 tr("Click here to change player"));
+    editCmd->setText(tr("&Edit..."));
+    gradesChk = captioned<QCheckBox>(Frame4, "gradesChk", tr("Save &Grades"), twips(3080, 240, 970, 375),
+                         tr("Check here to enable auto grade saving"));
 
     auto *Frame1 = place<QGroupBox>(this, "Frame1", twips(100, 960, 2055, 1410));
-    Frame1->setTitle(QStringLiteral("Notes"));
+    Frame1->setTitle(tr("Notes"));
     cleffOpt[0] = place<QRadioButton>(Frame1, "cleffOpt0", twips(240, 300, 1395, 255),
-                                      QStringLiteral("Select here for Treble Clef."));
-    cleffOpt[0]->setText(QStringLiteral("&Treble Clef"));
+                                      tr("Select here for Treble Clef."));
+    cleffOpt[0]->setText(tr("&Treble Clef"));
     cleffOpt[1] = place<QRadioButton>(Frame1, "cleffOpt1", twips(240, 600, 1155, 255),
-                                      QStringLiteral("Select here for Bass Clef"));
-    cleffOpt[1]->setText(QStringLiteral("&Bass Clef"));
+                                      tr("Select here for Bass Clef"));
+    cleffOpt[1]->setText(tr("&Bass Clef"));
     m_clefGroup = new QButtonGroup(this);
     m_clefGroup->addButton(cleffOpt[0], 0);
     m_clefGroup->addButton(cleffOpt[1], 1);
-    chromaticChk = captioned<QCheckBox>(Frame1, "chromaticChk", QStringLiteral("Use &Chromatics"),
+    chromaticChk = captioned<QCheckBox>(Frame1, "chromaticChk", tr("Use &Chromatics"),
                             twips(240, 910, 1455, 315),
-                            QStringLiteral("Check here to include chromatic notes"));
+                            tr("Check here to include chromatic notes"));
     optionLbl = place<QLabel>(Frame1, "optionLbl", twips(120, 1200, 1785, 165));
-    optionLbl->setText(QStringLiteral("Optional Use Letter Keys Too!"));
+    optionLbl->setText(tr("Optional Use Letter Keys Too!"));
     QFont serif;
     serif.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif")});
     serif.setPixelSize(10);
     optionLbl->setFont(serif);
 
     auto *Frame5 = place<QGroupBox>(this, "Frame5", twips(2280, 960, 1935, 735));
-    Frame5->setTitle(QStringLiteral("Questions"));
+    Frame5->setTitle(tr("Questions"));
     place<QLabel>(Frame5, "Label2", twips(420, 340, 105, 195))->setText(QStringLiteral("#"));
     questionCbo = place<QComboBox>(Frame5, "questionCbo", twips(600, 280, 720, 315),
-                                   QStringLiteral("Select the number of questions for a lesson"));
+                                   tr("Select the number of questions for a lesson"));
 
     auto *Frame3 = place<QGroupBox>(this, "Frame3", twips(2280, 1740, 1935, 1845));
-    Frame3->setTitle(QStringLiteral("Timer"));
-    timerChk = captioned<QCheckBox>(Frame3, "timerChk", QStringLiteral("Use &Timer"), twips(240, 300, 1095, 315),
-                        QStringLiteral("Check here to enable Timer"));
-    place<QLabel>(Frame3, "Label1", twips(240, 720, 435, 375))->setText(QStringLiteral("Time To:"));
+    Frame3->setTitle(tr("Timer"));
+    timerChk = captioned<QCheckBox>(Frame3, "timerChk", tr("Use &Timer"), twips(240, 300, 1095, 315),
+                        tr("Check here to enable Timer"));
+    place<QLabel>(Frame3, "Label1", twips(240, 720, 435, 375))->setText(tr("Time To:"));
     timerSld = place<QSlider>(Frame3, "timerSld", twips(780, 675, 375, 1005),
-                              QStringLiteral("Slide here to adjust lesson timer."));
+                              tr("Slide here to adjust lesson timer."));
     timerSld->setOrientation(Qt::Vertical);
     timerSld->setRange(3, 60);
     timerLbl = place<QLabel>(Frame3, "timerLbl", twips(240, 1320, 435, 255),
-                             QStringLiteral("Seconds to answer"));
+                             tr("Seconds to answer"));
     timerLbl->setText(QStringLiteral("0"));
 
     auto *Frame2 = place<QGroupBox>(this, "Frame2", twips(100, 2520, 2055, 1360));
-    Frame2->setTitle(QStringLiteral("Other"));
-    clueshk = captioned<QCheckBox>(Frame2, "clueshk", QStringLiteral("Enable Clues"), twips(240, 300, 1395, 255),
-                       QStringLiteral("Check here to enable clues"));
-    soundChk = captioned<QCheckBox>(Frame2, "soundChk", QStringLiteral("Use Sound Effects"),
-                        twips(240, 660, 1695, 255), QStringLiteral("Check here to enable sound effects"));
-    weakChk = captioned<QCheckBox>(Frame2, "weakChk", QStringLiteral("Practise &weak notes"),
+    Frame2->setTitle(tr("Other"));
+    clueshk = captioned<QCheckBox>(Frame2, "clueshk", tr("Enable Clues"), twips(240, 300, 1395, 255),
+                       tr("Check here to enable clues"));
+    soundChk = captioned<QCheckBox>(Frame2, "soundChk", tr("Use Sound Effects"),
+                        twips(240, 660, 1695, 255), tr("Check here to enable sound effects"));
+    weakChk = captioned<QCheckBox>(Frame2, "weakChk", tr("Practise &weak notes"),
                                    twips(240, 1020, 1755, 255),
-                                   QStringLiteral("Check here to be asked the notes you miss more often"));
-    startupChk = captioned<QCheckBox>(this, "startupChk", QStringLiteral("&Show On Startup"),
+                                   tr("Check here to be asked the notes you miss more often"));
+    startupChk = captioned<QCheckBox>(this, "startupChk", tr("&Show On Startup"),
                           twips(160, 4080, 1695, 255));
     okCmd = place<QPushButton>(this, "okCmd", twips(3060, 4020, 1000, 350));
-    okCmd->setText(QStringLiteral(" &OK"));
+    okCmd->setText(tr(" &OK"));
     okCmd->setDefault(true);
 
     connect(m_clefGroup, &QButtonGroup::idClicked, this, &setupFrm::cleffOpt_Click);
