@@ -266,7 +266,8 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
         return true;
     const std::int64_t sameKey = msFrames(SameKeyMs, m_sampleRate);
     for (const HeardNote &note : m_recent) {
-        if (note.midi == verdict.midi && std::abs(note.onsetFrame - pending.onset) < sameKey)
+        // Its octave so soon is the same key, judged on a later window.
+        if ((note.midi - verdict.midi) % 12 == 0 && std::abs(note.onsetFrame - pending.onset) < sameKey)
             return true;
     }
     const HeardNote note{verdict.midi, pending.onset, now, attackVelocity(pending.onset, end)};

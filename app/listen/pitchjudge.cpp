@@ -18,6 +18,11 @@ constexpr double Inaudible = 1e-4;     // about -80 dBFS: below any microphone's
 constexpr std::size_t MaxPeaks = 24;
 constexpr double HighestPartialHz = 8000.0;
 constexpr double OctaveShare = 0.75;
+constexpr double SpacingBelowHz = 250.0;
+constexpr long MaxSpacingPartial = 15;  // in halves of the upper note
+constexpr double SpacingTolerance = 0.2; // of the lower fundamental
+constexpr int MinBetween = 3;
+constexpr double BetweenShare = 0.15;
 constexpr double OwnResidue = 0.5;
 constexpr double LonePartialHz = 1000.0;
 constexpr double LoneGrowth = 0.8;
@@ -202,6 +207,34 @@ PitchVerdict PitchJudge::choose(const std::vector<Peak> &peaks) const
         break;
     }
 
+    // In the bass a strong second partial can outweigh the rest; partials
+    // spaced by the lower note's fundamental, between the upper's, say it
+    // is the lower one.
+    if (std::exp2(log2Of(chosenMidi)) < SpacingBelowHz && chosenMidi - 12.0 >= LowestMidi - 0.5) {
+        const double half = std::exp2(log2Of(chosenMidi)) / 2.0;
+        int between = 0;
+        double betweenMagnitude = 0.0;
+        for (const Peak &peak : peaks) {
+            const double ratio = peak.freq / half;
+            const long n = std::lround(ratio);
+            if (n % 2 == 1 && n >= 3 && n <= MaxSpacingPartial && std::abs(ratio - static_cast<double>(n)) < SpacingTolerance) {
+                ++between;
+                betweenMagnitude += peak.mag;
+            }
+        }
+        if (between >= MinBetween && betweenMagnitude >= BetweenShare * chosen.explained) {
+            const double lower = chosenMidi - 12.0;
+            chosenMidi = lower;
+            chosen = fit(peaks, log2Of(lower));
+            for (double near = lower - 0.5; near <= lower + 0.5; near += GridStep) {
+                const Fit g = fit(peaks, log2Of(near));
+                if (g.low && g.explained > chosen.explained) {
+                    chosen = g;
+                    chosenMidi = near;
+                }
+            }
+        }
+    }
     // The fundamental from the lowest partials, which stiffness hardly moves.
     const double f0Guess = std::exp2(log2Of(chosenMidi));
     double weight = 0.0;

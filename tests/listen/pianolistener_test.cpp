@@ -140,6 +140,32 @@ TEST(PianoListener, APartialSwellingAgainIsNoNewKey)
     }
 }
 
+TEST(PianoListener, ABassNoteWithAStrongSharpSecondPartialKeepsItsOctave)
+{
+    // Sampled bass strings whose fundamental is faint and whose second
+    // partial stands out, a little sharp, over a series spaced by the note.
+    struct Case { int midi; double fundamental; double second; double secondCents; };
+    const Case cases[] = {{28, 0.0, 1.0, 20.0}, {31, 0.0, 1.0, 25.0}, {27, 0.0, 0.8, 15.0}, {36, 0.1, 1.0, 20.0}};
+    const int rate = 44100;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "MIDI " << c.midi);
+        const double f0 = 440.0 * std::exp2((c.midi - 69) / 12.0);
+        std::vector<float> samples(static_cast<std::size_t>(ms(rate, Settle + 1000)), 0.0f);
+        for (std::size_t i = static_cast<std::size_t>(ms(rate, Settle)); i < samples.size(); ++i) {
+            const double t = static_cast<double>(i) / rate - Settle / 1000.0;
+            const double hit = std::min(1.0, t / 0.003) * std::exp(-2.0 * t);
+            for (int h = 1; h <= 12; ++h) {
+                const double gain = h == 1 ? c.fundamental : h == 2 ? c.second : h <= 8 ? 0.25 : 0.1;
+                const double f = h == 2 ? 2.0 * f0 * std::exp2(c.secondCents / 1200.0) : h * f0;
+                samples[i] += static_cast<float>(0.1 * gain * hit * std::sin(2.0 * M_PI * f * t));
+            }
+        }
+        addFan(samples);
+        PianoListener listener(rate);
+        EXPECT_EQ(heardNotes(listener, samples), std::vector<int>{c.midi});
+    }
+}
+
 TEST(PianoListener, RoomNoiseIsNoAnswer)
 {
     const int rate = 44100;
