@@ -57,15 +57,15 @@ void BuiltinSynth::open()
         m_path = m_search.find();
         if (m_path.isEmpty()) {
             throw MidiError(MidiError::NoSoundFont,
-                            QStringLiteral("The built-in synthesizer found no SoundFont to play "
-                                           "with (looked for %1). Install a General MIDI SoundFont, "
-                                           "such as the package timgm6mb-soundfont.")
+                            tr("The built-in synthesizer found no SoundFont to play "
+                               "with (looked for %1). Install a General MIDI SoundFont, "
+                               "such as the package timgm6mb-soundfont.")
                                 .arg(m_search.describe()));
         }
     }
     if (m_engine && !m_engine->start()) {
         throw MidiError(MidiError::NoAudioOutput,
-                        QStringLiteral("The built-in synthesizer has no audio output.\n%1")
+                        tr("The built-in synthesizer has no audio output.\n%1")
                             .arg(m_engine->error()));
     }
     m_open = true;
@@ -201,7 +201,7 @@ void BuiltinSynth::load()
             attach(true);
     } else {
         m_load = Load::Failed;
-        m_failure = QStringLiteral("The built-in synthesizer could not load the SoundFont %1.").arg(m_path);
+        m_failure = tr("The built-in synthesizer could not load the SoundFont %1.").arg(m_path);
         m_pending.clear();
     }
 }

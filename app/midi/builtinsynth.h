@@ -3,6 +3,7 @@
 #include "defaultoutput.h"
 #include "soundfontsearch.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <chrono>
@@ -24,6 +25,8 @@ class AudioEngine;
 // meanwhile are kept and played once it is loaded.
 class BuiltinSynth : public DefaultOutput
 {
+    Q_DECLARE_TR_FUNCTIONS(BuiltinSynth)
+
 public:
     // Messages kept while loading; note-ons older than MaxPendingAge are
     // dropped when loading ends, everything else is played.

@@ -11,14 +11,14 @@ MidiError::MidiError(Code code, const QString &description)
 
 MidiError MidiError::notListed(bool input, int entry, int entries)
 {
-    const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
-    const QString listed = entries == 1 ? QStringLiteral("1 MIDI %1").arg(kind)
-                                        : QStringLiteral("%1 MIDI %2s").arg(entries).arg(kind);
-    return MidiError(NoSuchDevice, QStringLiteral("The MIDI %1 chosen before (entry %2 of the list) "
-                                                  "is not connected; this computer lists %3.")
-                                       .arg(kind)
-                                       .arg(entry)
-                                       .arg(listed));
+    // Whole sentences, so that a translation can bend each word.
+    const QString listed = input ? (entries == 1 ? tr("1 MIDI input") : tr("%1 MIDI inputs").arg(entries))
+                                 : (entries == 1 ? tr("1 MIDI output") : tr("%1 MIDI outputs").arg(entries));
+    const QString text = input ? tr("The MIDI input chosen before (entry %1 of the list) "
+                                    "is not connected; this computer lists %2.")
+                               : tr("The MIDI output chosen before (entry %1 of the list) "
+                                    "is not connected; this computer lists %2.");
+    return MidiError(NoSuchDevice, text.arg(entry).arg(listed));
 }
 
 } // namespace staverly

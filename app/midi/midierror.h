@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -9,6 +10,8 @@ namespace staverly {
 // procedures show the sentence in their message box.
 class MidiError : public std::runtime_error
 {
+    Q_DECLARE_TR_FUNCTIONS(MidiError)
+
 public:
     enum Code {
         NoSuchDevice = 1,

@@ -60,32 +60,32 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     , m_midi(midi)
 {
     setObjectName(QStringLiteral("midiFrm"));
-    setWindowTitle(QStringLiteral("Midi Setup"));
+    setWindowTitle(tr("Midi Setup"));
 
     midiFrame = place<QGroupBox>(this, "midiFrame", {10, 8, 400, 82});
-    midiFrame->setTitle(QStringLiteral("Midi In"));
+    midiFrame->setTitle(tr("Midi In"));
     usemidiChk = place<QCheckBox>(midiFrame, "usemidiChk", {12, 22, 170, 20},
-                                  QStringLiteral("Check here if using and external keyboard"));
-    usemidiChk->setText(QStringLiteral("Midi &In Enabled"));
+                                  tr("Check here if using and external keyboard"));
+    usemidiChk->setText(tr("Midi &In Enabled"));
     midiThruChk = place<QCheckBox>(midiFrame, "midiThruChk", {200, 22, 170, 20},
-                                   QStringLiteral("Check here to enable Midi Through"));
-    midiThruChk->setText(QStringLiteral("Midi &Through"));
-    midiLbl = captioned<QLabel>(midiFrame, "midiLbl", QStringLiteral("Midi In Device"), {12, 50, 95, 22});
+                                   tr("Check here to enable Midi Through"));
+    midiThruChk->setText(tr("Midi &Through"));
+    midiLbl = captioned<QLabel>(midiFrame, "midiLbl", tr("Midi In Device"), {12, 50, 95, 22});
     inCbo = place<QComboBox>(midiFrame, "inCbo", {110, 48, 278, 24},
-                             QStringLiteral("Select the Midi Input device"));
+                             tr("Select the Midi Input device"));
 
     auto *outFrame = place<QGroupBox>(this, nullptr, {10, 96, 400, 82});
-    outFrame->setTitle(QStringLiteral("Midi Out"));
-    captioned<QLabel>(outFrame, nullptr, QStringLiteral("Midi Out Device"), {12, 22, 95, 22});
+    outFrame->setTitle(tr("Midi Out"));
+    captioned<QLabel>(outFrame, nullptr, tr("Midi Out Device"), {12, 22, 95, 22});
     outCbo = place<QComboBox>(outFrame, "outCbo", {110, 20, 278, 24},
-                              QStringLiteral("Select here to choose a midi output device"));
-    captioned<QLabel>(outFrame, nullptr, QStringLiteral("Instrument"), {12, 52, 95, 22});
+                              tr("Select here to choose a midi output device"));
+    captioned<QLabel>(outFrame, nullptr, tr("Instrument"), {12, 52, 95, 22});
     ComboPatch = place<QComboBox>(outFrame, "ComboPatch", {110, 50, 278, 24},
-                                  QStringLiteral("Select here to choose an instrument"));
+                                  tr("Select here to choose an instrument"));
     ComboPatch->setMaxVisibleItems(16);
 
     auto *channelFrame = place<QGroupBox>(this, nullptr, {10, 184, 190, 116});
-    channelFrame->setTitle(QStringLiteral("Midi Channel"));
+    channelFrame->setTitle(tr("Midi Channel"));
     m_channels = new QButtonGroup(this);
     for (int i = 0; i < 16; ++i) {
         // Four columns of four, numbered down the columns.
@@ -98,26 +98,26 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
         m_channels->addButton(option, i);
         channelOpt[std::size_t(i)] = option;
     }
-    channelOpt[0]->setToolTip(QStringLiteral("Choose a Midi In channel"));
+    channelOpt[0]->setToolTip(tr("Choose a Midi In channel"));
 
     auto *volumeFrame = place<QGroupBox>(this, nullptr, {210, 184, 200, 62});
-    volumeFrame->setTitle(QStringLiteral("Midi Volume"));
+    volumeFrame->setTitle(tr("Midi Volume"));
     volumeSld = place<QSlider>(volumeFrame, "volumeSld", {10, 28, 140, 22},
-                               QStringLiteral("Slide here to adjust midi out volume"));
+                               tr("Slide here to adjust midi out volume"));
     volumeSld->setOrientation(Qt::Horizontal);
     volumeSld->setRange(0, 127);
     volumeSld->setPageStep(8);
     volumeLbl = captioned<QLabel>(volumeFrame, "volumeLbl", QStringLiteral("127"), {156, 28, 36, 22});
 
     testCmd = place<QPushButton>(this, "testCmd", {210, 266, 96, 30},
-                                 QStringLiteral("Click here to hear instrument on synthesizer"));
-    testCmd->setText(QStringLiteral("Test Note"));
+                                 tr("Click here to hear instrument on synthesizer"));
+    testCmd->setText(tr("Test Note"));
     okCmd = place<QPushButton>(this, "okCmd", {314, 266, 96, 30},
-                               QStringLiteral("Click here to close window"));
-    okCmd->setText(QStringLiteral("&OK"));
+                               tr("Click here to close window"));
+    okCmd->setText(tr("&OK"));
     okCmd->setDefault(true);
     soundLbl = place<QLabel>(this, "soundLbl", {210, 248, 200, 16},
-                             QStringLiteral("The delay from a note to the loudspeakers, as the sound server measures it"));
+                             tr("The delay from a note to the loudspeakers, as the sound server measures it"));
     micFrame = new MicPanel(this, settings, midi, ear);
     micFrame->setGeometry(10, 304, 400, 152);
     noticeLbl = place<QLabel>(this, "noticeLbl", {10, 462, 400, 44});

@@ -166,7 +166,7 @@ void MIDIInput::announce()
     const std::size_t dropped = m_dropped.exchange(0, std::memory_order_relaxed);
     if (dropped > 0) {
         emit error(MidiError::InputOverflow,
-                   QStringLiteral("%1 MIDI messages were lost: the input queue was full.").arg(dropped));
+                   tr("%1 MIDI messages were lost: the input queue was full.").arg(dropped));
     }
     if (pendingMessages() > 0)
         emit message();

@@ -21,13 +21,6 @@ namespace {
 // after the last one.
 constexpr int PassingNoticeLooks = 10;
 
-QString comesBack(const QString &kind, const QString &name)
-{
-    return QStringLiteral("The MIDI %1 \"%2\" is not connected. Staverly uses it again as soon as "
-                          "it is back.")
-        .arg(kind, name);
-}
-
 } // namespace
 
 void MidiMod::attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWidget *parent,
@@ -46,7 +39,7 @@ void MidiMod::attach(MIDIInput &input, MIDIOutput &output, Desktop &desktop, QWi
             return;
         }
         m_desktop->messageBox(m_parent, description, Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                              QStringLiteral("Midi Output Error!"));
+                              tr("Midi Output Error!"));
     });
     m_watch = new QTimer(parent);
     m_watch->setObjectName(QStringLiteral("deviceWatch"));
@@ -117,11 +110,13 @@ void MidiMod::inputGone(const QString &name)
     if (name.isEmpty()) {
         const QString text = MidiError::notListed(true, DEVICE_IN + 1, int(m_input->deviceNames().size()))
                                  .description();
-        notice("midi-in", QStringLiteral("Choose a MIDI keyboard"),
-               text + QStringLiteral(" Choose one in MIDI Setup."));
+        notice("midi-in", tr("Choose a MIDI keyboard"),
+               text + tr(" Choose one in MIDI Setup."));
         return;
     }
-    notice("midi-in", QStringLiteral("MIDI keyboard not connected"), comesBack(QStringLiteral("keyboard"), name));
+    notice("midi-in", tr("MIDI keyboard not connected"),
+           tr("The MIDI keyboard \"%1\" is not connected. Staverly uses it again as soon as it is back.")
+               .arg(name));
 }
 
 void MidiMod::outputGone(const QString &name)
@@ -130,11 +125,13 @@ void MidiMod::outputGone(const QString &name)
         const QString text = MidiError::notListed(false, DEVICE_OUT + 1,
                                                   int(m_output->deviceNames().size()) + 1)
                                  .description();
-        notice("midi-out", QStringLiteral("Choose a MIDI output"),
-               text + QStringLiteral(" Choose one in MIDI Setup."));
+        notice("midi-out", tr("Choose a MIDI output"),
+               text + tr(" Choose one in MIDI Setup."));
         return;
     }
-    notice("midi-out", QStringLiteral("MIDI output not connected"), comesBack(QStringLiteral("output"), name));
+    notice("midi-out", tr("MIDI output not connected"),
+           tr("The MIDI output \"%1\" is not connected. Staverly uses it again as soon as it is back.")
+               .arg(name));
 }
 
 void MidiMod::list_midi_in(QComboBox &inCbo)
@@ -161,7 +158,7 @@ void MidiMod::list_midi_in(QComboBox &inCbo)
         inCbo.setCurrentIndex(at);
         m_input->selectDevice(at);
     } catch (const MidiError &failure) {
-        report(failure.description(), QStringLiteral("Midi In Open Error!"));
+        report(failure.description(), tr("Midi In Open Error!"));
     }
 }
 
@@ -184,7 +181,7 @@ void MidiMod::list_midi_out(QComboBox &outCbo)
         outCbo.setCurrentIndex(at);
         m_output->selectDevice(at - 1);
     } catch (const MidiError &failure) {
-        report(failure.description(), QStringLiteral("Midi Out Error!"));
+        report(failure.description(), tr("Midi Out Error!"));
     }
 }
 
@@ -213,7 +210,7 @@ void MidiMod::open_midi_in()
         m_input->start();
         clearNotice("midi-in");
     } catch (const MidiError &failure) {
-        report(failure.description(), QStringLiteral("Midi In Open Device Error"));
+        report(failure.description(), tr("Midi In Open Device Error"));
     }
 }
 
@@ -238,7 +235,7 @@ void MidiMod::open_midi_out()
         m_output->open();
         clearNotice("midi-out");
     } catch (const MidiError &failure) {
-        report(failure.description(), QStringLiteral("Midi Out Open Device Error"));
+        report(failure.description(), tr("Midi Out Open Device Error"));
     }
 }
 
@@ -279,19 +276,19 @@ QString MidiMod::soundInUse() const
     if (!synth)
         return {};
     if (!synth->problem().isEmpty())
-        return QStringLiteral("Sound: none, the sound server has gone");
+        return tr("Sound: none, the sound server has gone");
     const QString driver = synth->driverName();
     const QString shown = driver == QLatin1String("pulseaudio") ? QStringLiteral("PulseAudio")
                           : driver == QLatin1String("jack")     ? QStringLiteral("JACK")
                           : driver == QLatin1String("alsa")     ? QStringLiteral("ALSA")
                                                                 : driver;
     if (shown.isEmpty())
-        return QStringLiteral("Sound: starting");
+        return tr("Sound: starting");
     const double latency = synth->measuredLatencyMs();
     // A resting PulseAudio stream has no delay to tell until the next note.
     if (latency <= 0.0)
-        return QStringLiteral("Sound: %1, resting").arg(shown);
-    return QStringLiteral("Sound: %1, %2 ms").arg(shown, QString::number(latency, 'f', 1));
+        return tr("Sound: %1, resting").arg(shown);
+    return tr("Sound: %1, %2 ms").arg(shown, QString::number(latency, 'f', 1));
 }
 
 void MidiMod::watchDevices()
@@ -316,22 +313,22 @@ void MidiMod::watchDevices()
     if (silent.isEmpty())
         clearNotice("sound");
     else
-        notice("sound", QStringLiteral("No sound output"), silent);
+        notice("sound", tr("No sound output"), silent);
 
     linkNotice("midi-in-link", USE_MIDI && m_input->isOpen() && !m_input->isLinked(),
-               QStringLiteral("The connection from \"%1\" to Staverly was removed outside Staverly (in a "
-                              "patchbay, say). Press OK in MIDI Setup to connect it again.")
+               tr("The connection from \"%1\" to Staverly was removed outside Staverly (in a "
+                  "patchbay, say). Press OK in MIDI Setup to connect it again.")
                    .arg(m_input->openName()));
     linkNotice("midi-out-link", m_output->isOpen() && !m_output->isLinked(),
-               QStringLiteral("The connection from Staverly to \"%1\" was removed outside Staverly (in a "
-                              "patchbay, say). Press OK in MIDI Setup to connect it again.")
+               tr("The connection from Staverly to \"%1\" was removed outside Staverly (in a "
+                  "patchbay, say). Press OK in MIDI Setup to connect it again.")
                    .arg(m_output->openName()));
 
     if (m_late > m_lateSeen) {
         m_lateSeen = m_late;
         m_lateLooks = 0;
-        notice("midi-late", QStringLiteral("MIDI notes dropped"),
-               QStringLiteral("%1 MIDI notes came faster than they could be judged and were dropped.")
+        notice("midi-late", tr("MIDI notes dropped"),
+               tr("%1 MIDI notes came faster than they could be judged and were dropped.")
                    .arg(m_late));
     } else if (++m_lateLooks == PassingNoticeLooks) {
         clearNotice("midi-late");
@@ -341,9 +338,9 @@ void MidiMod::watchDevices()
     if (malformed > m_malformedSeen) {
         m_malformedSeen = malformed;
         m_malformedLooks = 0;
-        notice("midi-malformed", QStringLiteral("Odd MIDI input ignored"),
-               malformed == 1 ? QStringLiteral("1 malformed MIDI message ignored.")
-                              : QStringLiteral("%1 malformed MIDI messages ignored.").arg(malformed));
+        notice("midi-malformed", tr("Odd MIDI input ignored"),
+               malformed == 1 ? tr("1 malformed MIDI message ignored.")
+                              : tr("%1 malformed MIDI messages ignored.").arg(malformed));
     } else if (++m_malformedLooks == PassingNoticeLooks) {
         clearNotice("midi-malformed");
     }
@@ -444,7 +441,7 @@ void MidiMod::linkNotice(const char *topic, bool cut, const QString &text)
 {
     // Told, never undone: whoever removed the connection meant it.
     if (cut)
-        notice(topic, QStringLiteral("MIDI disconnected elsewhere"), text);
+        notice(topic, tr("MIDI disconnected elsewhere"), text);
     else
         clearNotice(topic);
 }
@@ -520,7 +517,7 @@ void MidiMod::outputFailed(const QString &description)
     m_output->close();
     // Looked at again on the next look, as if the devices had changed.
     m_changesSeen = ~quint64(0);
-    notice("midi-out", QStringLiteral("MIDI output not answering"), description);
+    notice("midi-out", tr("MIDI output not answering"), description);
 }
 
 } // namespace staverly

@@ -55,7 +55,7 @@ void MIDIOutput::open()
     if (m_device == -1) {
         if (!m_defaultOutput) {
             throw MidiError(MidiError::NoSuchDevice,
-                            QStringLiteral("This system has no default MIDI output."));
+                            tr("This system has no default MIDI output."));
         }
         m_defaultOutput->open();
         std::lock_guard lock(m_sending);
@@ -135,7 +135,7 @@ void MIDIOutput::sendLocked(qint16 status, qint16 data1, qint16 data2)
     const std::size_t length = midiMessageLength(status);
     if (length == 0) {
         report(MidiError::NotAMessage,
-               QStringLiteral("%1 does not start a short MIDI message.").arg(status));
+               tr("%1 does not start a short MIDI message.").arg(status));
         return;
     }
     const Bytes bytes{{std::uint8_t(status), std::uint8_t(data1 & 0x7F), std::uint8_t(data2 & 0x7F)},

@@ -7,13 +7,13 @@ namespace staverly {
 std::unique_ptr<MidiSource> NullMidiBackend::openInput(const QString &name, Receiver)
 {
     throw MidiError(MidiError::NoSuchDevice,
-                    QStringLiteral("The MIDI input \"%1\" is not available: this system has no MIDI.").arg(name));
+                    tr("The MIDI input \"%1\" is not available: this system has no MIDI.").arg(name));
 }
 
 std::unique_ptr<MidiSink> NullMidiBackend::openOutput(const QString &name)
 {
     throw MidiError(MidiError::NoSuchDevice,
-                    QStringLiteral("The MIDI output \"%1\" is not available: this system has no MIDI.").arg(name));
+                    tr("The MIDI output \"%1\" is not available: this system has no MIDI.").arg(name));
 }
 
 } // namespace staverly

@@ -2,11 +2,15 @@
 
 #include "midibackend.h"
 
+#include <QCoreApplication>
+
 namespace staverly {
 
 // A system without MIDI: no devices, and opening one fails with a reason.
 class NullMidiBackend : public MidiBackend
 {
+    Q_DECLARE_TR_FUNCTIONS(NullMidiBackend)
+
 public:
     QStringList inputNames() override { return {}; }
     QStringList outputNames() override { return {}; }

@@ -5,6 +5,7 @@
 #include "rtmidisink.h"
 #include "rtmidisource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -136,7 +137,7 @@ QStringList names(const QString &clientName, const QString &alsaSequencer)
 // attempt fail, and another look usually succeeds.
 template<class Client, class Opened, class Open>
 std::unique_ptr<Opened> openNamed(const QString &clientName, const QString &alsaSequencer,
-                                  const QString &name, const QString &kind, Open open)
+                                  const QString &name, const char *missing, Open open)
 {
     for (int attempt = 1;; ++attempt) {
         try {
@@ -155,7 +156,7 @@ std::unique_ptr<Opened> openNamed(const QString &clientName, const QString &alsa
             continue;
         }
         throw MidiError(MidiError::NoSuchDevice,
-                        QStringLiteral("The MIDI %1 \"%2\" is not connected.").arg(kind, name));
+                        QCoreApplication::translate("RtMidiBackend", missing).arg(name));
     }
 }
 
@@ -181,7 +182,8 @@ QStringList RtMidiBackend::outputNames()
 std::unique_ptr<MidiSource> RtMidiBackend::openInput(const QString &name, Receiver receiver)
 {
     return openNamed<RtMidiIn, MidiSource>(
-        m_clientName, m_alsaSequencer, name, QStringLiteral("input"),
+        m_clientName, m_alsaSequencer, name,
+        QT_TRANSLATE_NOOP("RtMidiBackend", "The MIDI input \"%1\" is not connected."),
         [&](std::unique_ptr<RtMidiIn> client, const Port &port, RtMidi::Api api) {
             return std::make_unique<RtMidiSource>(std::move(client), port.index, port.raw, name, receiver,
                                                   settleTime(api));
@@ -199,7 +201,8 @@ quint64 RtMidiBackend::changes()
 std::unique_ptr<MidiSink> RtMidiBackend::openOutput(const QString &name)
 {
     return openNamed<RtMidiOut, MidiSink>(
-        m_clientName, m_alsaSequencer, name, QStringLiteral("output"),
+        m_clientName, m_alsaSequencer, name,
+        QT_TRANSLATE_NOOP("RtMidiBackend", "The MIDI output \"%1\" is not connected."),
         [&](std::unique_ptr<RtMidiOut> client, const Port &port, RtMidi::Api api) {
             return std::make_unique<RtMidiSink>(std::move(client), port.index, port.raw, name, settleTime(api));
         });

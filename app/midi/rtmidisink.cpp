@@ -33,7 +33,7 @@ RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std
         const QString reason = QString::fromStdString(m_error);
         release();
         throw MidiError(MidiError::OpenFailed,
-                        QStringLiteral("The MIDI output \"%1\" could not be opened: %2").arg(name, reason));
+                        tr("The MIDI output \"%1\" could not be opened: %2").arg(name, reason));
     }
     m_port = port;
     if (m_jack)
@@ -66,7 +66,7 @@ void RtMidiSink::send(const std::uint8_t *bytes, std::size_t size)
     }
     if (!m_error.empty())
         throw MidiError(MidiError::SendFailed,
-                        QStringLiteral("A message to the MIDI output \"%1\" failed: %2")
+                        tr("A message to the MIDI output \"%1\" failed: %2")
                             .arg(m_name, QString::fromStdString(m_error)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "midisink.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -13,6 +14,8 @@ namespace staverly {
 // An open RtMidi output port; messages leave at once.
 class RtMidiSink : public MidiSink
 {
+    Q_DECLARE_TR_FUNCTIONS(RtMidiSink)
+
 public:
     // Opens port `index` of `out`; throws MidiError when it will not open.
     // `settle` is how long a new connection takes to carry messages, and how

@@ -41,7 +41,7 @@ RtMidiSource::RtMidiSource(std::unique_ptr<RtMidiIn> in, unsigned index, const s
     if (!reason.empty()) {
         release();
         throw MidiError(MidiError::OpenFailed,
-                        QStringLiteral("The MIDI input \"%1\" could not be opened: %2")
+                        tr("The MIDI input \"%1\" could not be opened: %2")
                             .arg(name, QString::fromStdString(reason)));
     }
     m_port = port;

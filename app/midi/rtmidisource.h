@@ -2,6 +2,7 @@
 
 #include "midibackend.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <memory>
 #include <rtmidi/RtMidi.h>
@@ -13,6 +14,8 @@ namespace staverly {
 // An open RtMidi input port.
 class RtMidiSource : public MidiSource
 {
+    Q_DECLARE_TR_FUNCTIONS(RtMidiSource)
+
 public:
     // Opens port `index` of `in`; throws MidiError when it will not open.
     // `settle` is how long a new connection takes to carry messages, and how

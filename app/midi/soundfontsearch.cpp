@@ -1,5 +1,6 @@
 #include "soundfontsearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <fluidsynth.h>
@@ -51,7 +52,7 @@ QString SoundFontSearch::describe() const
     QStringList places = files;
     for (const QString &folder : folders)
         places << QStringLiteral("%1/*.sf2, *.sf3").arg(folder);
-    return places.isEmpty() ? QStringLiteral("nowhere") : places.join(QStringLiteral(", "));
+    return places.isEmpty() ? QCoreApplication::translate("SoundFontSearch", "nowhere") : places.join(QStringLiteral(", "));
 }
 
 } // namespace staverly
