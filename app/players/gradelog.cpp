@@ -28,6 +28,15 @@ QString GradeLog::lessonName(qint16 cleff)
     return cleff == 0 ? QStringLiteral("Treble Clef") : QStringLiteral("Base Clef");
 }
 
+QString GradeLog::shownLesson(const QString &stored)
+{
+    if (stored == QLatin1String("Treble Clef"))
+        return tr("Treble Clef");
+    if (stored == QLatin1String("Base Clef"))
+        return tr("Base Clef");
+    return stored;
+}
+
 QByteArray GradeLog::format(const Record &r)
 {
     // Put together piece by piece: a name is text, never a pattern that a

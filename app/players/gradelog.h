@@ -3,6 +3,7 @@
 #include "textlines.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -14,6 +15,8 @@ namespace staverly {
 // appended, never rewritten.
 class GradeLog
 {
+    Q_DECLARE_TR_FUNCTIONS(GradeLog)
+
 public:
     struct Record
     {
@@ -29,6 +32,8 @@ public:
 
     QString fileName() const;
     static QString lessonName(qint16 cleff);
+    // A stored lesson name as the pupil reads it; the log keeps the English.
+    static QString shownLesson(const QString &stored);
     static QByteArray format(const Record &record);
     // Appends one record with CR LF, on a line of its own even when the file
     // does not end with one. A log not UTF-8 throughout is written anew,

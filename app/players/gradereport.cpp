@@ -31,26 +31,32 @@ bool GradeReport::beyondAscii(QIODevice &log)
     }
     log.seek(0);
     // The dates are written as the desktop's language writes them.
-    const QString sample = QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat);
+    // So are the headings and the lesson names.
+    const QString sample = QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat)
+                           + headings().join(QString()) + GradeLog::shownLesson(GradeLog::lessonName(0))
+                           + GradeLog::shownLesson(GradeLog::lessonName(1));
     return found || std::any_of(sample.cbegin(), sample.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+}
+
+QStringList GradeReport::headings()
+{
+    return {tr("Staverly Grade Report"), tr("Name"), tr("Lesson"), tr("Yes "), tr("No "), tr("Score"), tr("Date")};
 }
 
 bool GradeReport::write(QIODevice &log, QIODevice &out)
 {
-    QByteArray html =
-        "<html><title>Staverly Grade Report</title><table bgcolor=navy align=center><tr><Td>"
-        "<table cellspacing=2 cellpadding=2 align=center bgcolor=white>"
-        "<TR bgcolor=navy><TD align=center><font face=arial size=2 color=white><B>Name</font></td>"
-        "<TD align=center><font face=arial size=2 color=white><B>Lesson</font></td>"
-        "<TD align=center><font face=arial size=2 color=white><B>Yes </font></td>"
-        "<TD align=center><font face=arial size=2 color=white><B>No </font></td>"
-        "<TD align=center><font face=arial size=2 color=white><B>Score</font></td>"
-        "<TD align=center><font face=arial size=2 color=white><B>Date</font></td></tr>";
+    const QStringList heading = headings();
+    const auto escaped = [](const QString &text) { return HtmlFile::escaped(text).toUtf8(); };
+    QByteArray html = "<html><title>" + escaped(heading.at(0)) + "</title><table bgcolor=navy align=center><tr><Td>"
+                      "<table cellspacing=2 cellpadding=2 align=center bgcolor=white><TR bgcolor=navy>";
+    for (qsizetype c = 1; c < heading.size(); ++c)
+        html += "<TD align=center><font face=arial size=2 color=white><B>" + escaped(heading.at(c)) + "</font></td>";
+    html += "</tr>";
     const QLocale locale = QLocale::system();
     // A class's lessons fall on few days.
     QHash<qint64, QByteArray> dates;
     bool whiteRow = true;
-    const auto text = [](QByteArrayView bytes) { return HtmlFile::escaped(TextLines::decodeLine(bytes)).toUtf8(); };
+    const auto text = [&escaped](QByteArrayView bytes) { return escaped(TextLines::decodeLine(bytes)); };
     const bool whole = TextLines::forEach(log, [&](QByteArrayView line, qint64) {
         const auto r = GradeLog::scan(line);
         if (!r)
@@ -61,7 +67,7 @@ bool GradeReport::write(QIODevice &log, QIODevice &out)
         html += whiteRow ? "<TR bgcolor=white><TD><font face=arial size=2>" : "<TR bgcolor=silver><TD><font face=arial size=2>";
         html += text(r->player);
         html += "</font></td><TD><font face=arial size=2>";
-        html += text(r->lesson);
+        html += escaped(GradeLog::shownLesson(TextLines::decodeLine(r->lesson)));
         html += "</font></td><TD><font face=arial size=2 color=green><B>+ ";
         html += QByteArray::number(r->yes);
         html += "</font></td><TD><font face=arial size=2 color=red><B>- ";

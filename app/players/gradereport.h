@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QStringList>
+
 class QIODevice;
 
 namespace staverly {
@@ -9,6 +12,8 @@ namespace staverly {
 // be held in memory whole.
 class GradeReport
 {
+    Q_DECLARE_TR_FUNCTIONS(GradeReport)
+
 public:
     // Writes the page for the log to `out` as UTF-8, without a byte-order
     // mark or a last line end. False when writing failed.
@@ -16,6 +21,10 @@ public:
     // Whether the page will hold characters beyond ASCII. Reads the log
     // through and back to its start.
     static bool beyondAscii(QIODevice &log);
+
+private:
+    // The page's title and the columns' headings, translated.
+    static QStringList headings();
 };
 
 } // namespace staverly

@@ -67,7 +67,8 @@ const QStringList *GradeRows::cells(int row) const
     if (m_file && m_file->seek(m_starts[std::size_t(row)])) {
         const QByteArray bytes = m_file->read(m_lengths[std::size_t(row)]);
         if (const auto r = GradeLog::parse(bytes)) {
-            *shown = QStringList{r->player, r->lesson, QString::number(r->yes), QString::number(r->no),
+            *shown = QStringList{r->player, GradeLog::shownLesson(r->lesson), QString::number(r->yes),
+                                 QString::number(r->no),
                                  QString::number(r->score) + QLatin1Char('%'),
                                  QLocale::system().toString(r->date, QLocale::ShortFormat)};
         }

@@ -22,9 +22,9 @@ namespace staverly {
 const QStringList &gradesFrm::columns()
 {
     static const QStringList texts{
-        QStringLiteral("User Name                "), QStringLiteral("Lesson         "),
-        QStringLiteral("Yes    "), QStringLiteral("No     "), QStringLiteral("Score   "),
-        QStringLiteral("Date                              ")};
+        tr("User Name                "), tr("Lesson         "),
+        tr("Yes    "), tr("No     "), tr("Score   "),
+        tr("Date                              ")};
     return texts;
 }
 
@@ -33,7 +33,7 @@ gradesFrm::gradesFrm(DialogHost &host)
     , m_host(host)
 {
     setObjectName(QStringLiteral("gradesFrm"));
-    setWindowTitle(QStringLiteral("Grades"));
+    setWindowTitle(tr("Grades"));
     setFixedSize(twips(0, 0, 6675, 3390).size());
 
     gradesGrid = place<QTableView>(this, "gradesGrid", twips(120, 180, 6435, 2736));
@@ -46,16 +46,16 @@ gradesFrm::gradesFrm(DialogHost &host)
     gradesGrid->verticalHeader()->setDefaultSectionSize(gradesGrid->fontMetrics().height() + 6);
     gradesGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     gradesGrid->setWordWrap(false);
-    printCmd = captioned<QPushButton>(this, "printCmd", QStringLiteral("&Print HTML Report..."),
+    printCmd = captioned<QPushButton>(this, "printCmd", tr("&Print HTML Report..."),
                                       twips(120, 2980, 1650, 350),
-                                      QStringLiteral("Click here to make a printable HTML report."));
-    clearCmd = captioned<QPushButton>(this, "clearCmd", QStringLiteral("Clear"), twips(1830, 2980, 1000, 350),
-                                      QStringLiteral("Click here to clear the current grade report."));
-    progressCmd = captioned<QPushButton>(this, "progressCmd", QStringLiteral("&Progress..."),
+                                      tr("Click here to make a printable HTML report."));
+    clearCmd = captioned<QPushButton>(this, "clearCmd", tr("Clear"), twips(1830, 2980, 1000, 350),
+                                      tr("Click here to clear the current grade report."));
+    progressCmd = captioned<QPushButton>(this, "progressCmd", tr("&Progress..."),
                                          twips(2890, 2980, 1200, 350),
-                                         QStringLiteral("Click here to see each pupil's progress and weak notes."));
-    closecmd = captioned<QPushButton>(this, "closecmd", QStringLiteral("&Close"), twips(5550, 2980, 1000, 350),
-                                      QStringLiteral("Click here to close window."));
+                                         tr("Click here to see each pupil's progress and weak notes."));
+    closecmd = captioned<QPushButton>(this, "closecmd", tr("&Close"), twips(5550, 2980, 1000, 350),
+                                      tr("Click here to close window."));
     closecmd->setDefault(true);
     printCmd->setAutoDefault(false);
     clearCmd->setAutoDefault(false);
@@ -88,11 +88,11 @@ void gradesFrm::Form_Load()
     if (m_rows->unreadable() > 0) {
         m_host.desktop().messageBox(
             this,
-            QStringLiteral("%1 line(s) of the grade log \"%2\" could not be read as lessons and are "
-                           "left out here. The file itself is left as it is.")
+            tr("%1 line(s) of the grade log \"%2\" could not be read as lessons and are "
+               "left out here. The file itself is left as it is.")
                 .arg(m_rows->unreadable())
                 .arg(log.fileName()),
-            Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Grades"));
+            Desktop::Buttons::Ok, Desktop::Icon::Warning, tr("Grades"));
     }
 }
 
@@ -105,8 +105,8 @@ void gradesFrm::clearCmd_Click()
     }
     const auto answer = m_host.desktop().messageBox(
         this,
-        QStringLiteral("Are you sure you want to clear this list?\r\nChange can not be undone."),
-        Desktop::Buttons::YesNo, Desktop::Icon::Question, QStringLiteral("Remove Grades Notification"));
+        tr("Are you sure you want to clear this list?\r\nChange can not be undone."),
+        Desktop::Buttons::YesNo, Desktop::Icon::Question, tr("Remove Grades Notification"));
     if (answer != Desktop::Answer::Yes)
         return;
     // The list shows what the file holds: while the file stays, so does it.
@@ -114,11 +114,11 @@ void gradesFrm::clearCmd_Click()
     QFile file(log.fileName());
     if (file.exists() && !file.remove()) {
         m_host.desktop().messageBox(this,
-                                    QStringLiteral("The grade log \"%1\" could not be deleted: %2. "
-                                                   "Every lesson in it is kept.")
+                                    tr("The grade log \"%1\" could not be deleted: %2. "
+                                       "Every lesson in it is kept.")
                                         .arg(log.fileName(), file.errorString()),
                                     Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                                    QStringLiteral("Remove Grades Notification"));
+                                    tr("Remove Grades Notification"));
         return;
     }
     m_rows->blank();
@@ -139,7 +139,7 @@ void gradesFrm::make_report()
 {
     Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
+        this, tr("Save Grade Report As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
         QStringLiteral("htm")));
     if (path.isEmpty())
         return;
@@ -151,10 +151,10 @@ void gradesFrm::make_report()
     const QString failure = HtmlFile::write(path, GradeReport::beyondAscii(*log),
                                             [&log](QIODevice &out) { return GradeReport::write(*log, out); });
     if (!failure.isEmpty()) {
-        desktop.messageBox(this, QStringLiteral("The grade report could not be saved as \"%1\": %2")
+        desktop.messageBox(this, tr("The grade report could not be saved as \"%1\": %2")
                                      .arg(path, failure),
                            Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                           QStringLiteral("Save Grade Report As..."));
+                           tr("Save Grade Report As..."));
         return;
     }
     QString target = path;

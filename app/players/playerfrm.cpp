@@ -26,23 +26,23 @@ playerFrm::playerFrm(DialogHost &host, SettingsStore &settings, LessonEngine &le
     , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("playerFrm"));
-    setWindowTitle(QStringLiteral("Player Setup"));
+    setWindowTitle(tr("Player Setup"));
     setFixedSize(twips(0, 0, 2310, 3150).size());
 
     Label1 = place<QLabel>(this, "Label1", twips(60, 120, 1035, 195));
-    Label1->setText(QStringLiteral("Current Player:"));
+    Label1->setText(tr("Current Player:"));
     playerCbo = place<QListWidget>(this, "playerCbo", twips(248, 420, 1815, 1815),
-                                   QStringLiteral("Select a player from the list"));
+                                   tr("Select a player from the list"));
     playerCbo->setSelectionMode(QAbstractItemView::SingleSelection);
-    removeCmd = captioned<QPushButton>(this, "removeCmd", QStringLiteral("&Remove"),
+    removeCmd = captioned<QPushButton>(this, "removeCmd", tr("&Remove"),
                                        twips(115, 2340, 1000, 350),
-                                       QStringLiteral("Click here to remove the selected player"));
+                                       tr("Click here to remove the selected player"));
     removeCmd->setEnabled(false);
-    addCmd = captioned<QPushButton>(this, "addCmd", QStringLiteral("&Add..."),
+    addCmd = captioned<QPushButton>(this, "addCmd", tr("&Add..."),
                                     twips(1195, 2340, 1000, 350),
-                                    QStringLiteral("Click here to add a new player"));
-    okCmd = captioned<QPushButton>(this, "okCmd", QStringLiteral("&OK"), twips(1195, 2760, 1000, 350),
-                                   QStringLiteral("Click here to close window"));
+                                    tr("Click here to add a new player"));
+    okCmd = captioned<QPushButton>(this, "okCmd", tr("&OK"), twips(1195, 2760, 1000, 350),
+                                   tr("Click here to close window"));
     okCmd->setDefault(true);
     // Only OK may take Enter: the list would otherwise swallow it.
     addCmd->setAutoDefault(false);
@@ -129,8 +129,8 @@ void playerFrm::playerCbo_DblClick()
 
 void playerFrm::addCmd_Click()
 {
-    const QString name = m_host.desktop().inputBox(this, QStringLiteral("Please enter name!"),
-                                                   QStringLiteral("Staverly Players"), QString());
+    const QString name = m_host.desktop().inputBox(this, tr("Please enter name!"),
+                                                   tr("Staverly Players"), QString());
     if (name.isEmpty())
         return;
     if (!told(PlayerList(m_host.dataFolder()).add(name)))
@@ -165,10 +165,10 @@ void playerFrm::okCmd_Click()
 {
     if (playerCbo->selectedItems().isEmpty()) {
         m_host.desktop().messageBox(this,
-                                    QStringLiteral("You have not selected a current player!\r\n"
-                                                   "You must select one before closing this window."),
+                                    tr("You have not selected a current player!\r\n"
+                                       "You must select one before closing this window."),
                                     Desktop::Buttons::Ok, Desktop::Icon::Warning,
-                                    QStringLiteral("Player Setup Error"));
+                                    tr("Player Setup Error"));
         return;
     }
     m_lesson.confirmPlayer();
@@ -180,16 +180,16 @@ bool playerFrm::told(const TextLines::Written &change)
     const QString file = PlayerList(m_host.dataFolder()).fileName();
     QString text;
     if (!change.failure.isEmpty())
-        text = QStringLiteral("The player list \"%1\" could not be saved: %2. It is left as it was.")
+        text = tr("The player list \"%1\" could not be saved: %2. It is left as it was.")
                    .arg(file, change.failure);
     else if (change.converted && ToldOnce::first(QStringLiteral("converted ") + file))
-        text = QStringLiteral("The player list \"%1\" was not written as UTF-8 throughout. It has been "
-                              "written anew as UTF-8, with every name kept.")
+        text = tr("The player list \"%1\" was not written as UTF-8 throughout. It has been "
+                  "written anew as UTF-8, with every name kept.")
                    .arg(file);
     if (!text.isEmpty())
         m_host.desktop().messageBox(this, text, Desktop::Buttons::Ok,
                                     change.failure.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Warning,
-                                    QStringLiteral("Staverly Players"));
+                                    tr("Staverly Players"));
     return change.failure.isEmpty();
 }
 
