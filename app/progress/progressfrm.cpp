@@ -33,9 +33,9 @@ namespace staverly {
 
 namespace {
 
-const char *clefName(qint16 clef)
+QString clefName(qint16 clef)
 {
-    return clef == 0 ? "Treble" : "Bass";
+    return clef == 0 ? progressFrm::tr("Treble") : progressFrm::tr("Bass");
 }
 
 QColor clefColour(qint16 clef)
@@ -52,18 +52,18 @@ progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString curre
     , m_currentPlayer(std::move(currentPlayer))
 {
     setObjectName(QStringLiteral("progressFrm"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     resize(760, 620);
 
     playerCbo = new QComboBox(this);
     playerCbo->setObjectName(QStringLiteral("playerCbo"));
-    playerCbo->setToolTip(QStringLiteral("Choose whose progress to see"));
+    playerCbo->setToolTip(tr("Choose whose progress to see"));
     periodCbo = new QComboBox(this);
     periodCbo->setObjectName(QStringLiteral("periodCbo"));
-    periodCbo->addItems({QStringLiteral("By day"), QStringLiteral("By week")});
-    auto *playerLbl = new QLabel(QStringLiteral("&Player:"), this);
+    periodCbo->addItems({tr("By day"), tr("By week")});
+    auto *playerLbl = new QLabel(tr("&Player:"), this);
     playerLbl->setBuddy(playerCbo);
-    auto *periodLbl = new QLabel(QStringLiteral("&Lessons:"), this);
+    auto *periodLbl = new QLabel(tr("&Lessons:"), this);
     periodLbl->setBuddy(periodCbo);
     auto *top = new QHBoxLayout;
     top->addWidget(playerLbl);
@@ -77,7 +77,7 @@ progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString curre
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(230);
 
-    auto *mapFrame = new QGroupBox(QStringLiteral("Notes on the keyboard"), this);
+    auto *mapFrame = new QGroupBox(tr("Notes on the keyboard"), this);
     mapClef = new QButtonGroup(this);
     mapMeasure = new QButtonGroup(this);
     auto *mapOptions = new QHBoxLayout;
@@ -88,12 +88,12 @@ progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString curre
         mapOptions->addWidget(button);
         return button;
     };
-    option(mapClef, 0, QStringLiteral("&Treble Clef"), "trebleOpt")->setChecked(true);
-    option(mapClef, 1, QStringLiteral("&Bass Clef"), "bassOpt");
+    option(mapClef, 0, tr("&Treble Clef"), "trebleOpt")->setChecked(true);
+    option(mapClef, 1, tr("&Bass Clef"), "bassOpt");
     mapOptions->addSpacing(30);
-    option(mapMeasure, int(WeakNoteMap::Measure::Errors), QStringLiteral("&Wrong answers"), "errorsOpt")
+    option(mapMeasure, int(WeakNoteMap::Measure::Errors), tr("&Wrong answers"), "errorsOpt")
         ->setChecked(true);
-    option(mapMeasure, int(WeakNoteMap::Measure::Time), QStringLiteral("Answer t&ime"), "timeOpt");
+    option(mapMeasure, int(WeakNoteMap::Measure::Time), tr("Answer t&ime"), "timeOpt");
     mapOptions->addStretch(1);
     noteMap = new WeakNoteMap(mapFrame);
     noteMap->setObjectName(QStringLiteral("noteMap"));
@@ -102,17 +102,17 @@ progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString curre
     mapLayout->addLayout(mapOptions);
     mapLayout->addWidget(noteMap);
 
-    auto *confusedLbl = new QLabel(QStringLiteral("Most &confused notes:"), this);
+    auto *confusedLbl = new QLabel(tr("Most &confused notes:"), this);
     confusedLst = new QListWidget(this);
     confusedLst->setObjectName(QStringLiteral("confusedLst"));
     confusedLst->setMaximumHeight(110);
     confusedLbl->setBuddy(confusedLst);
 
-    exportCmd = new QPushButton(QStringLiteral("&Export CSV..."), this);
+    exportCmd = new QPushButton(tr("&Export CSV..."), this);
     exportCmd->setObjectName(QStringLiteral("exportCmd"));
-    exportCmd->setToolTip(QStringLiteral("Save every answer of this player for a spreadsheet"));
+    exportCmd->setToolTip(tr("Save every answer of this player for a spreadsheet"));
     exportCmd->setAutoDefault(false);
-    closeCmd = new QPushButton(QStringLiteral("&Close"), this);
+    closeCmd = new QPushButton(tr("&Close"), this);
     closeCmd->setObjectName(QStringLiteral("closeCmd"));
     closeCmd->setDefault(true);
     auto *buttons = new QHBoxLayout;
@@ -159,14 +159,13 @@ void progressFrm::showPlayer()
     showMap();
     confusedLst->clear();
     for (const AnswerHistory::Confusion &c : m_history.confusions(player())) {
-        const QString given = c.answered >= 0 ? PitchName::of(c.answered) : QStringLiteral("the letter %1").arg(c.letter);
-        confusedLst->addItem(QStringLiteral("%1 (%2) answered as %3: %4 %5")
-                                 .arg(PitchName::of(c.asked), QLatin1String(clefName(c.clef)), given)
-                                 .arg(c.times)
-                                 .arg(c.times == 1 ? QStringLiteral("time") : QStringLiteral("times")));
+        const QString given = c.answered >= 0 ? PitchName::of(c.answered) : tr("the letter %1").arg(c.letter);
+        const QString line = c.times == 1 ? tr("%1 (%2) answered as %3: %4 time")
+                                          : tr("%1 (%2) answered as %3: %4 times");
+        confusedLst->addItem(line.arg(PitchName::of(c.asked), clefName(c.clef), given).arg(c.times));
     }
     if (confusedLst->count() == 0)
-        confusedLst->addItem(QStringLiteral("No note answered wrong yet."));
+        confusedLst->addItem(tr("No note answered wrong yet."));
 }
 
 void progressFrm::showChart()
@@ -174,16 +173,16 @@ void progressFrm::showChart()
     const auto period = periodCbo->currentIndex() == 1 ? AnswerHistory::Period::Week : AnswerHistory::Period::Day;
     const std::vector<AnswerHistory::ScorePoint> points = m_history.scores(player(), period);
     auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("%1: score and median answer time").arg(player().toHtmlEscaped()));
+    chart->setTitle(tr("%1: score and median answer time").arg(player().toHtmlEscaped()));
     auto *dates = new QDateTimeAxis;
     dates->setFormat(period == AnswerHistory::Period::Week ? QStringLiteral("d MMM yy") : QStringLiteral("d MMM"));
-    dates->setTitleText(period == AnswerHistory::Period::Week ? QStringLiteral("Week") : QStringLiteral("Day"));
+    dates->setTitleText(period == AnswerHistory::Period::Week ? tr("Week") : tr("Day"));
     auto *score = new QValueAxis;
     score->setRange(0, 100);
-    score->setTitleText(QStringLiteral("Score %"));
+    score->setTitleText(tr("Score %"));
     score->setLabelFormat(QStringLiteral("%d"));
     auto *seconds = new QValueAxis;
-    seconds->setTitleText(QStringLiteral("Median time (s)"));
+    seconds->setTitleText(tr("Median time (s)"));
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(score, Qt::AlignLeft);
     chart->addAxis(seconds, Qt::AlignRight);
@@ -191,10 +190,10 @@ void progressFrm::showChart()
     QDateTime first, last;
     for (qint16 clef : {qint16(0), qint16(1)}) {
         auto *scores = new QLineSeries;
-        scores->setName(QStringLiteral("%1 score").arg(QLatin1String(clefName(clef))));
+        scores->setName(clef == 0 ? tr("Treble score") : tr("Bass score"));
         scores->setPen(QPen(clefColour(clef), 2));
         auto *times = new QLineSeries;
-        times->setName(QStringLiteral("%1 time").arg(QLatin1String(clefName(clef))));
+        times->setName(clef == 0 ? tr("Treble time") : tr("Bass time"));
         times->setPen(QPen(clefColour(clef), 1.5, Qt::DashLine));
         for (const auto &p : points) {
             if (p.clef != clef)
@@ -225,7 +224,7 @@ void progressFrm::showChart()
         const qint64 day = 24 * 3600 * 1000;
         dates->setRange(first.addMSecs(-day / 2), last.addMSecs(day / 2));
     } else {
-        chart->setTitle(QStringLiteral("%1: no answers kept yet").arg(player().toHtmlEscaped()));
+        chart->setTitle(tr("%1: no answers kept yet").arg(player().toHtmlEscaped()));
         dates->setRange(QDate::currentDate().addDays(-7).startOfDay(), QDate::currentDate().startOfDay());
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -245,7 +244,7 @@ void progressFrm::exportCmd_Click()
     Desktop &desktop = m_host.desktop();
     QString fileName = player();
     fileName.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    QString path = desktop.saveFileName(this, QStringLiteral("Export Answers As..."),
+    QString path = desktop.saveFileName(this, tr("Export Answers As..."),
                                         QDir(HtmlFile::defaultFolder()).filePath(fileName + QStringLiteral(".csv")),
                                         QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
@@ -255,8 +254,8 @@ void progressFrm::exportCmd_Click()
     const QString failure =
         SafeFile::replace(path, [this](QIODevice &out) { return m_history.exportCsv(player(), out); });
     if (!failure.isEmpty()) {
-        desktop.messageBox(this, QStringLiteral("The answers could not be saved as \"%1\": %2").arg(path, failure),
-                           Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Export Answers As..."));
+        desktop.messageBox(this, tr("The answers could not be saved as \"%1\": %2").arg(path, failure),
+                           Desktop::Buttons::Ok, Desktop::Icon::Warning, tr("Export Answers As..."));
     }
 }
 

@@ -51,10 +51,10 @@ void WeakNoteMap::show(const std::vector<AnswerHistory::NoteStat> &stats, qint16
     QStringList weakest;
     for (std::size_t i = 0; i < std::min<std::size_t>(keys.size(), 5); ++i)
         weakest << describe(keys[i]);
-    setAccessibleName(m_measure == Measure::Errors ? QStringLiteral("Keys by wrong answers")
-                                                   : QStringLiteral("Keys by answer time"));
-    setAccessibleDescription(weakest.isEmpty() ? QStringLiteral("No note asked yet.")
-                                               : QStringLiteral("Weakest first: ") + weakest.join(QStringLiteral("; ")));
+    setAccessibleName(m_measure == Measure::Errors ? tr("Keys by wrong answers")
+                                                   : tr("Keys by answer time"));
+    setAccessibleDescription(weakest.isEmpty() ? tr("No note asked yet.")
+                                               : tr("Weakest first: ") + weakest.join(QStringLiteral("; ")));
     update();
 }
 
@@ -109,8 +109,8 @@ QString WeakNoteMap::describe(int key) const
     const QString name = PitchName::of(midi);
     const AnswerHistory::NoteStat *s = stat(key);
     if (!s)
-        return QStringLiteral("%1: not asked yet").arg(name);
-    return QStringLiteral("%1: %2 answers, %3 wrong (%4 %), median %5 s")
+        return tr("%1: not asked yet").arg(name);
+    return tr("%1: %2 answers, %3 wrong (%4 %), median %5 s")
         .arg(name)
         .arg(s->answers)
         .arg(s->wrong)

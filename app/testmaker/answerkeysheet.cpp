@@ -67,9 +67,8 @@ QString AnswerKeySheet::build(NoteTestSheet::Type type, const QString &testName,
     };
     return QLatin1String(TitleStart) + HtmlFile::escaped(QLocale::system().toString(today, QLocale::ShortFormat))
            + QLatin1String(TitleEnd)
-           + QStringLiteral("</title><body leftmargin=0 topmargin=0><font face=arial size=4><B>"
-                            "Answer key for ")
-           + HtmlFile::escaped(testName)
+           + QStringLiteral("</title><body leftmargin=0 topmargin=0><font face=arial size=4><B>")
+           + HtmlFile::escaped(tr("Answer key for %1").arg(testName))
            + QStringLiteral("</B></font><br clear=all><Table border=0 align=left cellpadding=0 cellspacing=0 >")
            + NoteTestSheet::rows(type, int(answers.size()), cell) + NoteTestSheet::foot();
 }

@@ -2,6 +2,7 @@
 
 #include "notetestsheet.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRect>
 #include <QString>
@@ -14,6 +15,8 @@ namespace staverly {
 // marked on the keyboard picture.
 class AnswerKeySheet
 {
+    Q_DECLARE_TR_FUNCTIONS(AnswerKeySheet)
+
 public:
     // One question as it was drawn.
     struct Answer

@@ -32,7 +32,8 @@ QString NoteTestSheet::nameCell(const QString &imagesFolder, bool bass, int midi
 {
     return QStringLiteral("<TD><img src='") + staffPicture(imagesFolder, bass, midi)
            + QStringLiteral("' border=0><BR><font face=arial size=4> ") + QString::number(q)
-           + QStringLiteral(") - What is this note? _______</font></td>");
+           + QStringLiteral(") - ") + HtmlFile::escaped(tr("What is this note? _______"))
+           + QStringLiteral("</font></td>");
 }
 
 QString NoteTestSheet::colourCell(const QString &imagesFolder, bool bass, bool chromatic, int midi, qint16 q)
@@ -50,7 +51,8 @@ QString NoteTestSheet::colourCell(const QString &imagesFolder, bool bass, bool c
     return opening + staffPicture(imagesFolder, bass, midi) + QStringLiteral("'") + middle
            + keyboardPicture(imagesFolder, keyboardBass)
            + QStringLiteral("' border=0><br><BR><font face=arial size=3><B>") + QString::number(q)
-           + QStringLiteral(") - Color in this note on the piano.</b></font></td>");
+           + QStringLiteral(") - ") + HtmlFile::escaped(tr("Color in this note on the piano."))
+           + QStringLiteral("</b></font></td>");
 }
 
 QString NoteTestSheet::build(Type type, int questions, const Cell &cell, const QDate &today)
@@ -92,9 +94,9 @@ QString NoteTestSheet::rows(Type type, int questions, const Cell &cell)
 
 QString NoteTestSheet::foot()
 {
-    return QStringLiteral("</table><BR clear=all><BR><center><a href=\"%1\">Brought to you by Pellworth %2...</a>"
-                          "</center></body></html>")
-        .arg(QString::fromLatin1(maker::MusicPage), QString::fromLatin1(maker::MusicSite));
+    return QStringLiteral("</table><BR clear=all><BR><center><a href=\"%1\">%2</a></center></body></html>")
+        .arg(QString::fromLatin1(maker::MusicPage),
+             HtmlFile::escaped(tr("Brought to you by Pellworth %1...").arg(QString::fromLatin1(maker::MusicSite))));
 }
 
 } // namespace staverly

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -10,6 +11,8 @@ namespace staverly {
 // two to a row for Type 1, one to a row beside a keyboard for Type 2.
 class NoteTestSheet
 {
+    Q_DECLARE_TR_FUNCTIONS(NoteTestSheet)
+
 public:
     enum class Type { NameTheNote, ColourTheKey };
     // The cell of question q; each call draws a new note.

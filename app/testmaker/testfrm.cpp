@@ -32,34 +32,34 @@ testFrm::testFrm(DialogHost &host, SettingsStore &settings, LessonEngine &lesson
     , m_lesson(lesson)
 {
     setObjectName(QStringLiteral("testFrm"));
-    setWindowTitle(QStringLiteral("Test Maker"));
+    setWindowTitle(tr("Test Maker"));
     setFixedSize(twips(0, 0, 4140, 2505).size());
 
     Label1 = place<QLabel>(this, "Label1", twips(113, 120, 3915, 615));
-    Label1->setText(QStringLiteral("This featur will help you to make a printable HTML note test based on "
-                                   "the current range and clef selected."));
+    Label1->setText(tr("This featur will help you to make a printable HTML note test based on "
+                       "the current range and clef selected."));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1 = place<QGroupBox>(this, "Frame1", twips(113, 800, 3915, 1155));
-    Frame1->setTitle(QStringLiteral("Test Setup"));
-    type[0] = captioned<QRadioButton>(Frame1, "type0", QStringLiteral("Type 1"), twips(180, 360, 850, 195));
-    type[1] = captioned<QRadioButton>(Frame1, "type1", QStringLiteral("Type 2"), twips(1210, 360, 850, 195));
+    Frame1->setTitle(tr("Test Setup"));
+    type[0] = captioned<QRadioButton>(Frame1, "type0", tr("Type 1"), twips(180, 360, 850, 195));
+    type[1] = captioned<QRadioButton>(Frame1, "type1", tr("Type 2"), twips(1210, 360, 850, 195));
     type[0]->setChecked(true);
     // Beside the button rather than under it, so nothing else moves.
-    answerKeyChk = captioned<QCheckBox>(Frame1, "answerKeyChk", QStringLiteral("&Answer key"),
+    answerKeyChk = captioned<QCheckBox>(Frame1, "answerKeyChk", tr("&Answer key"),
                                         twips(180, 760, 1230, 255),
-                                        QStringLiteral("Check here to save an answer key with the test."));
+                                        tr("Check here to save an answer key with the test."));
     answerKeyChk->setChecked(m_lesson.ANSWER_KEY);
     Label2 = place<QLabel>(Frame1, "Label2", twips(2280, 360, 750, 195));
-    Label2->setText(QStringLiteral("Questions:"));
+    Label2->setText(tr("Questions:"));
     notesTxt = place<QLineEdit>(Frame1, "notesTxt", twips(3180, 300, 555, 300),
-                                QStringLiteral("Enter the number of test questions."));
+                                tr("Enter the number of test questions."));
     notesTxt->setText(QStringLiteral("20"));
-    testCmd = captioned<QPushButton>(Frame1, "testCmd", QStringLiteral("&Make Test..."),
+    testCmd = captioned<QPushButton>(Frame1, "testCmd", tr("&Make Test..."),
                                      twips(1470, 720, 1200, 350),
-                                     QStringLiteral("Click here to make and save note test."));
+                                     tr("Click here to make and save note test."));
     testCmd->setAutoDefault(false);
-    Command1 = captioned<QPushButton>(this, "Command1", QStringLiteral("&Close"), twips(3000, 2050, 1000, 350));
+    Command1 = captioned<QPushButton>(this, "Command1", tr("&Close"), twips(3000, 2050, 1000, 350));
     Command1->setDefault(true);
 
     connect(testCmd, &QPushButton::clicked, this, &testFrm::testCmd_Click);
@@ -91,7 +91,7 @@ void testFrm::testCmd_Click()
 {
     Desktop &desktop = m_host.desktop();
     const QString path = HtmlFile::withDefaultSuffix(desktop.saveFileName(
-        this, QStringLiteral("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
+        this, tr("Save Note Test As..."), HtmlFile::defaultFolder(), QStringLiteral("html(*.htm)"),
         QStringLiteral("htm")));
     if (path.isEmpty())
         return;
@@ -121,8 +121,8 @@ void testFrm::testCmd_Click()
     const QString failure = HtmlFile::write(path, document);
     desktop.processEvents();
     if (!failure.isEmpty()) {
-        desktop.messageBox(this, QStringLiteral("The note test could not be saved as \"%1\": %2").arg(path, failure),
-                           Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."));
+        desktop.messageBox(this, tr("The note test could not be saved as \"%1\": %2").arg(path, failure),
+                           Desktop::Buttons::Ok, Desktop::Icon::Warning, tr("Save Note Test As..."));
         return;
     }
     QString key = withKey ? saveAnswerKey(path, colour, bass, answers, today) : QString();
@@ -141,8 +141,8 @@ bool testFrm::keyMayReplace(const QString &testPath)
     if (!QFileInfo::exists(path) || AnswerKeySheet::isAnswerKey(path))
         return true;
     return m_host.desktop().messageBox(
-               this, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
-               Desktop::Buttons::YesNo, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."))
+               this, tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+               Desktop::Buttons::YesNo, Desktop::Icon::Warning, tr("Save Note Test As..."))
            == Desktop::Answer::Yes;
 }
 
@@ -157,9 +157,9 @@ QString testFrm::saveAnswerKey(const QString &testPath, bool colour, bool bass,
     if (failure.isEmpty())
         return path;
     m_host.desktop().messageBox(
-        this, QStringLiteral("The note test was saved, but its answer key could not be saved as \"%1\": %2")
+        this, tr("The note test was saved, but its answer key could not be saved as \"%1\": %2")
                   .arg(path, failure),
-        Desktop::Buttons::Ok, Desktop::Icon::Warning, QStringLiteral("Save Note Test As..."));
+        Desktop::Buttons::Ok, Desktop::Icon::Warning, tr("Save Note Test As..."));
     return {};
 }
 
