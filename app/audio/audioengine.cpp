@@ -5,6 +5,7 @@
 #include "pulseoutput.h"
 #include "wavefile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <utility>
 #include <fluidsynth.h>
@@ -61,7 +62,7 @@ bool AudioEngine::start(const QStringList &drivers)
     QStringList failures;
     auto output = open(drivers, m_pauseAfter, failures);
     if (!output) {
-        m_error = QStringLiteral("No audio output could be opened.\n%1").arg(failures.join('\n'));
+        m_error = QCoreApplication::translate("AudioEngine", "No audio output could be opened.\n%1").arg(failures.join('\n'));
         m_failedDrivers = drivers;
         m_failedAt.start();
         return false;
@@ -110,7 +111,7 @@ QString AudioEngine::driverName() const
 QString AudioEngine::problem() const
 {
     std::lock_guard lock(m_outputMutex);
-    return m_lost ? QStringLiteral("The sound output has gone away; Staverly tries again.") : QString();
+    return m_lost ? QCoreApplication::translate("AudioEngine", "The sound output has gone away; Staverly tries again.") : QString();
 }
 
 double AudioEngine::latencyMs() const

@@ -2,6 +2,7 @@
 
 #include "jackserver.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <jack/jack.h>
 
@@ -11,21 +12,21 @@ namespace {
 
 QString noServer()
 {
-    return QStringLiteral("No JACK server is running, so Staverly cannot hear a microphone; "
-                          "start JACK or answer on the keyboard.");
+    return QCoreApplication::translate("JackInput", "No JACK server is running, so Staverly cannot hear a microphone; "
+                                                    "start JACK or answer on the keyboard.");
 }
 
 QString serverGone()
 {
-    return QStringLiteral("The JACK server has stopped; Staverly listens again as soon as it is back.");
+    return QCoreApplication::translate("JackInput", "The JACK server has stopped; Staverly listens again as soon as it is back.");
 }
 
 QString absent(const QString &wanted)
 {
     if (wanted.isEmpty())
-        return QStringLiteral("JACK offers no microphone input; plug one in and Staverly listens at once.");
-    return QStringLiteral("The input “%1” is unplugged or switched off; Staverly listens again as soon "
-                          "as it is back.")
+        return QCoreApplication::translate("JackInput", "JACK offers no microphone input; plug one in and Staverly listens at once.");
+    return QCoreApplication::translate("JackInput", "The input “%1” is unplugged or switched off; Staverly listens again as soon "
+                                                    "as it is back.")
         .arg(wanted);
 }
 

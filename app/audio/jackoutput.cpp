@@ -2,6 +2,7 @@
 
 #include "jackserver.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -64,7 +65,7 @@ std::unique_ptr<JackOutput> JackOutput::open(Render render, QString &error)
     link->generation = JackServer::generation();
     link->client = jack_client_open("staverly", JackNoStartServer, nullptr);
     if (!link->client) {
-        error = QStringLiteral("no JACK server is running");
+        error = QCoreApplication::translate("JackOutput", "no JACK server is running");
         return nullptr;
     }
     link->rate = int(jack_get_sample_rate(link->client));
@@ -75,7 +76,7 @@ std::unique_ptr<JackOutput> JackOutput::open(Render render, QString &error)
     jack_on_info_shutdown(link->client, Link::shutdown, link.get());
     if (!link->ports[0] || !link->ports[1] || jack_activate(link->client) != 0) {
         jack_client_close(link->client);
-        error = QStringLiteral("the JACK server refused the program's ports");
+        error = QCoreApplication::translate("JackOutput", "the JACK server refused the program's ports");
         return nullptr;
     }
     if (const char **speakers = jack_get_ports(link->client, nullptr, JACK_DEFAULT_AUDIO_TYPE,

@@ -1,5 +1,6 @@
 #include "pulseinput.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QThread>
 #include <algorithm>
@@ -31,13 +32,13 @@ timeval after(std::chrono::milliseconds delay)
 
 QString noServer()
 {
-    return QStringLiteral("No sound server answers, so Staverly cannot hear a microphone; "
-                          "answer on the keyboard instead.");
+    return QCoreApplication::translate("PulseInput", "No sound server answers, so Staverly cannot hear a microphone; "
+                                                     "answer on the keyboard instead.");
 }
 
 QString serverGone()
 {
-    return QStringLiteral("The sound server has stopped; Staverly listens again as soon as it is back.");
+    return QCoreApplication::translate("PulseInput", "The sound server has stopped; Staverly listens again as soon as it is back.");
 }
 
 } // namespace
@@ -158,9 +159,9 @@ struct PulseInput::Link
     QString absent() const
     {
         if (wanted.isEmpty())
-            return QStringLiteral("Staverly finds no microphone; plug one in and Staverly listens at once.");
-        return QStringLiteral("The microphone “%1” is unplugged or switched off; Staverly listens again "
-                              "as soon as it is back.")
+            return QCoreApplication::translate("PulseInput", "Staverly finds no microphone; plug one in and Staverly listens at once.");
+        return QCoreApplication::translate("PulseInput", "The microphone “%1” is unplugged or switched off; Staverly listens again "
+                                                         "as soon as it is back.")
             .arg(descriptions.value(wanted, wanted));
     }
 

@@ -1,5 +1,6 @@
 #include "pulseoutput.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 #include <pulse/pulseaudio.h>
@@ -74,7 +75,7 @@ bool PulseOutput::connect(QString &error)
     const auto contextState = [this] { return pa_context_get_state(m_context); };
     if (!waitUntil([&] { return contextState() == PA_CONTEXT_READY || contextFailed(contextState()); })
         || contextState() != PA_CONTEXT_READY) {
-        error = QStringLiteral("no PulseAudio server answers");
+        error = QCoreApplication::translate("PulseOutput", "no PulseAudio server answers");
         return false;
     }
 
@@ -85,7 +86,7 @@ bool PulseOutput::connect(QString &error)
     if (!opened
         || !waitUntil([&] { return streamState() == PA_STREAM_READY || streamFailed(streamState()); })
         || streamState() != PA_STREAM_READY) {
-        error = QStringLiteral("the PulseAudio server refused the stream");
+        error = QCoreApplication::translate("PulseOutput", "the PulseAudio server refused the stream");
         return false;
     }
     return true;

@@ -48,7 +48,7 @@ QMetaMethod findMethod(const QMetaObject *meta, const char *name, bool signal)
 
 QString noProperty(const QObject *control, const char *name)
 {
-    return QStringLiteral("The control class %1 has no property \"%2\".")
+    return QCoreApplication::translate("ControlHost", "The control class %1 has no property \"%2\".")
         .arg(QLatin1String(control->metaObject()->className()), QLatin1String(name));
 }
 
@@ -100,12 +100,12 @@ void ControlHost::scan()
         QPluginLoader loader(path);
         const QJsonObject meta = loader.metaData();
         if (meta.isEmpty()) {
-            m_problems.append(QStringLiteral("%1: not a control library (%2)")
+            m_problems.append(QCoreApplication::translate("ControlHost", "%1: not a control library (%2)")
                                   .arg(file.fileName(), loader.errorString()));
             continue;
         }
         if (meta.value(QLatin1String("IID")).toString() != QLatin1String(StaverlyWidgetFactory_iid)) {
-            m_problems.append(QStringLiteral("%1: a plugin of another kind (%2)")
+            m_problems.append(QCoreApplication::translate("ControlHost", "%1: a plugin of another kind (%2)")
                                   .arg(file.fileName(), meta.value(QLatin1String("IID")).toString()));
             continue;
         }
@@ -117,7 +117,7 @@ void ControlHost::scan()
         for (const QString &identifier : factory->identifiers()) {
             const QString key = identifier.toLower();
             if (m_entries.contains(key)) {
-                m_problems.append(QStringLiteral("%1: \"%2\" is already made by %3")
+                m_problems.append(QCoreApplication::translate("ControlHost", "%1: \"%2\" is already made by %3")
                                       .arg(file.fileName(), identifier,
                                            QFileInfo(m_entries[key].library).fileName()));
                 continue;
@@ -131,13 +131,13 @@ void ControlHost::scan()
 QString ControlHost::missing(const QString &identifier) const
 {
     if (!m_folderExists) {
-        return QStringLiteral("Cannot create the control \"%1\": the control folder \"%2\" does not exist.")
+        return QCoreApplication::translate("ControlHost", "Cannot create the control \"%1\": the control folder \"%2\" does not exist.")
             .arg(identifier, m_folder);
     }
-    QString text = QStringLiteral("Cannot create the control \"%1\": no control library in \"%2\" makes it.")
+    QString text = QCoreApplication::translate("ControlHost", "Cannot create the control \"%1\": no control library in \"%2\" makes it.")
                        .arg(identifier, m_folder);
     if (!m_problems.isEmpty())
-        text += QStringLiteral(" Files that could not be used: %1.").arg(m_problems.join(QStringLiteral("; ")));
+        text += QCoreApplication::translate("ControlHost", " Files that could not be used: %1.").arg(m_problems.join(QStringLiteral("; ")));
     return text;
 }
 
@@ -157,8 +157,8 @@ QWidget *ControlHost::create(const QString &identifier, QWidget *parent, QString
         reason = QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(e.what()));
     }
     if (!control) {
-        report(error, QStringLiteral("Cannot create the control \"%1\": the control library \"%2\" "
-                                     "did not create it%3.")
+        report(error, QCoreApplication::translate("ControlHost", "Cannot create the control \"%1\": the control library \"%2\" "
+                                                                 "did not create it%3.")
                           .arg(identifier, it->library, reason));
         return nullptr;
     }
@@ -170,7 +170,7 @@ bool ControlHost::setProperty(QObject *control, const char *name, const QVariant
                               QString *error)
 {
     if (!control) {
-        report(error, QStringLiteral("No control to set \"%1\" on.").arg(QLatin1String(name)));
+        report(error, QCoreApplication::translate("ControlHost", "No control to set \"%1\" on.").arg(QLatin1String(name)));
         return false;
     }
     // QObject::setProperty would quietly add a dynamic property instead.
@@ -181,7 +181,7 @@ bool ControlHost::setProperty(QObject *control, const char *name, const QVariant
     }
     const QMetaProperty property = control->metaObject()->property(index);
     if (!property.isWritable()) {
-        report(error, QStringLiteral("The property \"%1\" of %2 is read-only.")
+        report(error, QCoreApplication::translate("ControlHost", "The property \"%1\" of %2 is read-only.")
                           .arg(QLatin1String(property.name()),
                                QLatin1String(control->metaObject()->className())));
         return false;
@@ -194,14 +194,14 @@ bool ControlHost::setProperty(QObject *control, const char *name, const QVariant
         else if (property.metaType().id() == QMetaType::UInt)
             converted = QVariant::fromValue(toHostColor(value));
         if (!property.write(control, converted)) {
-            report(error, QStringLiteral("The property \"%1\" of %2 cannot take the value %3.")
+            report(error, QCoreApplication::translate("ControlHost", "The property \"%1\" of %2 cannot take the value %3.")
                               .arg(QLatin1String(property.name()),
                                    QLatin1String(control->metaObject()->className()),
                                    value.toString()));
             return false;
         }
     } catch (const std::exception &e) {
-        report(error, QStringLiteral("Setting \"%1\" failed: %2")
+        report(error, QCoreApplication::translate("ControlHost", "Setting \"%1\" failed: %2")
                           .arg(QLatin1String(property.name()), QString::fromLocal8Bit(e.what())));
         return false;
     }
@@ -212,7 +212,7 @@ bool ControlHost::setProperty(QObject *control, const char *name, const QVariant
 QVariant ControlHost::property(const QObject *control, const char *name, QString *error)
 {
     if (!control) {
-        report(error, QStringLiteral("No control to read \"%1\" from.").arg(QLatin1String(name)));
+        report(error, QCoreApplication::translate("ControlHost", "No control to read \"%1\" from.").arg(QLatin1String(name)));
         return {};
     }
     const int index = findProperty(control->metaObject(), name);
@@ -225,7 +225,7 @@ QVariant ControlHost::property(const QObject *control, const char *name, QString
         report(error, {});
         return property.read(control);
     } catch (const std::exception &e) {
-        report(error, QStringLiteral("Reading \"%1\" failed: %2")
+        report(error, QCoreApplication::translate("ControlHost", "Reading \"%1\" failed: %2")
                           .arg(QLatin1String(property.name()), QString::fromLocal8Bit(e.what())));
         return {};
     }
@@ -235,28 +235,28 @@ bool ControlHost::connectEvent(QObject *control, const char *event, QObject *rec
                                const char *handler, QString *error)
 {
     if (!control || !receiver) {
-        report(error, QStringLiteral("No control or handler for the event \"%1\".").arg(QLatin1String(event)));
+        report(error, QCoreApplication::translate("ControlHost", "No control or handler for the event \"%1\".").arg(QLatin1String(event)));
         return false;
     }
     const QMetaMethod signal = findMethod(control->metaObject(), event, true);
     if (!signal.isValid()) {
-        report(error, QStringLiteral("The control class %1 has no event \"%2\".")
+        report(error, QCoreApplication::translate("ControlHost", "The control class %1 has no event \"%2\".")
                           .arg(QLatin1String(control->metaObject()->className()), QLatin1String(event)));
         return false;
     }
     const QMetaMethod slot = findMethod(receiver->metaObject(), handler, false);
     if (!slot.isValid()) {
-        report(error, QStringLiteral("%1 has no handler \"%2\".")
+        report(error, QCoreApplication::translate("ControlHost", "%1 has no handler \"%2\".")
                           .arg(QLatin1String(receiver->metaObject()->className()), QLatin1String(handler)));
         return false;
     }
     if (!QMetaObject::checkConnectArgs(signal, slot)) {
-        report(error, QStringLiteral("The handler %1 does not match the event %2.")
+        report(error, QCoreApplication::translate("ControlHost", "The handler %1 does not match the event %2.")
                           .arg(QLatin1String(slot.methodSignature()), QLatin1String(signal.methodSignature())));
         return false;
     }
     if (!QObject::connect(control, signal, receiver, slot, Qt::DirectConnection)) {
-        report(error, QStringLiteral("Cannot connect the event \"%1\" to %2.")
+        report(error, QCoreApplication::translate("ControlHost", "Cannot connect the event \"%1\" to %2.")
                           .arg(QLatin1String(event), QLatin1String(slot.methodSignature())));
         return false;
     }
