@@ -21,6 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://staverly.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, timgm6mb-soundfont | sf3-soundfont-gm | sf2-soundfont-gm, fonts-liberation, fonts-comic-neue")
-# Help, reports and links open in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Help, reports and links open in the desktop's browser; Qt's own
+# translations name the buttons of standard dialogs in the chosen language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

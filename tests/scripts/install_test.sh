@@ -31,6 +31,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work
 # Where the desktop and the program look.
 for file in bin/staverly share/staverly/staverly_help.htm share/staverly/images/t60.gif \
   share/staverly/images/b24.gif share/staverly/images/t_piano.gif \
+  share/staverly/translations/staverly_de.qm share/staverly/translations/staverly_pt_BR.qm \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
   "share/icons/hicolor/scalable/apps/$id.svg"; do
   [[ -f "$prefix/$file" ]] || fail "$file is not installed"

@@ -43,6 +43,7 @@ mkdir "$work/root"
 dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
 for file in bin/staverly share/staverly/staverly_help.htm share/staverly/images/t60.gif \
+  share/staverly/translations/staverly_fr.qm \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
   "share/icons/hicolor/scalable/apps/$id.svg" "share/icons/hicolor/48x48/apps/$id.png"; do
   [[ -f "$usr/$file" ]] || fail "$file is not in the package"

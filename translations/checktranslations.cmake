@@ -1,0 +1,28 @@
+# cmake -DTS_FILES=<a;b> [-DSTRICT=ON] -P checktranslations.cmake
+# Prints how many entries of each translation are unfinished; with STRICT,
+# any unfinished entry fails.
+set(failed)
+foreach(ts ${TS_FILES})
+  file(READ ${ts} text)
+  # Entries whose text left the sources are no longer shown: they do not count.
+  string(REGEX MATCHALL "<translation[^>]*>" translations "${text}")
+  set(total 0)
+  set(unfinished 0)
+  foreach(translation ${translations})
+    if(translation MATCHES "type=\"(vanished|obsolete)\"")
+      continue()
+    endif()
+    math(EXPR total "${total} + 1")
+    if(translation MATCHES "type=\"unfinished\"")
+      math(EXPR unfinished "${unfinished} + 1")
+    endif()
+  endforeach()
+  get_filename_component(name ${ts} NAME)
+  message(STATUS "${name}: ${unfinished} of ${total} entries unfinished")
+  if(STRICT AND unfinished GREATER 0)
+    list(APPEND failed ${name})
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "Unfinished translations: ${failed}")
+endif()
