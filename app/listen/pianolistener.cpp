@@ -30,6 +30,13 @@ constexpr double MinExplained = 0.55;
 constexpr double MinGrowth = 0.55;
 constexpr double SteadyCents = 6.0;
 constexpr int Agreeing = 3;
+// Two agreeing windows are enough when the evidence is strong: a full
+// series, nearly all of it new, and a sound that jumped out of the room.
+constexpr int StrongAgreeing = 2;
+constexpr int StrongPartials = 3;
+constexpr double StrongExplained = 0.8;
+constexpr double StrongGrowth = 0.85;
+constexpr double StrongRiseDb = 12.0;
 constexpr double MergeMs = 60.0;
 constexpr double GiveUpMs = 300.0;
 constexpr double SameKeyMs = 150.0;
@@ -249,7 +256,12 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     pending.lastMidi = verdict.midi;
     if (!steady)
         pending.lastF0 = verdict.f0;
-    if (pending.agreeing < Agreeing)
+    // ...and a window that resolves the octave below well.
+    const bool strong = pending.agreeing >= StrongAgreeing && verdict.f0 / 4.0 >= resolvable
+        && verdict.partials >= StrongPartials
+        && verdict.explained >= StrongExplained && verdict.growth >= StrongGrowth
+        && attackRise(pending.onset, end) >= StrongRiseDb;
+    if (pending.agreeing < Agreeing && !strong)
         return last;
     if (now < m_talkUntil) {
         double loudest = 0.0;
