@@ -8,6 +8,7 @@
 #include "maker.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
+#include "translations.h"
 #include "windowzoom.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ MainMenus::MainMenus(frmMain &window, Desktop &desktop, SettingsStore &settings,
     , m_programFolder(std::move(programFolder))
     , m_zoomAtStart(WindowZoom::stored(settings.applicationName()))
     , m_zoom(m_zoomAtStart)
+    , m_language(settings.read(keys::Language))
 {
     build();
 }
@@ -48,36 +50,36 @@ void MainMenus::build()
             a->setShortcut(shortcut);
         return a;
     };
-    QMenu *fileMnu = m_window.menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *fileMnu = m_window.menuBar()->addMenu(tr("&File"));
     fileMnu->setObjectName(QStringLiteral("fileMnu"));
-    m_window.lessonMnuItem = action(fileMnu, "lessonMnuItem", QStringLiteral("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
+    m_window.lessonMnuItem = action(fileMnu, "lessonMnuItem", tr("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
     fileMnu->addSeparator();
-    m_window.trebleItem = action(fileMnu, "trebleItem", QStringLiteral("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
+    m_window.trebleItem = action(fileMnu, "trebleItem", tr("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
     m_window.trebleItem->setCheckable(true);
     m_window.trebleItem->setChecked(true);
-    m_window.baseItem = action(fileMnu, "baseItem", QStringLiteral("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
+    m_window.baseItem = action(fileMnu, "baseItem", tr("&Base Clef"), QKeySequence(QStringLiteral("Ctrl+B")));
     m_window.baseItem->setCheckable(true);
     fileMnu->addSeparator();
-    m_window.printItem = action(fileMnu, "printItem", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
-    m_window.printSetupItem = action(fileMnu, "printSetupItem", QStringLiteral("Print Set&up..."));
+    m_window.printItem = action(fileMnu, "printItem", tr("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    m_window.printSetupItem = action(fileMnu, "printSetupItem", tr("Print Set&up..."));
     fileMnu->addSeparator();
-    m_window.exitItem = action(fileMnu, "exitItem", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    m_window.exitItem = action(fileMnu, "exitItem", tr("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
-    QMenu *viewMenu = m_window.menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *viewMenu = m_window.menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
-    m_window.setupItem = action(viewMenu, "setupItem", QStringLiteral("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
-    m_window.midiItem = action(viewMenu, "midiItem", QStringLiteral("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
+    m_window.setupItem = action(viewMenu, "setupItem", tr("&Lesson Setup..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    m_window.midiItem = action(viewMenu, "midiItem", tr("&Midi Setup..."), QKeySequence(QStringLiteral("Ctrl+M")));
     viewMenu->addSeparator();
-    m_window.playItem = action(viewMenu, "playItem", QStringLiteral("Players..."));
-    m_window.testItem = action(viewMenu, "testItem", QStringLiteral("&Test Maker..."));
-    m_window.gradesItem = action(viewMenu, "gradesItem", QStringLiteral("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
-    m_window.progressItem = action(viewMenu, "progressItem", QStringLiteral("&Progress..."));
+    m_window.playItem = action(viewMenu, "playItem", tr("Players..."));
+    m_window.testItem = action(viewMenu, "testItem", tr("&Test Maker..."));
+    m_window.gradesItem = action(viewMenu, "gradesItem", tr("&Grades..."), QKeySequence(QStringLiteral("Ctrl+G")));
+    m_window.progressItem = action(viewMenu, "progressItem", tr("&Progress..."));
     viewMenu->addSeparator();
-    m_window.zoomMenu = viewMenu->addMenu(QStringLiteral("&Zoom"));
+    m_window.zoomMenu = viewMenu->addMenu(tr("&Zoom"));
     m_window.zoomMenu->setObjectName(QStringLiteral("zoomMenu"));
     auto *zooms = new QActionGroup(&m_window);
     for (int percent : WindowZoom::choices()) {
-        QAction *zoom = m_window.zoomMenu->addAction(QStringLiteral("%1 %").arg(percent));
+        QAction *zoom = m_window.zoomMenu->addAction(tr("%1 %").arg(percent));
         zoom->setObjectName(QStringLiteral("zoom%1Item").arg(percent));
         zoom->setCheckable(true);
         zoom->setData(percent);
@@ -94,16 +96,18 @@ void MainMenus::build()
         }
     });
 
-    QMenu *helpMnu = m_window.menuBar()->addMenu(QStringLiteral("&Help"));
+    buildLanguages(viewMenu);
+
+    QMenu *helpMnu = m_window.menuBar()->addMenu(tr("&Help"));
     helpMnu->setObjectName(QStringLiteral("helpMnu"));
     m_window.mp3Item = action(helpMnu, "mp3Item",
-                     QStringLiteral("%1's Music on %2...").arg(QLatin1String(maker::Name),
+                     tr("%1's Music on %2...").arg(QLatin1String(maker::Name),
                                                                QLatin1String(maker::MusicSite)));
-    m_window.updatesItem = action(helpMnu, "updatesItem", QStringLiteral("Staverly Updates..."));
+    m_window.updatesItem = action(helpMnu, "updatesItem", tr("Staverly Updates..."));
     helpMnu->addSeparator();
-    m_window.contactItem = action(helpMnu, "contactItem", QStringLiteral("Send Email To Me..."));
-    m_window.helpItem = action(helpMnu, "helpItem", QStringLiteral("&Help Using This Program..."));
-    m_window.aboutItem = action(helpMnu, "aboutItem", QStringLiteral("&About The Staverly..."));
+    m_window.contactItem = action(helpMnu, "contactItem", tr("Send Email To Me..."));
+    m_window.helpItem = action(helpMnu, "helpItem", tr("&Help Using This Program..."));
+    m_window.aboutItem = action(helpMnu, "aboutItem", tr("&About The Staverly..."));
 
     connect(m_window.lessonMnuItem, &QAction::triggered, &m_window.lesson, &LessonEngine::do_new);
     connect(m_window.trebleItem, &QAction::triggered, &m_window, &frmMain::trebleItem_Click);
@@ -132,9 +136,41 @@ void MainMenus::chooseZoom(int percent)
     m_settings.writeInteger(keys::Zoom, qint16(percent));
     m_desktop.messageBox(&m_window,
                          percent == m_zoomAtStart
-                             ? QStringLiteral("Staverly stays at %1 %.").arg(percent)
-                             : QStringLiteral("Staverly shows its window at %1 % from its next start.").arg(percent),
-                         Desktop::Buttons::Ok, Desktop::Icon::Information, QStringLiteral("Zoom"));
+                             ? tr("Staverly stays at %1 %.").arg(percent)
+                             : tr("Staverly shows its window at %1 % from its next start.").arg(percent),
+                         Desktop::Buttons::Ok, Desktop::Icon::Information, tr("Zoom"));
+}
+
+void MainMenus::buildLanguages(QMenu *viewMenu)
+{
+    QMenu *menu = viewMenu->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(menu);
+    const auto add = [&](const QString &caption, const QString &code, const QString &name) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(true);
+        item->setChecked(code == m_language);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    add(tr("Desktop's language"), QString(), QStringLiteral("languageDesktopItem"));
+    menu->addSeparator();
+    // Each by its own name, so that whoever reads it finds it.
+    for (const Translations::Language &language : Translations::offered()) {
+        const QString code = QString::fromLatin1(language.code);
+        add(QString::fromUtf8(language.ownName), code, QStringLiteral("language_%1Item").arg(code));
+    }
+}
+
+void MainMenus::chooseLanguage(const QString &language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    m_settings.write(keys::Language, language);
+    m_desktop.messageBox(&m_window, tr("Staverly speaks the language chosen from its next start."),
+                         Desktop::Buttons::Ok, Desktop::Icon::Information, tr("Language"));
 }
 
 void MainMenus::showAbout()
@@ -148,7 +184,7 @@ void MainMenus::print()
     const QString failure = m_desktop.printWindow(&m_window);
     if (!failure.isEmpty())
         m_desktop.messageBox(&m_window, failure, Desktop::Buttons::Ok, Desktop::Icon::Information,
-                             QStringLiteral("Staverly - Print Error"));
+                             tr("Staverly - Print Error"));
 }
 
 void MainMenus::printSetup()

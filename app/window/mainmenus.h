@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
+
 namespace staverly {
 
 class Desktop;
@@ -29,6 +31,9 @@ private:
     void build();
     // Stores the window's size for the next start.
     void chooseZoom(int percent);
+    void buildLanguages(QMenu *viewMenu);
+    // Stores the language for the next start: a code as "de", or empty for the desktop's.
+    void chooseLanguage(const QString &language);
     void print();
     void printSetup();
     void help();
@@ -42,6 +47,7 @@ private:
     QString m_programFolder;
     int m_zoomAtStart = 100;
     int m_zoom = 100;
+    QString m_language;
 };
 
 } // namespace staverly

@@ -11,7 +11,9 @@
 #include "programlayout.h"
 #include "qtdesktop.h"
 #include "rtmidibackend.h"
+#include "settingkeys.h"
 #include "settingsstore.h"
+#include "translations.h"
 #include "windowzoom.h"
 
 #include <QApplication>
@@ -27,6 +29,9 @@ int Program::run(int argc, char *argv[], const char *version, const char *deskto
     {
         QCoreApplication console(argc, argv);
         QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+        // As command-line tools do, in the desktop's language.
+        Translations translations;
+        translations.install(QLocale::system(), ProgramLayout::current().programFolder());
         const auto text = CommandLine::answer(QCoreApplication::arguments(),
                                                         ProgramLayout::current(),
                                                         SettingsStore().fileName());
@@ -43,6 +48,9 @@ int Program::run(int argc, char *argv[], const char *version, const char *deskto
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     const ProgramLayout layout = ProgramLayout::current();
+    // Before anything makes a text to show.
+    Translations translations;
+    speak(translations, SettingsStore(), layout.programFolder());
     // An installed program's first start in an account: the data folder is new.
     QDir().mkpath(layout.dataFolder());
     AudioEngine audio;
@@ -57,6 +65,11 @@ int Program::run(int argc, char *argv[], const char *version, const char *deskto
     window.show();
     window.Form_Load();
     return app.exec();
+}
+
+void Program::speak(Translations &translations, const SettingsStore &settings, const QString &programFolder)
+{
+    translations.install(Translations::localeFor(settings.read(keys::Language)), programFolder);
 }
 
 } // namespace staverly
