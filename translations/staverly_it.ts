@@ -947,6 +947,34 @@ To pause lesson, click Cancel.</source>
         <source>Staverly - Print Error</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Note &amp;Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the language names them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters: C D E F G A B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German letters: C D E F G A H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solfège: Do Re Mi Fa Sol La Si</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staverly names the notes this way from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note Names</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>staverly::MicAnswers</name>

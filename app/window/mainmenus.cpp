@@ -4,8 +4,10 @@
 #include "desktop.h"
 #include "effects.h"
 #include "frmmain.h"
+#include "helpdocument.h"
 #include "maindialogs.h"
 #include "maker.h"
+#include "notenames.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
 #include "translations.h"
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -97,6 +100,7 @@ void MainMenus::build()
     });
 
     buildLanguages(viewMenu);
+    buildNoteNames(viewMenu);
 
     QMenu *helpMnu = m_window.menuBar()->addMenu(tr("&Help"));
     helpMnu->setObjectName(QStringLiteral("helpMnu"));
@@ -163,6 +167,36 @@ void MainMenus::buildLanguages(QMenu *viewMenu)
     }
 }
 
+void MainMenus::buildNoteNames(QMenu *viewMenu)
+{
+    QMenu *menu = viewMenu->addMenu(tr("Note &Names"));
+    menu->setObjectName(QStringLiteral("noteNamesMenu"));
+    auto *group = new QActionGroup(menu);
+    const QString stored = m_settings.read(keys::NoteNames);
+    const auto add = [&](const QString &caption, const QString &style) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QStringLiteral("noteNames_%1Item").arg(style.isEmpty() ? QStringLiteral("language") : style));
+        item->setCheckable(true);
+        item->setChecked(style == stored);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, style] { chooseNoteNames(style); });
+    };
+    add(tr("As the language names them"), QString());
+    menu->addSeparator();
+    add(tr("Letters: C D E F G A B"), NoteNames::key(NoteNames::Style::Letters));
+    add(tr("German letters: C D E F G A H"), NoteNames::key(NoteNames::Style::German));
+    add(tr("Solfège: Do Re Mi Fa Sol La Si"), NoteNames::key(NoteNames::Style::Solfege));
+}
+
+void MainMenus::chooseNoteNames(const QString &style)
+{
+    if (style == m_settings.read(keys::NoteNames))
+        return;
+    m_settings.write(keys::NoteNames, style);
+    m_desktop.messageBox(&m_window, tr("Staverly names the notes this way from its next start."),
+                         Desktop::Buttons::Ok, Desktop::Icon::Information, tr("Note Names"));
+}
+
 void MainMenus::chooseLanguage(const QString &language)
 {
     if (language == m_language)
@@ -194,7 +228,7 @@ void MainMenus::printSetup()
 
 void MainMenus::help()
 {
-    QString target = QDir(m_programFolder).filePath(QStringLiteral("staverly_help.htm"));
+    QString target = HelpDocument::path(m_programFolder, m_language.isEmpty() ? QLocale::system().name() : m_language);
     m_effects.open_document(target);
 }
 

@@ -34,6 +34,8 @@ private:
     void buildLanguages(QMenu *viewMenu);
     // Stores the language for the next start: a code as "de", or empty for the desktop's.
     void chooseLanguage(const QString &language);
+    void buildNoteNames(QMenu *viewMenu);
+    void chooseNoteNames(const QString &style);
     void print();
     void printSetup();
     void help();

@@ -4,9 +4,11 @@
 #include "formlayout.h"
 #include "mainartwork.h"
 #include "pianokey.h"
+#include "notenames.h"
 #include "pianokeys.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 namespace staverly {
 
@@ -34,13 +36,26 @@ PianoKeyboard::Keys PianoKeyboard::build(QWidget *parent)
     return keys;
 }
 
+QString PianoKeyboard::middleCaption()
+{
+    const QString label = QCoreApplication::translate("NoteModel", "Middle %1").arg(NoteNames::current().white(0));
+    QStringList lines;
+    for (const QString &word : label.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty())
+            lines << QString();
+        for (const QChar letter : word)
+            lines << QString(letter) + QLatin1Char(' ');
+    }
+    // The platform's line break stands for CR LF.
+    return lines.join(QLatin1Char('\n')) + QLatin1Char(' ');
+}
+
 void PianoKeyboard::showClef(const Keys &keys, qint16 cleff)
 {
     const int marked = cleff == 0 ? 12 : 36;
     const int plain = cleff == 0 ? 36 : 12;
     keys[std::size_t(marked)]->setBackColor(QColor(0xE0, 0xE0, 0xE0));
-    // One letter a line; the platform's line break stands for CR LF.
-    keys[std::size_t(marked)]->setText(QStringLiteral("M \ni \nd \nd \nl \ne \n\nC  "));
+    keys[std::size_t(marked)]->setText(middleCaption());
     keys[std::size_t(plain)]->setBackColor(Qt::white);
     keys[std::size_t(plain)]->setText(QString());
     for (int k = 0; k < NoteModel::Keys; ++k)

@@ -21,6 +21,9 @@ public:
     // Made on `parent`, tabbed through from the lowest key to the highest.
     static Keys build(QWidget *parent);
     static void showClef(const Keys &keys, qint16 cleff);
+    // "Middle C" down the key, one letter a line and the words a line apart,
+    // in the pupil's language and note names.
+    static QString middleCaption();
 };
 
 } // namespace staverly
