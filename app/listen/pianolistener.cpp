@@ -25,7 +25,7 @@ constexpr std::int64_t BeforeMargin = 512;
 // What was there before may have grown a little by itself (beats, noise).
 constexpr float BeforeAllowance = 1.2f;
 // A window resolves partials this many bins apart.
-constexpr double ResolvedBins = 2.5;
+constexpr double ResolvedBins = 2.0;
 constexpr double MinExplained = 0.55;
 constexpr double MinGrowth = 0.55;
 constexpr double SteadyCents = 6.0;

@@ -28,6 +28,7 @@ const char *const TimGm = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 const char *const FluidR3 = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 constexpr int Velocities[] = {30, 80, 120};
 constexpr double SnrDb = 20.0;
+constexpr double SlowMs = 100.0; // --verbose lists answers slower than this too
 
 std::int64_t ms(int rate, double milliseconds) { return static_cast<std::int64_t>(rate * milliseconds / 1000.0); }
 
@@ -133,12 +134,15 @@ bool benchNotes(const char *soundFont, int rate, bool verbose)
             if (!mine.empty() && mine[0].midi == trial.midi)
                 counts->latencies.push_back(1000.0 * static_cast<double>(mine[0].decidedFrame - trial.start) / rate);
         }
-        if (verbose && !(mine.size() == 1 && mine[0].midi == trial.midi)) {
+        const bool slow = !mine.empty() && mine[0].decidedFrame - trial.start > ms(rate, SlowMs);
+        if (verbose && (slow || !(mine.size() == 1 && mine[0].midi == trial.midi))) {
             std::printf("  %-4s v%-3d:", noteName(trial.midi).c_str(), trial.velocity);
             if (mine.empty())
                 std::printf(" nothing");
             for (const HeardNote &h : mine)
-                std::printf(" %s@%+.0fms", noteName(h.midi).c_str(), 1000.0 * static_cast<double>(h.onsetFrame - trial.start) / rate);
+                std::printf(" %s@%+.0fms (decided %+.0fms)", noteName(h.midi).c_str(),
+                            1000.0 * static_cast<double>(h.onsetFrame - trial.start) / rate,
+                            1000.0 * static_cast<double>(h.decidedFrame - trial.start) / rate);
             std::printf("\n");
         }
     }
