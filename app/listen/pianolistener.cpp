@@ -62,6 +62,10 @@ constexpr double BandHighHz = 8000.0;
 constexpr double BandRise = 4.0; // power, 6 dB
 constexpr int BroadBands = 4;    // of the thirteen half-octaves
 constexpr std::size_t GlideWindow = 2; // index of the 4096 window
+// The piano's own tuning is learnt from the settled pitch of keys heard:
+// the first keys count fully, later ones this much.
+constexpr double TuneWeight = 0.25;
+constexpr double TuneMaxCents = 60.0;
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
 
@@ -97,6 +101,7 @@ struct PianoListener::Watch
     double f0 = 0.0;
     double early = 0.0;
     double peak = 0.0;
+    bool heard = false;
 };
 
 struct PianoListener::Pending
@@ -108,6 +113,7 @@ struct PianoListener::Pending
     double lastF0 = 0.0;
     int agreeing = 0;
     double seenF0 = 0.0;
+    bool heard = false;
     std::array<std::vector<float>, WindowSizes.size()> before;
 };
 
@@ -128,6 +134,8 @@ PianoListener::~PianoListener() = default;
 
 void PianoListener::setA4(double a4)
 {
+    m_tuneCents = 0.0;
+    m_tuneHeard = 0;
     m_a4.store(std::clamp(a4, A4Lowest - 10.0, A4Highest + 10.0));
 }
 
@@ -237,7 +245,8 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     for (std::size_t k = 0; k < m_now.size(); ++k)
         m_grown[k] = std::max(0.0f, m_now[k] - BeforeAllowance * before[k]);
 
-    const PitchJudge judge(static_cast<double>(m_sampleRate) / spectrum.size(), m_a4.load());
+    const PitchJudge judge(static_cast<double>(m_sampleRate) / spectrum.size(),
+                           m_a4.load() * std::exp2(m_tuneCents / 1200.0));
     const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesDuring(pending.onset - BeforeMargin, end));
     const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(std::min<std::int64_t>(post, spectrum.size()));
     const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
@@ -285,6 +294,7 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     const HeardNote note{verdict.midi, pending.onset, now, attackVelocity(pending.onset, end)};
     heard.push_back(note);
     m_recent.push_back(note);
+    pending.heard = true;
     return true;
 }
 
@@ -312,7 +322,7 @@ double PianoListener::windowPower(std::int64_t end) const
 void PianoListener::watch(Pending &pending)
 {
     if (pending.seenF0 > 0.0)
-        m_watches.push_back({pending.onset, pending.seenF0, 0.0, 0.0});
+        m_watches.push_back({pending.onset, pending.seenF0, 0.0, 0.0, pending.heard});
 }
 
 void PianoListener::followWatches()
@@ -330,6 +340,8 @@ void PianoListener::followWatches()
         if (w.early == 0.0) {
             spectrum.compute(*m_ring, now, m_now);
             w.early = PitchJudge::refine(m_now, binHz, w.f0);
+            if (w.heard && w.early > 0.0)
+                learnTuning(w.early);
             return w.early == 0.0;
         }
         if (now < w.onset + to)
@@ -346,6 +358,19 @@ void PianoListener::followWatches()
         }
         return true;
     });
+}
+
+void PianoListener::learnTuning(double f0)
+{
+    // How far the settled pitch of a key heard lies from the nearest note,
+    // to within half a semitone either way.
+    const double cents = 1200.0 * std::log2(f0 / m_a4.load());
+    const double off = cents - 100.0 * std::round(cents / 100.0);
+    double step = off - m_tuneCents;
+    step -= 100.0 * std::round(step / 100.0);
+    ++m_tuneHeard;
+    const double weight = std::max(TuneWeight, 1.0 / m_tuneHeard);
+    m_tuneCents = std::clamp(m_tuneCents + weight * step, -TuneMaxCents, TuneMaxCents);
 }
 
 float PianoListener::attackVelocity(std::int64_t onset, std::int64_t end) const

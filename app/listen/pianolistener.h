@@ -64,6 +64,7 @@ private:
     double attackRise(std::int64_t onset, std::int64_t end) const;
     void watch(Pending &pending);
     void followWatches();
+    void learnTuning(double f0);
 
     const int m_sampleRate;
     std::atomic<double> m_a4;
@@ -77,6 +78,8 @@ private:
     std::vector<Watch> m_watches;
     std::vector<std::int64_t> m_voices; // when a gliding pitch was last heard
     std::int64_t m_talkUntil = -1;
+    double m_tuneCents = 0.0; // the piano's offset from m_a4, learnt
+    int m_tuneHeard = 0;
     double m_talkPower = 0.0;
     mutable std::vector<float> m_scratch;
     std::vector<float> m_now;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace staverly;
@@ -61,13 +62,16 @@ TEST(PianoListener, NamesEachKeyOnceFromBottomToTop)
 
 TEST(PianoListener, FollowsThePianosTuning)
 {
-    // A4 = 415 or 466 Hz when told; a quarter of a semitone either way untold.
-    struct Case { double a4; double detuneCents; bool told; std::vector<int> notes; };
+    // A4 = 415 or 466 Hz when told; a quarter of a semitone either way untold,
+    // and nearly half of one once the first key has been heard.
+    struct Case { double a4; double detuneCents; bool told; std::vector<int> notes; std::size_t learning = 0; };
     const Case cases[] = {
         {415.3, -100.0, true, {33, 45, 81}},
         {466.16, 100.0, true, {40, 57, 88}},
         {440.0, 25.0, false, {38, 62, 84}},
         {440.0, -25.0, false, {29, 64, 91}},
+        {440.0, 45.0, false, {60, 64, 67, 72, 55, 48, 79}, 1},
+        {440.0, -45.0, false, {60, 64, 67, 72, 55, 48, 79}, 1},
     };
     const int rate = 44100;
     PianoRenderer piano(SoundFont, rate);
@@ -83,7 +87,10 @@ TEST(PianoListener, FollowsThePianosTuning)
         PianoListener listener(rate);
         if (c.told)
             listener.setA4(c.a4);
-        EXPECT_EQ(heardNotes(listener, samples), c.notes);
+        const std::vector<int> heard = heardNotes(listener, samples);
+        ASSERT_EQ(heard.size(), c.notes.size());
+        EXPECT_TRUE(std::equal(heard.begin() + static_cast<std::ptrdiff_t>(c.learning), heard.end(),
+                               c.notes.begin() + static_cast<std::ptrdiff_t>(c.learning)));
     }
 }
 
