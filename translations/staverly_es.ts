@@ -5,62 +5,62 @@
     <name>AccessibleTexts</name>
     <message>
         <source>Middle C, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Do central, %1</translation>
     </message>
     <message>
         <source>Right answers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos: %1</translation>
     </message>
     <message>
         <source>Wrong answers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos: %1</translation>
     </message>
     <message>
         <source>Score: %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 por ciento</translation>
     </message>
     <message>
         <source>Time: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: %1 segundos</translation>
     </message>
     <message>
         <source>Lowest note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más grave</translation>
     </message>
     <message>
         <source>Highest note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más aguda</translation>
     </message>
     <message>
         <source>Lowest note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más grave: %1</translation>
     </message>
     <message>
         <source>Highest note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más aguda: %1</translation>
     </message>
     <message>
         <source>Treble staff</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagrama en clave de sol</translation>
     </message>
     <message>
         <source>Bass staff</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagrama en clave de fa</translation>
     </message>
     <message>
         <source>%1, a note to name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ¿qué nota es?</translation>
     </message>
     <message>
         <source>%1, the note %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la nota %2</translation>
     </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
     <message>
         <source>Answer key for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de soluciones de %1</translation>
     </message>
 </context>
 <context>
@@ -68,27 +68,29 @@
     <message>
         <source>No audio output could be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir ninguna salida de audio.
+%1</translation>
     </message>
     <message>
         <source>The sound output has gone away; Staverly tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida de sonido ha desaparecido; Staverly lo vuelve a intentar.</translation>
     </message>
 </context>
 <context>
     <name>BuiltinSynth</name>
     <message>
         <source>The built-in synthesizer found no SoundFont to play with (looked for %1). Install a General MIDI SoundFont, such as the package timgm6mb-soundfont.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sintetizador integrado no ha encontrado ninguna SoundFont con la que tocar (lugares buscados: %1). Instala una SoundFont General MIDI, como la del paquete timgm6mb-soundfont.</translation>
     </message>
     <message>
         <source>The built-in synthesizer has no audio output.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El sintetizador integrado no tiene salida de audio.
+%1</translation>
     </message>
     <message>
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sintetizador integrado no ha podido cargar la SoundFont %1.</translation>
     </message>
 </context>
 <context>
@@ -99,651 +101,658 @@
 Pictures and help:          %1
 Player list and grade log:  %2
 Settings:                   %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly enseña a los alumnos a leer las notas en el pentagrama y a encontrarlas en el teclado del piano.
+
+Imágenes y ayuda:                             %1
+Lista de jugadores y registro de resultados:  %2
+Ajustes:                                      %3</translation>
     </message>
     <message>
         <source>Displays this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
 </context>
 <context>
     <name>ControlHost</name>
     <message>
         <source>The control class %1 has no property &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase de control %1 no tiene la propiedad «%2».</translation>
     </message>
     <message>
         <source>%1: not a control library (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una biblioteca de controles (%2)</translation>
     </message>
     <message>
         <source>%1: a plugin of another kind (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es un complemento de otro tipo (%2)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is already made by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» ya lo crea %3</translation>
     </message>
     <message>
         <source>Cannot create the control &quot;%1&quot;: the control folder &quot;%2&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el control «%1»: la carpeta de controles «%2» no existe.</translation>
     </message>
     <message>
         <source>Cannot create the control &quot;%1&quot;: no control library in &quot;%2&quot; makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el control «%1»: ninguna biblioteca de controles de «%2» lo crea.</translation>
     </message>
     <message>
         <source> Files that could not be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Archivos que no se han podido usar: %1.</translation>
     </message>
     <message>
         <source>Cannot create the control &quot;%1&quot;: the control library &quot;%2&quot; did not create it%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el control «%1»: la biblioteca de controles «%2» no lo ha creado%3.</translation>
     </message>
     <message>
         <source>No control to set &quot;%1&quot; on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún control en el que poner «%1».</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; of %2 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La propiedad «%1» de %2 es de solo lectura.</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; of %2 cannot take the value %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La propiedad «%1» de %2 no admite el valor %3.</translation>
     </message>
     <message>
         <source>Setting &quot;%1&quot; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido poner «%1»: %2</translation>
     </message>
     <message>
         <source>No control to read &quot;%1&quot; from.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún control del que leer «%1».</translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer «%1»: %2</translation>
     </message>
     <message>
         <source>No control or handler for the event &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún control ni manejador para el evento «%1».</translation>
     </message>
     <message>
         <source>The control class %1 has no event &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase de control %1 no tiene el evento «%2».</translation>
     </message>
     <message>
         <source>%1 has no handler &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene el manejador «%2».</translation>
     </message>
     <message>
         <source>The handler %1 does not match the event %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El manejador %1 no corresponde al evento %2.</translation>
     </message>
     <message>
         <source>Cannot connect the event &quot;%1&quot; to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar el evento «%1» con %2.</translation>
     </message>
 </context>
 <context>
     <name>Effects</name>
     <message>
         <source>Staverly - Sound Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly - Error de sonido</translation>
     </message>
     <message>
         <source>Staverly- Browser Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly - Error del navegador</translation>
     </message>
     <message>
         <source>Resource not found: sound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el recurso: sonido %1.</translation>
     </message>
     <message>
         <source>
 
 The lessons go on without sound effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Las lecciones siguen sin efectos de sonido.</translation>
     </message>
     <message>
         <source>Nothing to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que abrir.</translation>
     </message>
 </context>
 <context>
     <name>FeedbackWords</name>
     <message>
         <source>Wonderful</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Maravilloso!</translation>
     </message>
     <message>
         <source>Terrific</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo!</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Excelente!</translation>
     </message>
     <message>
         <source>Spectacular</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Espectacular!</translation>
     </message>
     <message>
         <source>Fantastic</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fantástico!</translation>
     </message>
     <message>
         <source>Stupendous</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Formidable!</translation>
     </message>
     <message>
         <source>Brilliant</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Brillante!</translation>
     </message>
     <message>
         <source>Great</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fenomenal!</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bien!</translation>
     </message>
     <message>
         <source>Alright</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto!</translation>
     </message>
     <message>
         <source>The best!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Insuperable!</translation>
     </message>
     <message>
         <source>Your Cool!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Qué pasada!</translation>
     </message>
     <message>
         <source>Wow!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Guau!</translation>
     </message>
     <message>
         <source>Smart Kid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Eres un genio!</translation>
     </message>
     <message>
         <source>Amazing!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Increíble!</translation>
     </message>
     <message>
         <source>Genious!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Qué talento!</translation>
     </message>
     <message>
         <source>Your a Virtuolo!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Qué virtuosismo!</translation>
     </message>
     <message>
         <source>Your Hot!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estás que te sales!</translation>
     </message>
     <message>
         <source>Perfect!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Perfecto!</translation>
     </message>
     <message>
         <source>Great!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Genial!</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Falso</translation>
     </message>
     <message>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>Wake up!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Despierta!</translation>
     </message>
     <message>
         <source>Come on!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vamos!</translation>
     </message>
     <message>
         <source>Try Harder!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esfuérzate más!</translation>
     </message>
     <message>
         <source>Think!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Piensa!</translation>
     </message>
     <message>
         <source>Next Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La próxima vez!</translation>
     </message>
     <message>
         <source>No Good!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Así no!</translation>
     </message>
     <message>
         <source>Almost!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Casi!</translation>
     </message>
     <message>
         <source>Keep Trying!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sigue intentándolo!</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando...</translation>
     </message>
     <message>
         <source>Boo!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Buuu!</translation>
     </message>
     <message>
         <source>!!!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>!!!!!</translation>
     </message>
 </context>
 <context>
     <name>GradeLog</name>
     <message>
         <source>Treble Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de sol</translation>
     </message>
     <message>
         <source>Base Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de fa</translation>
     </message>
 </context>
 <context>
     <name>GradeReport</name>
     <message>
         <source>Staverly Grade Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de resultados de Staverly</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección</translation>
     </message>
     <message>
         <source>Yes </source>
-        <translation type="unfinished"></translation>
+        <translation>Sí </translation>
     </message>
     <message>
         <source>No </source>
-        <translation type="unfinished"></translation>
+        <translation>No </translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
 </context>
 <context>
     <name>JackInput</name>
     <message>
         <source>No JACK server is running, so Staverly cannot hear a microphone; start JACK or answer on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún servidor JACK en marcha, así que Staverly no puede oír ningún micrófono; pon en marcha JACK o responde con el teclado.</translation>
     </message>
     <message>
         <source>The JACK server has stopped; Staverly listens again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor JACK se ha detenido; Staverly volverá a escuchar en cuanto vuelva a funcionar.</translation>
     </message>
     <message>
         <source>JACK offers no microphone input; plug one in and Staverly listens at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>JACK no ofrece ninguna entrada de micrófono; conecta uno y Staverly escuchará enseguida.</translation>
     </message>
     <message>
         <source>The input “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada «%1» está desenchufada o apagada; Staverly volverá a escuchar en cuanto vuelva a estar disponible.</translation>
     </message>
 </context>
 <context>
     <name>JackOutput</name>
     <message>
         <source>no JACK server is running</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún servidor JACK en marcha</translation>
     </message>
     <message>
         <source>the JACK server refused the program&apos;s ports</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor JACK ha rechazado los puertos del programa</translation>
     </message>
 </context>
 <context>
     <name>LessonFace</name>
     <message>
         <source>The lesson&apos;s grade could not be added to &quot;%1&quot;: %2. Lessons go on, but are not kept until this is put right.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido añadir el resultado de la lección a «%1»: %2. Las lecciones siguen, pero no se guardan hasta que se arregle.</translation>
     </message>
     <message>
         <source>Staverly - Grades Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly - Error en los resultados</translation>
     </message>
     <message>
         <source>The grade log &quot;%1&quot; was not written as UTF-8 throughout. It has been written anew as UTF-8, with every lesson kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de resultados «%1» no estaba escrito entero en UTF-8. Se ha vuelto a escribir en UTF-8, conservando todas las lecciones.</translation>
     </message>
     <message>
         <source>Staverly - Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly - Resultados</translation>
     </message>
 </context>
 <context>
     <name>MainLabels</name>
     <message>
         <source>Player *.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador *.*</translation>
     </message>
     <message>
         <source>Click here to change current player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cambiar de jugador.</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa el botón Nueva...</translation>
     </message>
 </context>
 <context>
     <name>MidiError</name>
     <message>
         <source>1 MIDI input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada MIDI</translation>
     </message>
     <message>
         <source>%1 MIDI inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas MIDI</translation>
     </message>
     <message>
         <source>1 MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>1 salida MIDI</translation>
     </message>
     <message>
         <source>%1 MIDI outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salidas MIDI</translation>
     </message>
     <message>
         <source>The MIDI input chosen before (entry %1 of the list) is not connected; this computer lists %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada MIDI elegida antes (la n.º %1 de la lista) no está conectada; este ordenador tiene %2.</translation>
     </message>
     <message>
         <source>The MIDI output chosen before (entry %1 of the list) is not connected; this computer lists %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida MIDI elegida antes (la n.º %1 de la lista) no está conectada; este ordenador tiene %2.</translation>
     </message>
 </context>
 <context>
     <name>NoteModel</name>
     <message>
         <source>Middle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 central</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 sharp %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sostenido %2</translation>
     </message>
     <message>
         <source>the letters a to g</source>
-        <translation type="unfinished"></translation>
+        <translation>las letras de la a a la g</translation>
     </message>
     <message>
         <source>the letters a, c to h (h for H)</source>
-        <translation type="unfinished"></translation>
+        <translation>las letras a y de la c a la h (h para la H)</translation>
     </message>
     <message>
         <source>the digits 1 to 7 (1 for Do) or the letters a to g</source>
-        <translation type="unfinished"></translation>
+        <translation>las cifras del 1 al 7 (1 para Do) o las letras de la a a la g</translation>
     </message>
 </context>
 <context>
     <name>NoteRange</name>
     <message>
         <source>The low note range must be 1 less then the high note!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La nota más grave tiene que estar al menos una tecla por debajo de la más aguda!</translation>
     </message>
     <message>
         <source>The high note range must be 1 greater then the low note!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La nota más aguda tiene que estar al menos una tecla por encima de la más grave!</translation>
     </message>
 </context>
 <context>
     <name>NoteTestSheet</name>
     <message>
         <source>What is this note? _______</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué nota es? _______</translation>
     </message>
     <message>
         <source>Color in this note on the piano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorea esta nota en el piano.</translation>
     </message>
     <message>
         <source>Brought to you by Pellworth %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Por cortesía de Pellworth %1...</translation>
     </message>
 </context>
 <context>
     <name>NullInput</name>
     <message>
         <source>Staverly finds no sound server to hear a microphone through; start PulseAudio or JACK, or answer on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly no encuentra ningún servidor de sonido con el que oír un micrófono; pon en marcha PulseAudio o JACK, o responde con el teclado.</translation>
     </message>
 </context>
 <context>
     <name>NullMidiBackend</name>
     <message>
         <source>The MIDI input &quot;%1&quot; is not available: this system has no MIDI.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada MIDI «%1» no está disponible: este sistema no tiene MIDI.</translation>
     </message>
     <message>
         <source>The MIDI output &quot;%1&quot; is not available: this system has no MIDI.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida MIDI «%1» no está disponible: este sistema no tiene MIDI.</translation>
     </message>
 </context>
 <context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>No responde ningún servidor de sonido, así que Staverly no puede oír ningún micrófono; responde con el teclado.</translation>
     </message>
     <message>
         <source>The sound server has stopped; Staverly listens again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de sonido se ha detenido; Staverly volverá a escuchar en cuanto vuelva a funcionar.</translation>
     </message>
     <message>
         <source>Staverly finds no microphone; plug one in and Staverly listens at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly no encuentra ningún micrófono; conecta uno y Staverly escuchará enseguida.</translation>
     </message>
     <message>
         <source>The microphone “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El micrófono «%1» está desenchufado o apagado; Staverly volverá a escuchar en cuanto vuelva a estar disponible.</translation>
     </message>
 </context>
 <context>
     <name>PulseOutput</name>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>no responde ningún servidor PulseAudio</translation>
     </message>
     <message>
         <source>the PulseAudio server refused the stream</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor PulseAudio ha rechazado el flujo de audio</translation>
     </message>
 </context>
 <context>
     <name>QtDesktop</name>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresora</translation>
     </message>
     <message>
         <source>No printer is set up on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora configurada en este ordenador.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido poner en marcha la impresora «%1».</translation>
     </message>
     <message>
         <source>The sound is not an uncompressed PCM wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sonido no es una onda PCM sin comprimir.</translation>
     </message>
 </context>
 <context>
     <name>RtMidiBackend</name>
     <message>
         <source>The MIDI input &quot;%1&quot; is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada MIDI «%1» no está conectada.</translation>
     </message>
     <message>
         <source>The MIDI output &quot;%1&quot; is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida MIDI «%1» no está conectada.</translation>
     </message>
 </context>
 <context>
     <name>RtMidiSink</name>
     <message>
         <source>The MIDI output &quot;%1&quot; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la salida MIDI «%1»: %2</translation>
     </message>
     <message>
         <source>A message to the MIDI output &quot;%1&quot; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado un mensaje a la salida MIDI «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>RtMidiSource</name>
     <message>
         <source>The MIDI input &quot;%1&quot; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la entrada MIDI «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>SettingsReader</name>
     <message>
         <source>%1 was &quot;%2&quot;, now %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 era «%2», ahora %3</translation>
     </message>
     <message>
         <source>Some settings could not be used and were set back to their defaults:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos ajustes no se han podido usar y han vuelto a su valor inicial:
+</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Staverly cannot save its settings in &quot;%1&quot;: %2. Changes made now last only until Staverly is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly no puede guardar sus ajustes en «%1»: %2. Los cambios que hagas ahora solo duran hasta que cierres Staverly.</translation>
     </message>
     <message>
         <source>the disk may be full</source>
-        <translation type="unfinished"></translation>
+        <translation>puede que el disco esté lleno</translation>
     </message>
     <message>
         <source>its folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en su carpeta</translation>
     </message>
 </context>
 <context>
     <name>SoundFontSearch</name>
     <message>
         <source>nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
     <message>
         <source>%1, so answers are kept only until Staverly closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, así que las respuestas solo se guardan hasta que se cierre Staverly.</translation>
     </message>
     <message>
         <source>%1. Answers are kept meanwhile and written to it once it can be written again; until then they last only until Staverly closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Mientras tanto, las respuestas se guardan y se escribirán en él cuando se pueda volver a escribir; hasta entonces solo duran hasta que se cierre Staverly.</translation>
     </message>
     <message>
         <source>The folder of the answer history %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta del historial de respuestas %1</translation>
     </message>
     <message>
         <source>The answer history %1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de respuestas %1 es de solo lectura</translation>
     </message>
     <message>
         <source>The answer history %1 is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de respuestas %1 está bloqueado por otro programa</translation>
     </message>
     <message>
         <source>The answer history %1 is damaged and cannot be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de respuestas %1 está dañado y no se puede apartar</translation>
     </message>
     <message>
         <source>The answer history %1 was written by a newer Staverly</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de respuestas %1 lo escribió una versión más nueva de Staverly</translation>
     </message>
     <message>
         <source>The answer history %1 cannot be used (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el historial de respuestas %1 (%2)</translation>
     </message>
     <message>
         <source>The answer history %1 was damaged; it was moved to %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de respuestas %1 estaba dañado; se ha movido a %2 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>History started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial nuevo</translation>
     </message>
     <message>
         <source>Answers waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas en espera</translation>
     </message>
     <message>
         <source>Answers not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas sin guardar</translation>
     </message>
 </context>
 <context>
@@ -753,451 +762,454 @@ The lessons go on without sound effects.</source>
 If you would like to start a new lesson then click on the Yes button.
 If you would like to continue with the current lesson then click No.
 To pause lesson, click Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Lección terminada! ¡Has respondido %1 preguntas!
+Si quieres empezar una lección nueva, pulsa el botón Sí.
+Si quieres seguir con esta lección, pulsa No.
+Para hacer una pausa, pulsa Cancelar.</translation>
     </message>
     <message>
         <source>Lesson Over Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la lección</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pulsa Nueva para empezar!</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, coloca bien los deslizadores. El deslizador de arriba tiene que estar al menos una tecla por encima del de abajo.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en los deslizadores!</translation>
     </message>
     <message>
         <source>Too Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grave</translation>
     </message>
     <message>
         <source>Too High</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado agudo</translation>
     </message>
     <message>
         <source>Over Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se acabó el tiempo!</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa el botón Nueva...</translation>
     </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
     <message>
         <source>%1 MIDI messages were lost: the input queue was full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han perdido %1 mensajes MIDI: la cola de entrada estaba llena.</translation>
     </message>
 </context>
 <context>
     <name>staverly::MIDIOutput</name>
     <message>
         <source>This system has no default MIDI output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema no tiene ninguna salida MIDI predeterminada.</translation>
     </message>
     <message>
         <source>%1 does not start a short MIDI message.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es el comienzo de un mensaje MIDI corto.</translation>
     </message>
 </context>
 <context>
     <name>staverly::MainBackground</name>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>Score %</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación %</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
 </context>
 <context>
     <name>staverly::MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva lección</translation>
     </message>
     <message>
         <source>&amp;Treble Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;sol</translation>
     </message>
     <message>
         <source>&amp;Base Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;fa</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar impresora...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Lesson Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la &amp;lección...</translation>
     </message>
     <message>
         <source>&amp;Midi Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes &amp;MIDI...</translation>
     </message>
     <message>
         <source>Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugadores...</translation>
     </message>
     <message>
         <source>&amp;Test Maker...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creador de &amp;fichas...</translation>
     </message>
     <message>
         <source>&amp;Grades...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resultados...</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progreso...</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>%1&apos;s Music on %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Música de %1 en %2...</translation>
     </message>
     <message>
         <source>Staverly Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones de Staverly...</translation>
     </message>
     <message>
         <source>Send Email To Me...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviarme un correo...</translation>
     </message>
     <message>
         <source>&amp;Help Using This Program...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo usar este programa...</translation>
     </message>
     <message>
         <source>&amp;About The Staverly...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Staverly...</translation>
     </message>
     <message>
         <source>Staverly stays at %1 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly se queda al %1 %.</translation>
     </message>
     <message>
         <source>Staverly shows its window at %1 % from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly mostrará su ventana al %1 % la próxima vez que se abra.</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>Desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del escritorio</translation>
     </message>
     <message>
         <source>Staverly speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly hablará el idioma elegido la próxima vez que se abra.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Staverly - Print Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly - Error de impresión</translation>
     </message>
     <message>
         <source>Note &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres de las notas</translation>
     </message>
     <message>
         <source>As the language names them</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el idioma</translation>
     </message>
     <message>
         <source>Letters: C D E F G A B</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras: C D E F G A B</translation>
     </message>
     <message>
         <source>German letters: C D E F G A H</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras alemanas: C D E F G A H</translation>
     </message>
     <message>
         <source>Solfège: Do Re Mi Fa Sol La Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfeo: Do Re Mi Fa Sol La Si</translation>
     </message>
     <message>
         <source>Staverly names the notes this way from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly llamará así a las notas la próxima vez que se abra.</translation>
     </message>
     <message>
         <source>Note Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de las notas</translation>
     </message>
 </context>
 <context>
     <name>staverly::MicAnswers</name>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrófono</translation>
     </message>
 </context>
 <context>
     <name>staverly::MicPanel</name>
     <message>
         <source>Listen to a Piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar un piano</translation>
     </message>
     <message>
         <source>Check here to answer by playing a real piano into the microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para responder tocando un piano de verdad cerca del micrófono</translation>
     </message>
     <message>
         <source>&amp;Listen to a piano</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scuchar un piano</translation>
     </message>
     <message>
         <source>How loud the microphone hears the room</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel con el que el micrófono oye la sala</translation>
     </message>
     <message>
         <source>Microphone level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel del micrófono</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrófono</translation>
     </message>
     <message>
         <source>Select the microphone that hears the piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el micrófono que oye el piano</translation>
     </message>
     <message>
         <source>Piano&apos;s A</source>
-        <translation type="unfinished"></translation>
+        <translation>La del piano</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C on your piano</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura del La que hay encima del Do central en tu piano</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <source>Click here, then play one A on your piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí y luego toca un La en tu piano</translation>
     </message>
     <message>
         <source>T&amp;une to my piano</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;finar con mi piano</translation>
     </message>
     <message>
         <source>The desktop&apos;s default input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada predeterminada del escritorio</translation>
     </message>
     <message>
         <source>%1 (not connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no conectado)</translation>
     </message>
     <message>
         <source>Play one A on your piano now, and let it ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca ahora un La en tu piano y déjalo sonar.</translation>
     </message>
     <message>
         <source>No A was heard. Play one A, a little louder, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha oído ningún La. Toca un La un poco más fuerte y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Tuned: your piano&apos;s A is %1 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afinado: el La de tu piano está a %1 Hz.</translation>
     </message>
     <message>
         <source>Tuned:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afinado:</translation>
     </message>
     <message>
         <source>No A was heard</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha oído ningún La</translation>
     </message>
     <message>
         <source>This computer has no sound input to listen to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador no tiene ninguna entrada de sonido que escuchar.</translation>
     </message>
     <message>
         <source>Place the microphone near the piano and tick the box; the bar moves when it hears the piano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon el micrófono cerca del piano y marca la casilla; la barra se mueve cuando oye el piano.</translation>
     </message>
     <message>
         <source>The microphone is too loud: turn its level down in the desktop&apos;s sound settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El micrófono está demasiado fuerte: baja su nivel en los ajustes de sonido del escritorio.</translation>
     </message>
     <message>
         <source>The microphone hears nothing: check that it is plugged in, chosen above and not muted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El micrófono no oye nada: comprueba que está enchufado, elegido arriba y sin silenciar.</translation>
     </message>
     <message>
         <source>Listening: play the key of each note to answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando: toca la tecla de cada nota para responder.</translation>
     </message>
 </context>
 <context>
     <name>staverly::MidiMod</name>
     <message>
         <source>Midi Output Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la salida MIDI!</translation>
     </message>
     <message>
         <source>Choose a MIDI keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un teclado MIDI</translation>
     </message>
     <message>
         <source> Choose one in MIDI Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation> Elige uno en Ajustes MIDI.</translation>
     </message>
     <message>
         <source>MIDI keyboard not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado MIDI no conectado</translation>
     </message>
     <message>
         <source>The MIDI keyboard &quot;%1&quot; is not connected. Staverly uses it again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado MIDI «%1» no está conectado. Staverly lo volverá a usar en cuanto vuelva a estar conectado.</translation>
     </message>
     <message>
         <source>Choose a MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una salida MIDI</translation>
     </message>
     <message>
         <source>MIDI output not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida MIDI no conectada</translation>
     </message>
     <message>
         <source>The MIDI output &quot;%1&quot; is not connected. Staverly uses it again as soon as it is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida MIDI «%1» no está conectada. Staverly la volverá a usar en cuanto vuelva a estar conectada.</translation>
     </message>
     <message>
         <source>Midi In Open Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al abrir la entrada MIDI!</translation>
     </message>
     <message>
         <source>Midi Out Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la salida MIDI!</translation>
     </message>
     <message>
         <source>Midi In Open Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el dispositivo de entrada MIDI</translation>
     </message>
     <message>
         <source>Midi Out Open Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el dispositivo de salida MIDI</translation>
     </message>
     <message>
         <source>Sound: none, the sound server has gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: ninguno, el servidor de sonido ha desaparecido</translation>
     </message>
     <message>
         <source>Sound: starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: arrancando</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: %1, en reposo</translation>
     </message>
     <message>
         <source>Sound: %1, %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: %1, %2 ms</translation>
     </message>
     <message>
         <source>No sound output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin salida de sonido</translation>
     </message>
     <message>
         <source>The connection from &quot;%1&quot; to Staverly was removed outside Staverly (in a patchbay, say). Press OK in MIDI Setup to connect it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión de «%1» a Staverly se ha quitado fuera de Staverly (por ejemplo, en un panel de conexiones). Pulsa Aceptar en Ajustes MIDI para volver a conectarla.</translation>
     </message>
     <message>
         <source>The connection from Staverly to &quot;%1&quot; was removed outside Staverly (in a patchbay, say). Press OK in MIDI Setup to connect it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión de Staverly a «%1» se ha quitado fuera de Staverly (por ejemplo, en un panel de conexiones). Pulsa Aceptar en Ajustes MIDI para volver a conectarla.</translation>
     </message>
     <message>
         <source>MIDI notes dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas MIDI descartadas</translation>
     </message>
     <message>
         <source>%1 MIDI notes came faster than they could be judged and were dropped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 notas MIDI han llegado más deprisa de lo que se podían corregir y se han descartado.</translation>
     </message>
     <message>
         <source>Odd MIDI input ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada MIDI extraña descartada</translation>
     </message>
     <message>
         <source>1 malformed MIDI message ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha descartado 1 mensaje MIDI defectuoso.</translation>
     </message>
     <message>
         <source>%1 malformed MIDI messages ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han descartado %1 mensajes MIDI defectuosos.</translation>
     </message>
     <message>
         <source>MIDI disconnected elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI desconectado por otro programa</translation>
     </message>
     <message>
         <source>MIDI output not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida MIDI no responde</translation>
     </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
     <message>
         <source>No microphone can be listened to on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>En este ordenador no hay ningún micrófono que se pueda escuchar.</translation>
     </message>
     <message>
         <source>The microphone could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el micrófono.</translation>
     </message>
 </context>
 <context>
@@ -1207,684 +1219,690 @@ To pause lesson, click Cancel.</source>
 %1
 
 Play on: the note still sounds, and its name shows as a clue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la imagen del pentagrama o no se puede leer:
+%1
+
+Puedes continuar: la nota sigue sonando y su nombre aparece como pista.</translation>
     </message>
 </context>
 <context>
     <name>staverly::RangeSliders</name>
     <message>
         <source>Low Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más grave</translation>
     </message>
     <message>
         <source>High Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota más aguda</translation>
     </message>
     <message>
         <source>Note Range Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el rango de notas!</translation>
     </message>
 </context>
 <context>
     <name>staverly::WeakNoteMap</name>
     <message>
         <source>Keys by wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas según los fallos</translation>
     </message>
     <message>
         <source>Keys by answer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas según el tiempo de respuesta</translation>
     </message>
     <message>
         <source>No note asked yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha preguntado ninguna nota.</translation>
     </message>
     <message>
         <source>Weakest first: </source>
-        <translation type="unfinished"></translation>
+        <translation>Las más flojas primero: </translation>
     </message>
     <message>
         <source>%1: not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: todavía no se ha preguntado</translation>
     </message>
     <message>
         <source>%1: %2 answers, %3 wrong (%4 %), median %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 respuestas, %3 fallos (%4 %), mediana %5 s</translation>
     </message>
 </context>
 <context>
     <name>staverly::aboutFrm</name>
     <message>
         <source>Last Updated 8/7/2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado el 7/8/2000</translation>
     </message>
     <message>
         <source>Read the staff. Find the key. Play the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee el pentagrama. Encuentra la tecla. Toca la nota.</translation>
     </message>
 </context>
 <context>
     <name>staverly::frmMain</name>
     <message>
         <source>Pellworth&apos;s Staverly v1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Staverly v1.0 de Pellworth</translation>
     </message>
     <message>
         <source>Question progress bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de progreso de las preguntas.</translation>
     </message>
     <message>
         <source>Click in this area to open  Lesson Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en esta zona para abrir Ajustes de la lección...</translation>
     </message>
     <message>
         <source>Click here to start a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para empezar una lección nueva.</translation>
     </message>
     <message>
         <source>Click here to see clue or click on note. You can also press the space- bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí o en la nota para ver una pista. También puedes pulsar la barra espaciadora.</translation>
     </message>
     <message>
         <source>New lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva lección</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Midi Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador MIDI</translation>
     </message>
     <message>
         <source>The player list &quot;%1&quot; could not be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la lista de jugadores «%1»: %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to Quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres salir?</translation>
     </message>
     <message>
         <source>Exit Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Staverly</translation>
     </message>
 </context>
 <context>
     <name>staverly::gradesFrm</name>
     <message>
         <source>User Name                </source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre                   </translation>
     </message>
     <message>
         <source>Lesson         </source>
-        <translation type="unfinished"></translation>
+        <translation>Lección        </translation>
     </message>
     <message>
         <source>Yes    </source>
-        <translation type="unfinished"></translation>
+        <translation>Sí     </translation>
     </message>
     <message>
         <source>No     </source>
-        <translation type="unfinished"></translation>
+        <translation>No     </translation>
     </message>
     <message>
         <source>Score   </source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación   </translation>
     </message>
     <message>
         <source>Date                              </source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha                             </translation>
     </message>
     <message>
         <source>Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>&amp;Print HTML Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir informe HTML...</translation>
     </message>
     <message>
         <source>Click here to make a printable HTML report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para crear un informe HTML para imprimir.</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Click here to clear the current grade report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para borrar el informe de resultados actual.</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progreso...</translation>
     </message>
     <message>
         <source>Click here to see each pupil&apos;s progress and weak notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para ver el progreso y las notas difíciles de cada alumno.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Click here to close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cerrar la ventana.</translation>
     </message>
     <message>
         <source>%1 line(s) of the grade log &quot;%2&quot; could not be read as lessons and are left out here. The file itself is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 línea(s) del registro de resultados «%2» no se han podido leer como lecciones y no aparecen aquí. El archivo se queda como está.</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this list?<byte value="xd"/>
 Change can not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres borrar esta lista?<byte value="xd"/>
+No se podrá deshacer.</translation>
     </message>
     <message>
         <source>Remove Grades Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar resultados</translation>
     </message>
     <message>
         <source>The grade log &quot;%1&quot; could not be deleted: %2. Every lesson in it is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido borrar el registro de resultados «%1»: %2. Se conservan todas sus lecciones.</translation>
     </message>
     <message>
         <source>Save Grade Report As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe de resultados como...</translation>
     </message>
     <message>
         <source>The grade report could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el informe de resultados como «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>staverly::midiFrm</name>
     <message>
         <source>Midi Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes MIDI</translation>
     </message>
     <message>
         <source>Midi In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada MIDI</translation>
     </message>
     <message>
         <source>Check here if using and external keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí si usas un teclado externo</translation>
     </message>
     <message>
         <source>Midi &amp;In Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrada MIDI activada</translation>
     </message>
     <message>
         <source>Check here to enable Midi Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para activar el reenvío MIDI</translation>
     </message>
     <message>
         <source>Midi &amp;Through</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reenvío MIDI</translation>
     </message>
     <message>
         <source>Midi In Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de entrada MIDI</translation>
     </message>
     <message>
         <source>Select the Midi Input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el dispositivo de entrada MIDI</translation>
     </message>
     <message>
         <source>Midi Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida MIDI</translation>
     </message>
     <message>
         <source>Midi Out Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida MIDI</translation>
     </message>
     <message>
         <source>Select here to choose a midi output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige aquí un dispositivo de salida MIDI</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento</translation>
     </message>
     <message>
         <source>Select here to choose an instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige aquí un instrumento</translation>
     </message>
     <message>
         <source>Midi Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal MIDI</translation>
     </message>
     <message>
         <source>Choose a Midi In channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un canal MIDI</translation>
     </message>
     <message>
         <source>Midi Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen MIDI</translation>
     </message>
     <message>
         <source>Slide here to adjust midi out volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza aquí para ajustar el volumen de la salida MIDI</translation>
     </message>
     <message>
         <source>Click here to hear instrument on synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para oír el instrumento en el sintetizador</translation>
     </message>
     <message>
         <source>Test Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de prueba</translation>
     </message>
     <message>
         <source>Click here to close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cerrar la ventana</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
-        <translation type="unfinished"></translation>
+        <translation>El retardo entre una nota y los altavoces, según lo mide el servidor de sonido</translation>
     </message>
 </context>
 <context>
     <name>staverly::playerFrm</name>
     <message>
         <source>Player Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de jugadores</translation>
     </message>
     <message>
         <source>Current Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador actual:</translation>
     </message>
     <message>
         <source>Select a player from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un jugador de la lista</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Click here to remove the selected player</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para quitar el jugador elegido</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aña&amp;dir...</translation>
     </message>
     <message>
         <source>Click here to add a new player</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para añadir un jugador nuevo</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Click here to close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cerrar la ventana</translation>
     </message>
     <message>
         <source>Please enter name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escribe el nombre!</translation>
     </message>
     <message>
         <source>Staverly Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores de Staverly</translation>
     </message>
     <message>
         <source>You have not selected a current player!<byte value="xd"/>
 You must select one before closing this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No has elegido ningún jugador!<byte value="xd"/>
+Elige uno antes de cerrar esta ventana.</translation>
     </message>
     <message>
         <source>Player Setup Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en los jugadores</translation>
     </message>
     <message>
         <source>The player list &quot;%1&quot; could not be saved: %2. It is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la lista de jugadores «%1»: %2. Se queda como estaba.</translation>
     </message>
     <message>
         <source>The player list &quot;%1&quot; was not written as UTF-8 throughout. It has been written anew as UTF-8, with every name kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de jugadores «%1» no estaba escrita entera en UTF-8. Se ha vuelto a escribir en UTF-8, conservando todos los nombres.</translation>
     </message>
 </context>
 <context>
     <name>staverly::progressFrm</name>
     <message>
         <source>Treble</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de sol</translation>
     </message>
     <message>
         <source>Bass</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de fa</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Choose whose progress to see</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige de quién quieres ver el progreso</translation>
     </message>
     <message>
         <source>By day</source>
-        <translation type="unfinished"></translation>
+        <translation>Por días</translation>
     </message>
     <message>
         <source>By week</source>
-        <translation type="unfinished"></translation>
+        <translation>Por semanas</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugador:</translation>
     </message>
     <message>
         <source>&amp;Lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecciones:</translation>
     </message>
     <message>
         <source>Notes on the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas en el teclado</translation>
     </message>
     <message>
         <source>&amp;Treble Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;sol</translation>
     </message>
     <message>
         <source>&amp;Bass Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;fa</translation>
     </message>
     <message>
         <source>&amp;Wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;allos</translation>
     </message>
     <message>
         <source>Answer t&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo de respuesta</translation>
     </message>
     <message>
         <source>Most &amp;confused notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas más confundidas:</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <source>Save every answer of this player for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda todas las respuestas de este jugador para una hoja de cálculo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>the letter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la letra %1</translation>
     </message>
     <message>
         <source>%1 (%2) answered as %3: %4 time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) respondida como %3: %4 vez</translation>
     </message>
     <message>
         <source>%1 (%2) answered as %3: %4 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) respondida como %3: %4 veces</translation>
     </message>
     <message>
         <source>No note answered wrong yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna nota fallada.</translation>
     </message>
     <message>
         <source>%1: score and median answer time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: puntuación y mediana del tiempo de respuesta</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Score %</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación %</translation>
     </message>
     <message>
         <source>Median time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana del tiempo (s)</translation>
     </message>
     <message>
         <source>Treble score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación en clave de sol</translation>
     </message>
     <message>
         <source>Bass score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación en clave de fa</translation>
     </message>
     <message>
         <source>Treble time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en clave de sol</translation>
     </message>
     <message>
         <source>Bass time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en clave de fa</translation>
     </message>
     <message>
         <source>%1: no answers kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: todavía no hay respuestas guardadas</translation>
     </message>
     <message>
         <source>Export Answers As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar respuestas como...</translation>
     </message>
     <message>
         <source>The answers could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las respuestas como «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>staverly::setupFrm</name>
     <message>
         <source>Lesson Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la lección</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador</translation>
     </message>
     <message>
         <source>Current Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador actual</translation>
     </message>
     <message>
         <source>Click here to change player</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cambiar de jugador</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>Save &amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;resultados</translation>
     </message>
     <message>
         <source>Check here to enable auto grade saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para guardar los resultados automáticamente</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Select here for Treble Clef.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige aquí la clave de sol.</translation>
     </message>
     <message>
         <source>&amp;Treble Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;sol</translation>
     </message>
     <message>
         <source>Select here for Bass Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige aquí la clave de fa</translation>
     </message>
     <message>
         <source>&amp;Bass Clef</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de &amp;fa</translation>
     </message>
     <message>
         <source>Use &amp;Chromatics</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar notas &amp;cromáticas</translation>
     </message>
     <message>
         <source>Check here to include chromatic notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para incluir las notas cromáticas</translation>
     </message>
     <message>
         <source>Optional Use Letter Keys Too!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡También puedes responder con el teclado del ordenador!</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Select the number of questions for a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el número de preguntas de cada lección</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Use &amp;Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar &amp;temporizador</translation>
     </message>
     <message>
         <source>Check here to enable Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para activar el temporizador</translation>
     </message>
     <message>
         <source>Time To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite:</translation>
     </message>
     <message>
         <source>Slide here to adjust lesson timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza aquí para ajustar el temporizador de la lección.</translation>
     </message>
     <message>
         <source>Seconds to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos para responder</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <source>Enable Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar pistas</translation>
     </message>
     <message>
         <source>Check here to enable clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para activar las pistas</translation>
     </message>
     <message>
         <source>Use Sound Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar efectos de sonido</translation>
     </message>
     <message>
         <source>Check here to enable sound effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para activar los efectos de sonido</translation>
     </message>
     <message>
         <source>Practise &amp;weak notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasar notas &amp;difíciles</translation>
     </message>
     <message>
         <source>Check here to be asked the notes you miss more often</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para que te pregunten más a menudo las notas que fallas</translation>
     </message>
     <message>
         <source>&amp;Show On Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar al iniciar</translation>
     </message>
     <message>
         <source> &amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>staverly::testFrm</name>
     <message>
         <source>Test Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Creador de fichas</translation>
     </message>
     <message>
         <source>This featur will help you to make a printable HTML note test based on the current range and clef selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta herramienta te ayuda a crear una ficha de notas en HTML para imprimir, con la clave y el rango elegidos ahora.</translation>
     </message>
     <message>
         <source>Test Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la ficha</translation>
     </message>
     <message>
         <source>Type 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo 1</translation>
     </message>
     <message>
         <source>Type 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo 2</translation>
     </message>
     <message>
         <source>&amp;Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoja de soluciones</translation>
     </message>
     <message>
         <source>Check here to save an answer key with the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca aquí para guardar una hoja de soluciones con la ficha.</translation>
     </message>
     <message>
         <source>Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas:</translation>
     </message>
     <message>
         <source>Enter the number of test questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el número de preguntas de la ficha.</translation>
     </message>
     <message>
         <source>&amp;Make Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;rear ficha...</translation>
     </message>
     <message>
         <source>Click here to make and save note test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para crear y guardar la ficha de notas.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Save Note Test As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ficha de notas como...</translation>
     </message>
     <message>
         <source>The note test could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la ficha de notas como «%1»: %2</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Quieres sustituirlo?</translation>
     </message>
     <message>
         <source>The note test was saved, but its answer key could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha de notas se ha guardado, pero su hoja de soluciones no se ha podido guardar como «%1»: %2</translation>
     </message>
 </context>
 </TS>
