@@ -585,6 +585,21 @@ Die Lektionen gehen ohne Soundeffekte weiter.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>%1 wurde aus dem Build-Ordner %2 nach %3 verschoben. Dort bewahrt das Programm die Dateien der Schülerinnen und Schüler von jetzt an auf: Ein neuer Build oder ein Aufräumen des Build-Ordners nimmt sie nicht mehr mit.</translation>
+    </message>
+    <message>
+        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
+        <translation>%1 ist in %2 geblieben: In %3 gibt es schon eine Datei mit diesem Namen, oder dort konnte nicht geschrieben werden. Es wurde nichts ersetzt.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Dateien der Schüler</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>

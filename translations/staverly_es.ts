@@ -585,6 +585,21 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>%1 se ha trasladado de la carpeta de compilación %2 a %3, donde el programa guarda desde ahora los archivos de los alumnos: una nueva compilación o una limpieza de la carpeta de compilación ya no se los lleva.</translation>
+    </message>
+    <message>
+        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
+        <translation>%1 se ha quedado en %2: %3 ya tiene un archivo con ese nombre, o no se puede escribir en ella. No se ha sustituido nada.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Archivos de los alumnos</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>

@@ -585,6 +585,21 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>%1 a été déplacé du dossier de compilation %2 vers %3, où le programme garde désormais les fichiers des élèves : une nouvelle compilation ou un nettoyage du dossier de compilation ne les emporte plus.</translation>
+    </message>
+    <message>
+        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
+        <translation>%1 est resté dans %2 : %3 contient déjà un fichier de ce nom, ou on ne peut pas y écrire. Rien n’a été remplacé.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Fichiers des élèves</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>

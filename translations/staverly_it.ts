@@ -585,6 +585,21 @@ Le lezioni continuano senza effetti sonori.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>%1 è stato spostato dalla cartella di compilazione %2 a %3, dove d’ora in poi il programma tiene i file degli allievi: una nuova compilazione o una pulizia della cartella di compilazione non li porta più via.</translation>
+    </message>
+    <message>
+        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
+        <translation>%1 è rimasto in %2: %3 contiene già un file con quel nome, oppure non vi si può scrivere. Non è stato sostituito niente.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - File degli allievi</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>

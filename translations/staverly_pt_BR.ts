@@ -585,6 +585,21 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>%1 foi transferido da pasta de compilação %2 para %3, onde o programa guarda os arquivos dos alunos daqui em diante: uma nova compilação ou uma limpeza da pasta de compilação não leva mais esses arquivos embora.</translation>
+    </message>
+    <message>
+        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
+        <translation>%1 ficou em %2: %3 já tem um arquivo com esse nome, ou não foi possível gravar lá. Nada foi substituído.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Arquivos dos alunos</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
