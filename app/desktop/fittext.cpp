@@ -1,6 +1,9 @@
 #include "fittext.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -97,6 +100,44 @@ void fitText(QWidget *root)
     growToChildren(root);
     if (root->isWindow())
         root->setFixedSize(root->size());
+}
+
+void refit(QWidget *window)
+{
+    int bottom = 0;
+    int margin = window->width();
+    for (QObject *object : window->children()) {
+        auto *child = qobject_cast<QWidget *>(object);
+        if (!child || child->isWindow() || child->isHidden())
+            continue;
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+        margin = std::min(margin, child->x());
+    }
+    if (bottom > 0)
+        window->setFixedHeight(bottom + margin);
+}
+
+void roomForTitle(QWidget *window)
+{
+    // The icon on the left and minimise, maximise and close on the right,
+    // with their margins, as the title bars of Qt's Wayland decorations and
+    // of the common window managers draw them. Qt's Wayland title bar draws
+    // the title larger than the window managers' title font, 14 pixels.
+    constexpr int BesideTitle = 150;
+    QFont titleBar = QApplication::font("QMdiSubWindowTitleBar");
+    titleBar.setBold(true);
+    QFont wayland = QApplication::font();
+    wayland.setPixelSize(std::max(QFontInfo(wayland).pixelSize(), 14));
+    wayland.setBold(true);
+    const QString title = window->windowTitle();
+    const int wanted = std::max(QFontMetrics(titleBar).horizontalAdvance(title),
+                                QFontMetrics(wayland).horizontalAdvance(title)) + BesideTitle;
+    if (window->minimumWidth() == window->maximumWidth()) {
+        if (window->width() < wanted)
+            window->setFixedWidth(wanted);
+    } else if (window->minimumWidth() < wanted) {
+        window->setMinimumWidth(wanted);
+    }
 }
 
 } // namespace staverly

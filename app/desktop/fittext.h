@@ -9,4 +9,14 @@ namespace staverly {
 // hold them. Lefts and tops stay where they were placed.
 void fitText(QWidget *root);
 
+// Sizes a window that fitText fitted again to the controls it shows now, so
+// a control hidden leaves no empty band: the bottom margin is the left one.
+void refit(QWidget *window);
+
+// Widens a window whose title would be cut: a title bar drawn by the
+// program itself, as on Wayland, holds the icon and three buttons beside
+// the title and cuts what does not fit. A message box sizes itself when
+// shown: TitledMessageBox calls this then.
+void roomForTitle(QWidget *window);
+
 } // namespace staverly

@@ -191,6 +191,9 @@ void midiFrm::showSound()
 void midiFrm::showNotices()
 {
     noticeLbl->setText(m_host.notices().texts().join(QLatin1Char('\n')));
+    // No notice, no empty band at the bottom.
+    noticeLbl->setHidden(noticeLbl->text().isEmpty());
+    refit(this);
 }
 
 void midiFrm::load_patches()

@@ -102,6 +102,34 @@ TEST_P(DialogLayout, CaptionsShowWholeAndNoControlCoversAnother)
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral("; ")).toStdString();
 }
 
+// Below its lowest shown control a dialog keeps a margin, not an empty band.
+TEST_P(DialogLayout, NoEmptyBandBelowTheLowestControl)
+{
+    start();
+    int band = -1;
+    int margin = -1;
+    desktop.onModal(GetParam().dialog, [&](QDialog &dialog) {
+        int bottom = 0;
+        margin = dialog.width();
+        for (const QObject *object : dialog.children()) {
+            auto *control = qobject_cast<const QWidget *>(object);
+            if (!control || control->isWindow() || !control->isVisibleTo(&dialog))
+                continue;
+            // An empty label draws nothing: the room it takes is a band.
+            auto *label = qobject_cast<const QLabel *>(control);
+            if (label && label->text().isEmpty() && label->pixmap().isNull())
+                continue;
+            bottom = std::max(bottom, control->geometry().bottom() + 1);
+            margin = std::min(margin, control->x());
+        }
+        band = dialog.height() - bottom;
+        dialog.reject();
+    });
+    (w().*GetParam().item)->trigger();
+    EXPECT_GE(band, 0);
+    EXPECT_LE(band, margin + 12) << GetParam().dialog;
+}
+
 INSTANTIATE_TEST_SUITE_P(Dialogs, DialogLayout,
                          ::testing::Values(OpenedBy{"setupFrm", &frmMain::setupItem},
                                            OpenedBy{"midiFrm", &frmMain::midiItem},
