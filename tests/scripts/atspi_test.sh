@@ -42,7 +42,7 @@ for _ in $(seq 50); do [[ -s "$scratch/display" ]] && break; sleep 0.1; done
 display=:$(head -n1 "$scratch/display")
 
 env -i PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$display" LANG=C.UTF-8 \
-  XDG_DATA_HOME="$scratch/home/data" XDG_CONFIG_HOME="$scratch/home/config" \
+  XDG_DATA_HOME="$scratch/home/.local/share" XDG_CONFIG_HOME="$scratch/home/.config" \
   JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=staverly-atspi-none PULSE_SERVER="unix:$scratch/no-pulse" \
   dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
