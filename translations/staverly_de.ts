@@ -792,7 +792,7 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Bitte die Schieberegler richtig einstellen.  Der obere Schieberegler muss mindestens eine Taste höher stehen als der untere.</translation>
+        <translation>Bitte stell die Schieberegler richtig ein. Der obere Schieberegler muss mindestens eine Taste höher stehen als der untere.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -1169,7 +1169,7 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>
-        <translation>Ton: %1, ruht</translation>
+        <translation>Ton: %1, im Ruhezustand</translation>
     </message>
     <message>
         <source>Sound: %1, %2 ms</source>
@@ -1197,15 +1197,15 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Odd MIDI input ignored</source>
-        <translation>Seltsame MIDI-Eingabe nicht beachtet</translation>
+        <translation>Ungewöhnliche MIDI-Daten ignoriert</translation>
     </message>
     <message>
         <source>1 malformed MIDI message ignored.</source>
-        <translation>1 fehlerhafte MIDI-Nachricht nicht beachtet.</translation>
+        <translation>1 fehlerhafte MIDI-Nachricht ignoriert.</translation>
     </message>
     <message>
         <source>%1 malformed MIDI messages ignored.</source>
-        <translation>%1 fehlerhafte MIDI-Nachrichten nicht beachtet.</translation>
+        <translation>%1 fehlerhafte MIDI-Nachrichten ignoriert.</translation>
     </message>
     <message>
         <source>MIDI disconnected elsewhere</source>

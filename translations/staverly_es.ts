@@ -759,7 +759,7 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
     <message>
         <source>History started anew</source>
-        <translation>Historial nuevo</translation>
+        <translation>Historial reiniciado</translation>
     </message>
     <message>
         <source>Answers waiting</source>
@@ -1165,7 +1165,7 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     </message>
     <message>
         <source>Sound: starting</source>
-        <translation>Sonido: arrancando</translation>
+        <translation>Sonido: iniciando</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>

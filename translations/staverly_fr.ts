@@ -788,7 +788,7 @@ Pour faire une pause, clique sur Annuler.</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation>Clique sur Nouvelle leçon pour commencer !</translation>
+        <translation>Clique sur Nouvelle leçon !</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>

@@ -792,7 +792,7 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Devi regolare correttamente i cursori.  Il cursore in alto deve stare almeno un tasto sopra quello in basso.</translation>
+        <translation>Regola correttamente i cursori: quello in alto deve stare almeno un tasto sopra quello in basso.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -1313,7 +1313,7 @@ Continua pure: la nota suona comunque, e il suo nome compare come suggerimento.<
     </message>
     <message>
         <source>Click here to see clue or click on note. You can also press the space- bar</source>
-        <translation>Fai clic qui o sulla nota per avere un suggerimento. Puoi anche premere la barra spaziatrice</translation>
+        <translation>Fai clic qui o sulla nota per avere un suggerimento. Puoi anche premere la barra spaziatrice.</translation>
     </message>
     <message>
         <source>New lesson</source>
@@ -1780,7 +1780,7 @@ Devi sceglierne uno prima di chiudere questa finestra.</translation>
     </message>
     <message>
         <source>Optional Use Letter Keys Too!</source>
-        <translation>Puoi usare anche i tasti delle lettere!</translation>
+        <translation>Puoi rispondere anche dalla tastiera del computer!</translation>
     </message>
     <message>
         <source>Questions</source>

@@ -435,7 +435,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>The input “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation>A entrada “%1” está desconectada ou desligada; o Staverly volta a escutar assim que ela voltar.</translation>
+        <translation>A entrada &quot;%1&quot; está desconectada ou desligada; o Staverly volta a escutar assim que ela voltar.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +480,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation>Clique no botão Nova lição...</translation>
+        <translation>Clique no botão Nova lição...</translation>
     </message>
 </context>
 <context>
@@ -615,7 +615,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>The microphone “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation>O microfone “%1” está desconectado ou desligado; o Staverly volta a escutar assim que ele voltar.</translation>
+        <translation>O microfone &quot;%1&quot; está desconectado ou desligado; o Staverly volta a escutar assim que ele voltar.</translation>
     </message>
 </context>
 <context>
@@ -788,11 +788,11 @@ Para pausar a lição, clique em Cancelar.</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation>Clique em Nova lição para começar!</translation>
+        <translation>Clique em Nova lição para começar!</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Por favor, ajuste os marcadores corretamente.  O marcador de cima precisa ficar pelo menos uma tecla à direita do marcador de baixo.</translation>
+        <translation>Por favor, ajuste os marcadores corretamente: o marcador de cima precisa ficar pelo menos uma tecla à direita do marcador de baixo.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -812,7 +812,7 @@ Para pausar a lição, clique em Cancelar.</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation>Clique no botão Nova lição...</translation>
+        <translation>Clique no botão Nova lição...</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1313,7 @@ Pode continuar: a nota ainda soa, e o nome dela aparece como dica.</translation>
     </message>
     <message>
         <source>Click here to see clue or click on note. You can also press the space- bar</source>
-        <translation>Clique aqui para ver uma dica, ou clique na nota. Você também pode apertar a barra de espaço</translation>
+        <translation>Clique aqui para ver uma dica, ou clique na nota. Você também pode apertar a barra de espaço.</translation>
     </message>
     <message>
         <source>New lesson</source>
@@ -1780,7 +1780,7 @@ Escolha um antes de fechar esta janela.</translation>
     </message>
     <message>
         <source>Optional Use Letter Keys Too!</source>
-        <translation>Opcional: use também as teclas de letras!</translation>
+        <translation>Você também pode responder pelo teclado do computador!</translation>
     </message>
     <message>
         <source>Questions</source>

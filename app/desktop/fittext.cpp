@@ -8,6 +8,9 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace staverly {
 
@@ -84,10 +87,32 @@ void fitChildren(QWidget *parent)
             makeRoom(parent, child, formerRight);
         }
         fitChildren(child);
-        if (qobject_cast<QGroupBox *>(child)) {
+        if (auto *frame = qobject_cast<QGroupBox *>(child)) {
             const int formerRight = child->geometry().right();
             growToChildren(child);
+            // Its title shows whole too.
+            if (frame->width() < frame->minimumSizeHint().width())
+                frame->resize(frame->minimumSizeHint().width(), frame->height());
             makeRoom(parent, child, formerRight);
+        }
+    }
+}
+
+// Frames that ended on one right edge end on one again, however far the
+// longest caption among them pushed it.
+void alignFrames(QWidget *root, const std::vector<std::pair<QGroupBox *, int>> &formerRights)
+{
+    constexpr int Slack = 2;
+    for (const auto &[frame, right] : formerRights) {
+        int edge = frame->geometry().right();
+        for (const auto &[other, otherRight] : formerRights) {
+            if (std::abs(otherRight - right) <= Slack)
+                edge = std::max(edge, other->geometry().right());
+        }
+        if (edge > frame->geometry().right()) {
+            const int formerRight = frame->geometry().right();
+            frame->resize(edge - frame->x() + 1, frame->height());
+            makeRoom(root, frame, formerRight);
         }
     }
 }
@@ -96,7 +121,13 @@ void fitChildren(QWidget *parent)
 
 void fitText(QWidget *root)
 {
+    std::vector<std::pair<QGroupBox *, int>> formerRights;
+    for (QObject *object : root->children()) {
+        if (auto *frame = qobject_cast<QGroupBox *>(object))
+            formerRights.emplace_back(frame, frame->geometry().right());
+    }
     fitChildren(root);
+    alignFrames(root, formerRights);
     growToChildren(root);
     if (root->isWindow())
         root->setFixedSize(root->size());

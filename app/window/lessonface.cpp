@@ -9,6 +9,7 @@
 #include "gradelog.h"
 #include "maindialogs.h"
 #include "midiinput.h"
+#include "notenames.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "toldonce.h"
@@ -236,8 +237,8 @@ bool LessonFace::typed(QKeyEvent *key)
     if (key->isAutoRepeat() || key->text().size() != 1 || (key->modifiers() & Modifiers))
         return false;
     const QChar ch = key->text().at(0);
-    const bool letter = ch >= QLatin1Char('a') && ch <= QLatin1Char('h');
-    if (ch != QLatin1Char(' ') && !letter)
+    // Space is the clue; the letters, and in solfège the digits, answer.
+    if (ch != QLatin1Char(' ') && !NoteNames::current().typedWhite(ch))
         return false;
     m_window.lesson.typed(ch, m_window.lesson.arrival());
     return true;
