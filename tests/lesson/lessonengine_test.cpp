@@ -269,7 +269,7 @@ TEST_F(Engine, TheClueInAChromaticBassLesson)
     lesson->do_clue();
     EXPECT_EQ(lesson->HELP_NOTE, 16);
     EXPECT_EQ(rig->cluedKeys, (std::vector<int>{16}));
-    EXPECT_EQ(rig->focused.back(), 16);
+    EXPECT_TRUE(rig->focused.empty()) << "a focused key would answer at the next Return";
     EXPECT_EQ(rig->notes, (std::vector<std::pair<int, int>>{{40, 127}, {40, 0}}));
     EXPECT_EQ(rig->sleeps.back(), 450);
     EXPECT_EQ(rig->texts().mid(rig->texts().size() - 2), (QStringList{"E", "?"}));

@@ -1,6 +1,7 @@
 // The main window as a screen reader and a keyboard-only pupil meet it.
 #include "mainwindowfixture.h"
 
+#include "announcer.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "pitchname.h"
@@ -9,7 +10,9 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace staverly;
@@ -38,10 +41,25 @@ protected:
         return a ? a->role() : QAccessible::NoRole;
     }
 
-    static void press(QWidget *target, Qt::Key key)
+    static void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(target, key);
+        QTest::keyClick(target, key, modifiers);
         QCoreApplication::processEvents();
+    }
+    // As a screen reader presses a button: its press clicks 100 ms later.
+    static void pressAccessibly(QWidget *button)
+    {
+        QAccessibleActionInterface *action = QAccessible::queryAccessibleInterface(button)->actionInterface();
+        ASSERT_TRUE(action && action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(200);
+    }
+    static QStringList texts(const QSignalSpy &spy)
+    {
+        QStringList all;
+        for (const QList<QVariant> &said : spy)
+            all << said.front().toString();
+        return all;
     }
 };
 
@@ -134,6 +152,14 @@ TEST_F(Accessibility, ALessonCanBeTakenFromTheKeyboardAlone)
     for (int k = 0; k < NoteModel::Keys; ++k)
         ASSERT_EQ(order[std::size_t(3 + k)], w().pianoKey[std::size_t(k)]) << k;
     EXPECT_EQ(order[51], w().lowSlider);
+    // Then what the lesson shows, for a screen reader to read.
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(std::vector<QWidget *>(order.begin() + 52, order.end()),
+              (std::vector<QWidget *>{w().msglbl, w().Picture1, w().Bar, w().yesLbl, w().noLbl,
+                                      w().scoreLbl, w().timeLbl}));
 
     // The range, by the arrows: up one, down again, to the ends.
     w().lowSlider->setFocus(Qt::TabFocusReason);
@@ -171,6 +197,106 @@ TEST_F(Accessibility, ALessonCanBeTakenFromTheKeyboardAlone)
     QTest::keyClick(QApplication::focusWidget(), ' ');
     EXPECT_EQ(w().lesson.TRYS, 2) << "Space is the clue, never an answer";
     EXPECT_TRUE(desktop.scriptDone());
+}
+
+// Left and Right walk the keys in pitch order, Home and End go to the ends;
+// the focus stays at an end, and other keys leave it where it is.
+TEST_F(Accessibility, ArrowsWalkTheKeysInPitchOrder)
+{
+    start();
+    const struct
+    {
+        int from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int to;
+    } moves[] = {{12, Qt::Key_Right, Qt::NoModifier, 13}, {13, Qt::Key_Left, Qt::NoModifier, 12},
+                 {5, Qt::Key_End, Qt::NoModifier, 47},    {47, Qt::Key_Right, Qt::NoModifier, 47},
+                 {30, Qt::Key_Home, Qt::NoModifier, 0},   {0, Qt::Key_Left, Qt::NoModifier, 0},
+                 {20, Qt::Key_Right, Qt::KeypadModifier, 21}, {20, Qt::Key_Right, Qt::ShiftModifier, 20},
+                 {20, Qt::Key_Up, Qt::NoModifier, 20}};
+    for (const auto &m : moves) {
+        w().pianoKey[std::size_t(m.from)]->setFocus(Qt::TabFocusReason);
+        press(w().pianoKey[std::size_t(m.from)], m.key, m.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), w().pianoKey[std::size_t(m.to)]) << m.from << " key " << m.key;
+    }
+    EXPECT_EQ(w().lesson.TRYS, 0) << "moving answers nothing";
+    EXPECT_EQ(name(w().pianoKey[13]), "C sharp 4");
+}
+
+// A clue shows and sounds the answer without giving it the focus: Return,
+// on whatever has the focus, never turns the clue into a right answer.
+TEST_F(Accessibility, AClueNeverBecomesAnAnswer)
+{
+    start();
+    QSignalSpy said(w().announcer, &Announcer::said);
+    nextNoteIs(10);
+    clickNew();
+    QStringList clues;
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Return}) {
+        w().newCmd->setFocus(Qt::TabFocusReason);
+        clues << QStringLiteral("Clue: ") + PitchName::spoken(w().lesson.expectedNote());
+        QTest::keyClick(w().newCmd, ' ');
+        EXPECT_EQ(QApplication::focusWidget(), w().newCmd);
+        press(QApplication::focusWidget(), enter);
+    }
+    EXPECT_EQ(w().lesson.YES, 0);
+    EXPECT_EQ(w().lesson.TRYS, 0);
+    EXPECT_EQ(texts(said), clues);
+}
+
+// What a screen reader hears without moving: every judged answer once, the
+// range slider's note as it moves however it is moved, and the question and
+// score on F2; the progress bar reads as the question asked.
+TEST_F(Accessibility, AnswersRangeAndStatusAreHeardOnce)
+{
+    store(keys::Questions, "10");
+    start();
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w().Bar);
+    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(bar->text(QAccessible::Name), "No question yet");
+    EXPECT_EQ(bar->valueInterface(), nullptr) << "a value would be read as a percentage";
+    QSignalSpy said(w().announcer, &Announcer::said);
+    nextNoteIs(8);
+    clickNew();
+    nextWordIs(0);
+    nextNoteIs(9);
+    clickKey(keyOfAnswer());
+    EXPECT_EQ(bar->text(QAccessible::Name), "Question 2 of 10");
+    nextWordIs(1);
+    clickKey(keyOfAnswer() + 2);
+    // The key pressed through its accessible action answers as a click does.
+    nextWordIs(2);
+    nextNoteIs(10);
+    pressAccessibly(w().pianoKey[std::size_t(keyOfAnswer())]);
+    EXPECT_EQ(w().lesson.YES, 2);
+    w().statusItem->trigger();
+    EXPECT_EQ(texts(said), (QStringList{"C4, Wonderful", "Too High, Negative", "D4, Excellent",
+                                        "Question 3 of 10. Right answers: 2. Wrong answers: 1. Score: 67 percent"}));
+
+    said.clear();
+    w().lowSlider->setFocus(Qt::TabFocusReason);
+    press(w().lowSlider, Qt::Key_Right);
+    QAccessibleInterface *high = QAccessible::queryAccessibleInterface(w().highSlider);
+    high->valueInterface()->setCurrentValue(12);
+    EXPECT_EQ(w().lesson.HIGH_NOTE, 12);
+    EXPECT_EQ(stored(keys::HighNote), "12");
+    EXPECT_EQ(high->valueInterface()->currentValue().toInt(), 12);
+    EXPECT_EQ(texts(said), (QStringList{"Lowest note: D4", "Highest note: G4"}));
+    EXPECT_EQ(high->text(QAccessible::Name), "Highest note: G4");
+
+    // To a screen reader the announcer is a status bar whose notification
+    // shows with the text.
+    QAccessibleInterface *announcer = QAccessible::queryAccessibleInterface(w().announcer);
+    EXPECT_EQ(announcer->role(), QAccessible::StatusBar);
+    QStringList shown;
+    for (int i = 0; i < announcer->childCount(); ++i) {
+        QAccessibleInterface *notice = announcer->child(i);
+        EXPECT_EQ(notice->role(), QAccessible::Notification);
+        if (!notice->state().invisible)
+            shown << notice->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(shown.contains("Highest note: G4"));
 }
 
 } // namespace
