@@ -15,8 +15,8 @@ public:
     {
     }
 
-    // Read from the property, so that a new text sends no name change: a
-    // name change reaches Orca without its text and is spoken as an error.
+    // Read from the property: a notification is never focused, so its name
+    // change, told before it shows, is only for the screen reader's cache.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -48,10 +48,14 @@ void Announcer::say(const QString &text)
 {
     if (text.isEmpty())
         return;
+    // One shows at a time: the last said.
+    m_notices[(m_next + m_notices.size() - 1) % m_notices.size()]->hide();
     QWidget *notice = m_notices[m_next];
     m_next = (m_next + 1) % m_notices.size();
     notice->hide();
     notice->setProperty(Text, text);
+    QAccessibleEvent renamed(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     // Showing is what the screen reader hears.
     notice->show();
     m_last = text;

@@ -2,9 +2,57 @@
 #include "namedaccessible.h"
 
 #include <QAbstractButton>
+#include <QEvent>
+#include <QPointer>
 #include <QProgressBar>
+#include <QTimer>
 
 namespace staverly {
+
+namespace {
+
+constexpr const char *Untold = "staverlyNameUntold";
+
+void tell(QWidget *widget)
+{
+    QAccessibleEvent changed(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+// Tells a change kept back while the control had the focus, once the focus
+// has gone on and the screen reader has heard where.
+class FocusWatch : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut && watched->property(Untold).toBool()) {
+            watched->setProperty(Untold, false);
+            QTimer::singleShot(0, watched, [widget = QPointer<QWidget>(qobject_cast<QWidget *>(watched))] {
+                if (widget && !widget->hasFocus())
+                    tell(widget);
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void NamedAccessible::setName(QWidget *widget, const QString &name)
+{
+    const QVariant was = widget->property(Name);
+    if (was.isValid() && was.toString() == name)
+        return;
+    static FocusWatch watch;
+    if (!was.isValid())
+        widget->installEventFilter(&watch);
+    widget->setProperty(Name, name);
+    if (widget->hasFocus())
+        widget->setProperty(Untold, true);
+    else
+        tell(widget);
+}
 
 NamedAccessible::NamedAccessible(QWidget *widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role)

@@ -9,8 +9,9 @@ namespace staverly {
 // Qt 6.4 tells a name change without the new name, and Orca presents that,
 // for the focused control, as an error instead of the name. Controls whose
 // name follows what they show while they may have the focus (the keys, the
-// staff, the range sliders, the progress bar) change it quietly this way; what
-// needs saying is said through the announcer.
+// staff, the range sliders, the progress bar) are named through setName: the
+// change is told at once unless the control has the focus, and then when it
+// loses it. What needs saying meanwhile is said through the announcer.
 class NamedAccessible : public QAccessibleWidget
 {
 public:
@@ -20,6 +21,8 @@ public:
     static constexpr const char *Role = "staverlyRole";
 
     NamedAccessible(QWidget *widget, QAccessible::Role role);
+
+    static void setName(QWidget *widget, const QString &name);
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     // A button is pressed as a click would press it.

@@ -35,6 +35,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QProgressBar>
 #include <QPushButton>
 #include <mutex>
@@ -65,6 +66,9 @@ frmMain::frmMain(const Services &services, QWidget *parent)
         QAccessible::installFactory(&NamedAccessible::create);
         QAccessible::installFactory(&Announcer::accessibleFor);
         QAccessible::installFactory(&SliderAccessible::create);
+        // The bar offers no value, so that it is read by its question, and
+        // the bridge would warn of that at every question.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.accessibility.atspi.warning=false"));
     });
     setWindowIcon(appIcon());
     MIDIInput1 = new MIDIInput(services.midiBackend, this);
@@ -112,7 +116,7 @@ void frmMain::buildWindow()
 
     Picture1 = new PictureBox(central);
     Picture1->setProperty(NamedAccessible::Role, int(QAccessible::Graphic));
-    Picture1->setProperty(NamedAccessible::Name, AccessibleTexts::staff(0, {}));
+    NamedAccessible::setName(Picture1, AccessibleTexts::staff(0, {}));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(px(2510), px(5), 640 - px(2510), 244);
     Picture1->setBackColor(Qt::white);
@@ -319,7 +323,7 @@ void frmMain::showClef(qint16 cleff)
 {
     PianoKeyboard::showClef(pianoKey, cleff);
     m_ranges->name();
-    Picture1->setProperty(NamedAccessible::Name, AccessibleTexts::staff(cleff, Picture1->toolTip()));
+    NamedAccessible::setName(Picture1, AccessibleTexts::staff(cleff, Picture1->toolTip()));
     trebleItem->setChecked(cleff == 0);
     baseItem->setChecked(cleff != 0);
 }

@@ -82,7 +82,7 @@ void LessonFace::nameProgress(int question)
     // The bar shows the questions answered; it is named by the one asked.
     m_question = question;
     const int of = m_window.Bar->maximum();
-    m_window.Bar->setProperty(NamedAccessible::Name, AccessibleTexts::progress(std::min(question, of), of));
+    NamedAccessible::setName(m_window.Bar, AccessibleTexts::progress(std::min(question, of), of));
 }
 
 void LessonFace::wipePicture()
@@ -100,7 +100,7 @@ void LessonFace::showPicture(int midi, qint16 cleff)
 void LessonFace::setPictureTip(const QString &tip)
 {
     m_window.Picture1->setToolTip(tip);
-    m_window.Picture1->setProperty(NamedAccessible::Name, AccessibleTexts::staff(m_window.lesson.CLEFF, tip));
+    NamedAccessible::setName(m_window.Picture1, AccessibleTexts::staff(m_window.lesson.CLEFF, tip));
 }
 
 void LessonFace::focusKey(int index)

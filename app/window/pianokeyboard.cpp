@@ -22,7 +22,7 @@ PianoKeyboard::Keys PianoKeyboard::build(QWidget *parent)
     for (int k = 0; k < NoteModel::Keys; ++k) {
         auto *key = new PianoKey(k, parent);
         // Named before a screen reader first asks, which fixes how it is read.
-        key->setProperty(NamedAccessible::Name, AccessibleTexts::key(NoteModel::keyToMidi(k, 0)));
+        NamedAccessible::setName(key, AccessibleTexts::key(NoteModel::keyToMidi(k, 0)));
         key->setCursor(cursor);
         const QRect r = PianoKeys::keyTwips(k).toRect();
         key->setGeometry(twips(r.x(), 3780 + r.y(), r.width(), r.height()));
@@ -64,7 +64,7 @@ void PianoKeyboard::showClef(const Keys &keys, qint16 cleff)
     keys[std::size_t(plain)]->setBackColor(Qt::white);
     keys[std::size_t(plain)]->setText(QString());
     for (int k = 0; k < NoteModel::Keys; ++k)
-        keys[std::size_t(k)]->setProperty(NamedAccessible::Name, AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
+        NamedAccessible::setName(keys[std::size_t(k)], AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
 }
 
 int PianoKeyboard::moveTo(int index, const QKeyEvent &key)

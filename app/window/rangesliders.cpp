@@ -94,8 +94,8 @@ void RangeSliders::name()
         const qint16 clef = m_lesson.CLEFF;
         const bool onKeyboard = white >= 1 && white <= NoteModel::WhiteKeys && (clef == 0 || clef == 1);
         slider->setProperty(SliderAccessible::WhiteKey, int(white));
-        slider->setProperty(NamedAccessible::Name, AccessibleTexts::slider(
-                                                       low, onKeyboard ? m_lesson.notes.whiteToMidi(white, clef) : -1));
+        NamedAccessible::setName(
+            slider, AccessibleTexts::slider(low, onKeyboard ? m_lesson.notes.whiteToMidi(white, clef) : -1));
     };
     name(m_low, true, m_lesson.LOW_NOTE);
     name(m_high, false, m_lesson.HIGH_NOTE);
