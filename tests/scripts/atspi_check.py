@@ -1,7 +1,8 @@
 # What a screen reader finds of the running program over AT-SPI: names and
 # roles of the controls, the message line and counters telling their changes,
-# what Tab reaches, and each judged answer shown as a notification of the
-# program's status bar. Run by atspi_test.sh with the program started, its
+# what Tab reaches, each judged answer shown as a notification of the
+# program's status bar, and controls worked through their actions and values
+# as a screen reader works them. Run by atspi_test.sh with the program started, its
 # range one octave (C4 to B4); exits 1 on failure.
 import re
 import subprocess
@@ -172,6 +173,60 @@ def stop_once_told(deadline):
 def stop_once_right(deadline):
     if name_of(right) == "Right answers: 1" and len(shown) >= 2:
         seen["right"] = "Right answers: 1"
+        # The high slider set through its value, as a drag to G4 would.
+        high = node_named("slider", "Highest note: B4")
+        if high is None:
+            return stop()
+        high.queryValue().currentValue = 12.0
+        GLib.timeout_add(100, setup_once_moved, high, deadline)
+        return False
+    if time.monotonic() > deadline:
+        return stop()
+    return True
+
+
+def setup_once_moved(high, deadline):
+    if name_of(high) == "Highest note: G4":
+        seen["slider"] = "Highest note: G4"
+        # Lesson Setup, its Bass Clef toggled and OK pressed through their
+        # actions, as a screen reader does: a new lesson starts in the bass.
+        # A shortcut needs the window focused, not a key sent to it.
+        subprocess.Popen(["xdotool", "search", "--name", "Staverly v", "windowfocus", "--sync", "key", "ctrl+l"])
+        GLib.timeout_add(100, bass_once_open, deadline)
+        return False
+    if time.monotonic() > deadline:
+        return stop()
+    return True
+
+
+def act_on(role, name, action):
+    found = []
+    walk(app, found)
+    for r, n, node in found:
+        if r == role and (n or "").strip() == name:
+            actions = node.queryAction()
+            names = [actions.getName(i) for i in range(actions.nActions)]
+            if action in names:
+                actions.doAction(names.index(action))
+                return True
+    return False
+
+
+def bass_once_open(deadline):
+    if act_on("radio button", "Bass Clef", "Toggle"):
+        seen["bass"] = act_on("push button", "OK", "Press")
+        GLib.timeout_add(100, stop_once_in_bass, deadline)
+        return False
+    if time.monotonic() > deadline:
+        return stop()
+    return True
+
+
+def stop_once_in_bass(deadline):
+    if name_of(wrong) == "Wrong answers: 0" and not dialog_open():
+        found = []
+        walk(app, found)
+        seen["bass"] = seen.get("bass") and ("push button", "C1") in {(r, n) for r, n, _ in found}
         return stop()
     if time.monotonic() > deadline:
         return stop()
@@ -195,8 +250,12 @@ expect(f"the progress bar at 'Question 1 of 20', not {seen.get('bar')!r}", seen.
 expect(f"the key {seen.get('key')!r}, pressed through its action, answering right",
        seen.get("right") == "Right answers: 1")
 note = "C4" if seen.get("key") == "Middle C, C4" else seen.get("key")
-expect(f"the wrong letter and the right key shown as notifications, not {shown}",
-       len(shown) == 2 and shown[0] == "Not H" and re.fullmatch(f"{note}, .+", shown[1] or "") is not None)
+expect(f"the wrong letter, the right key and the slider shown as notifications, not {shown}",
+       len(shown) == 3 and shown[0] == "Not H" and re.fullmatch(f"{note}, .+", shown[1] or "") is not None
+       and shown[2] == "Highest note: G4")
+expect("the high slider at G4, set through its value", seen.get("slider") == "Highest note: G4")
+expect("Bass Clef toggled and OK pressed by their actions: a new lesson with the keys named in the bass",
+       seen.get("bass") is True)
 # The counters, the message line and the staff tell their changes (a
 # focused control tells its own once it loses the focus).
 for what, node in [("message line", message), ("wrong count", wrong), ("staff", staff)]:
