@@ -87,7 +87,7 @@ def press(name, what, test):
 # The About box goes away by itself; then the window takes the keyboard.
 wait_for("the About box to close", lambda: not any(
     app.getChildAtIndex(i).getRoleName() == "dialog" for i in range(app.childCount)), 30)
-window = subprocess.run(["xdotool", "search", "--name", "Staverly v"], capture_output=True, text=True).stdout.split()
+window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Staverly v"], capture_output=True, text=True).stdout.split()
 if not window:
     print("no main window")
     sys.exit(1)
