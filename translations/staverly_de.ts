@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, die Note %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Noch keine Frage</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Frage %1 von %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Keine Lektion läuft</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -814,6 +826,21 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
         <source>Click on the New button...</source>
         <translation>Klicke auf den Knopf „Neu“...</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Nicht %1</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
@@ -1001,6 +1028,10 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     <message>
         <source>Note Names</source>
         <translation>Notennamen</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Frage und Trefferquote</translation>
     </message>
 </context>
 <context>

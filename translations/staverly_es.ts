@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Todavía no hay ninguna pregunta</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Pregunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>No hay ninguna lección en curso</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -814,6 +826,21 @@ Para hacer una pausa, pulsa Cancelar.</translation>
         <source>Click on the New button...</source>
         <translation>Pulsa el botón Nueva...</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>No es %1</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
@@ -1001,6 +1028,10 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     <message>
         <source>Note Names</source>
         <translation>Nombres de las notas</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Pregunta y puntuación</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la note %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Pas encore de question</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Question %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Aucune leçon en cours</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -814,6 +826,21 @@ Pour faire une pause, clique sur Annuler.</translation>
         <source>Click on the New button...</source>
         <translation>Clique sur le bouton Nouvelle leçon...</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Indice : %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Ce n’est pas %1</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
@@ -1001,6 +1028,10 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>Note Names</source>
         <translation>Noms des notes</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Point sur la leçon</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Ancora nessuna domanda</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Domanda %1 di %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Nessuna lezione in corso</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -814,6 +826,21 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
         <source>Click on the New button...</source>
         <translation>Premi il pulsante Nuova...</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Suggerimento: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Non è %1</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
@@ -1001,6 +1028,10 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
     <message>
         <source>Note Names</source>
         <translation>Nomi delle note</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Domanda e punteggio</translation>
     </message>
 </context>
 <context>

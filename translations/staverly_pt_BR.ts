@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, a nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Nenhuma pergunta ainda</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Pergunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Nenhuma lição em andamento</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -814,6 +826,21 @@ Para pausar a lição, clique em Cancelar.</translation>
         <source>Click on the New button...</source>
         <translation>Clique no botão Nova lição...</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Dica: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Não é %1</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MIDIInput</name>
@@ -1001,6 +1028,10 @@ Para pausar a lição, clique em Cancelar.</translation>
     <message>
         <source>Note Names</source>
         <translation>Nomes das notas</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Pergunta e pontuação</translation>
     </message>
 </context>
 <context>
