@@ -90,24 +90,30 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
     EXPECT_EQ(current.controlsFolder(), build + "/controls");
 
     // The marker tells a build folder wherever it is and whatever it is
-    // called; a copy of the program's files without it keeps the pupils'
-    // files beside itself, as does a bin folder with no shared files beside
-    // it, a folder beside shared files that is not bin, a share/staverly
-    // that is a file, and a marker that is a folder.
-    const auto touch = [](const QString &path) {
+    // called, also reached through a link; it names the folder it was
+    // written in, so a copy of a build folder (the marker copied with it,
+    // naming the original or a folder gone) keeps the pupils' files beside
+    // itself like any copied program folder, as does a bin folder with no
+    // shared files beside it, a folder beside shared files that is not bin,
+    // a share/staverly that is a file, and a marker that is a folder.
+    const auto write = [](const QString &path, const QString &text = {}) {
         EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
     };
     const QString marker = ProgramLayout::buildMarker();
-    touch(root.filePath("checkout/out/" + marker));
-    touch(root.filePath("other/bin/" + marker));
+    write(root.filePath("checkout/out/" + marker), root.filePath("checkout/out") + "\n");
+    write(root.filePath("other/bin/" + marker), root.filePath("other/bin"));
+    ASSERT_TRUE(QFile::link(root.filePath("checkout/out"), root.filePath("linked")));
+    write(root.filePath("copied/" + marker), root.filePath("checkout/out") + "\n");
+    write(root.filePath("gone/" + marker), root.filePath("removed/bin") + "\n");
     ASSERT_TRUE(QDir().mkpath(root.filePath("Staverly/images")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("bare/bin")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("bare/share/another")));
     const QString notBin = installTree("notbin");
     ASSERT_TRUE(QDir().mkpath(notBin + "/tools"));
-    touch(shared(root.filePath("fileonly")));
+    write(shared(root.filePath("fileonly")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("dirmarker/" + marker)));
 
     const struct
@@ -116,7 +122,9 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
         ProgramLayout::Kind kind;
     } cases[] = {
         {"checkout/out", ProgramLayout::Kind::Build},   {"other/bin", ProgramLayout::Kind::Build},
-        {"Staverly", ProgramLayout::Kind::Beside},      {"bare/bin", ProgramLayout::Kind::Beside},
+        {"linked", ProgramLayout::Kind::Build},         {"copied", ProgramLayout::Kind::Beside},
+        {"gone", ProgramLayout::Kind::Beside},          {"Staverly", ProgramLayout::Kind::Beside},
+        {"bare/bin", ProgramLayout::Kind::Beside},
         {"notbin/tools", ProgramLayout::Kind::Beside},  {"fileonly/bin", ProgramLayout::Kind::Beside},
         {"dirmarker", ProgramLayout::Kind::Beside},
     };
