@@ -142,23 +142,37 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
 }
 
 // The player list and grade log a build folder kept beside the program are
-// moved once into the data folder; one there already is never replaced.
+// moved once into the data folder; one there already is never replaced, the
+// old one goes beside it under another name, or stays where that is taken.
 TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
 {
+    const QString players = "players.txt", grades = "grades.txt";
+    const QString gradesAside = OldPupilFiles::asideName(grades);
     const struct
     {
         const char *name;
         QStringList inBuild;
         QStringList inData;
-        QStringList movedNames;
-        QStringList keptNames;
+        QStringList aside;
+        QStringList kept;
     } cases[] = {
         {"none", {}, {}, {}, {}},
-        {"both", {"players.txt", "grades.txt"}, {}, {"players.txt", "grades.txt"}, {}},
-        {"players only", {"players.txt"}, {}, {"players.txt"}, {}},
-        {"grades already kept", {"players.txt", "grades.txt"}, {"grades.txt"}, {"players.txt"}, {"grades.txt"}},
-        {"both already kept", {"players.txt", "grades.txt"}, {"players.txt", "grades.txt"}, {}, {"players.txt", "grades.txt"}},
-        {"only new ones", {}, {"players.txt"}, {}, {}},
+        {"both", {players, grades}, {}, {}, {}},
+        {"players only", {players}, {}, {}, {}},
+        {"grades already there", {players, grades}, {grades}, {grades}, {}},
+        {"both already there", {players, grades}, {players, grades}, {players, grades}, {}},
+        {"both names taken", {grades}, {grades, gradesAside}, {}, {grades}},
+        {"only new ones", {}, {players}, {}, {}},
+    };
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -166,16 +180,6 @@ TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
         const QString build = scratch.filePath("build/bin");
         const QString data = scratch.filePath("data/staverly");
         ASSERT_TRUE(QDir().mkpath(build));
-        const auto write = [](const QString &path, const QByteArray &bytes) {
-            QDir().mkpath(QFileInfo(path).path());
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
-        const auto read = [](const QString &path) {
-            QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-        };
         for (const QString &name : c.inBuild)
             write(build + "/" + name, "old " + name.toLatin1());
         for (const QString &name : c.inData)
@@ -184,20 +188,24 @@ TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
         const QString told = OldPupilFiles::move(build, data);
         for (const QString &name : OldPupilFiles::names()) {
             SCOPED_TRACE(name.toStdString());
-            const QByteArray expected = c.inData.contains(name)  ? "kept " + name.toLatin1()
-                                        : c.inBuild.contains(name) ? "old " + name.toLatin1()
-                                                                   : QByteArray("(none)");
-            EXPECT_EQ(read(data + "/" + name), expected);
-            EXPECT_EQ(QFile::exists(build + "/" + name), c.keptNames.contains(name));
-            EXPECT_EQ(told.contains(name), c.movedNames.contains(name) || c.keptNames.contains(name));
+            const QString aside = OldPupilFiles::asideName(name);
+            const QByteArray old = "old " + name.toLatin1();
+            EXPECT_EQ(read(data + "/" + name), c.inData.contains(name)    ? "kept " + name.toLatin1()
+                                               : c.inBuild.contains(name) ? old
+                                                                          : QByteArray("(none)"));
+            EXPECT_EQ(read(data + "/" + aside), c.aside.contains(name)    ? old
+                                                : c.inData.contains(aside) ? "kept " + aside.toLatin1()
+                                                                           : QByteArray("(none)"));
+            EXPECT_EQ(read(build + "/" + name), c.kept.contains(name) ? old : QByteArray("(none)"));
+            EXPECT_EQ(told.contains(name), c.inBuild.contains(name)) << told.toStdString();
         }
-        EXPECT_EQ(told.isEmpty(), c.movedNames.isEmpty() && c.keptNames.isEmpty());
+        EXPECT_EQ(told.isEmpty(), c.inBuild.isEmpty());
         if (!told.isEmpty()) {
             EXPECT_TRUE(told.contains(build)) << told.toStdString();
             EXPECT_TRUE(told.contains(data)) << told.toStdString();
         }
         // Once: a second start finds nothing to move.
-        EXPECT_EQ(OldPupilFiles::move(build, data).isEmpty(), c.keptNames.isEmpty());
+        EXPECT_EQ(OldPupilFiles::move(build, data).isEmpty(), c.kept.isEmpty());
     }
     EXPECT_TRUE(OldPupilFiles::move(root.path(), root.path() + "/.").isEmpty());
 }
