@@ -599,16 +599,24 @@ Die Lektionen gehen ohne Soundeffekte weiter.</translation>
 <context>
     <name>OldPupilFiles</name>
     <message>
-        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
-        <translation>%1 wurde aus dem Build-Ordner %2 nach %3 verschoben. Dort bewahrt das Programm die Dateien der Schülerinnen und Schüler von jetzt an auf: Ein neuer Build oder ein Aufräumen des Build-Ordners nimmt sie nicht mehr mit.</translation>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Aus dem Build-Ordner %2 nach %3 verschoben: %1. Dort bewahrt das Programm die Dateien der Schülerinnen und Schüler von jetzt an auf; ein neuer Build oder ein Aufräumen des Build-Ordners nimmt sie nicht mehr mit.</translation>
     </message>
     <message>
-        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
-        <translation>%1 ist in %2 geblieben: In %3 gibt es schon eine Datei mit diesem Namen, oder dort konnte nicht geschrieben werden. Es wurde nichts ersetzt.</translation>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>In %2 geblieben: %1. In %3 gibt es schon eine Datei mit diesem Namen, oder dort konnte nicht geschrieben werden; es wurde nichts ersetzt.</translation>
     </message>
     <message>
         <source>Staverly - Pupils&apos; Files</source>
         <translation>Staverly - Dateien der Schüler</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Unter anderem Namen aus dem Build-Ordner %2 nach %3 verschoben, weil es in %3 schon eine Datei mit demselben Namen gibt, die weiter benutzt wird: %1. Es wurde nichts ersetzt.</translation>
     </message>
 </context>
 <context>

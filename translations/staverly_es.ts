@@ -599,16 +599,24 @@ Las lecciones siguen sin efectos de sonido.</translation>
 <context>
     <name>OldPupilFiles</name>
     <message>
-        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
-        <translation>%1 se ha trasladado de la carpeta de compilación %2 a %3, donde el programa guarda desde ahora los archivos de los alumnos: una nueva compilación o una limpieza de la carpeta de compilación ya no se los lleva.</translation>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Archivos trasladados de la carpeta de compilación %2 a %3: %1. El programa guarda allí desde ahora los archivos de los alumnos; una nueva compilación o una limpieza de la carpeta de compilación ya no se los lleva.</translation>
     </message>
     <message>
-        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
-        <translation>%1 se ha quedado en %2: %3 ya tiene un archivo con ese nombre, o no se puede escribir en ella. No se ha sustituido nada.</translation>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Archivos que siguen en %2: %1. %3 ya tiene un archivo con ese nombre, o no se puede escribir en ella; no se ha sustituido nada.</translation>
     </message>
     <message>
         <source>Staverly - Pupils&apos; Files</source>
         <translation>Staverly - Archivos de los alumnos</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 como %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Archivos trasladados con otro nombre de la carpeta de compilación %2 a %3, porque %3 ya tiene uno con el mismo nombre, que se sigue usando: %1. No se ha sustituido nada.</translation>
     </message>
 </context>
 <context>

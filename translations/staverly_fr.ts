@@ -599,16 +599,24 @@ Les leçons continuent sans effets sonores.</translation>
 <context>
     <name>OldPupilFiles</name>
     <message>
-        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
-        <translation>%1 a été déplacé du dossier de compilation %2 vers %3, où le programme garde désormais les fichiers des élèves : une nouvelle compilation ou un nettoyage du dossier de compilation ne les emporte plus.</translation>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Fichiers déplacés du dossier de compilation %2 vers %3 : %1. Le programme y garde désormais les fichiers des élèves ; une nouvelle compilation ou un nettoyage du dossier de compilation ne les emporte plus.</translation>
     </message>
     <message>
-        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
-        <translation>%1 est resté dans %2 : %3 contient déjà un fichier de ce nom, ou on ne peut pas y écrire. Rien n’a été remplacé.</translation>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Fichiers restés dans %2 : %1. %3 contient déjà un fichier de ce nom, ou on ne peut pas y écrire ; rien n’a été remplacé.</translation>
     </message>
     <message>
         <source>Staverly - Pupils&apos; Files</source>
         <translation>Staverly - Fichiers des élèves</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 sous le nom %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Fichiers déplacés sous un autre nom du dossier de compilation %2 vers %3, car %3 en contient déjà un du même nom, qui reste en usage : %1. Rien n’a été remplacé.</translation>
     </message>
 </context>
 <context>

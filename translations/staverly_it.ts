@@ -599,16 +599,24 @@ Le lezioni continuano senza effetti sonori.</translation>
 <context>
     <name>OldPupilFiles</name>
     <message>
-        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
-        <translation>%1 è stato spostato dalla cartella di compilazione %2 a %3, dove d’ora in poi il programma tiene i file degli allievi: una nuova compilazione o una pulizia della cartella di compilazione non li porta più via.</translation>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>File spostati dalla cartella di compilazione %2 a %3: %1. D’ora in poi il programma tiene lì i file degli allievi; una nuova compilazione o una pulizia della cartella di compilazione non li porta più via.</translation>
     </message>
     <message>
-        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
-        <translation>%1 è rimasto in %2: %3 contiene già un file con quel nome, oppure non vi si può scrivere. Non è stato sostituito niente.</translation>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>File rimasti in %2: %1. %3 contiene già un file con quel nome, oppure non vi si può scrivere; non è stato sostituito niente.</translation>
     </message>
     <message>
         <source>Staverly - Pupils&apos; Files</source>
         <translation>Staverly - File degli allievi</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 come %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>File spostati con un altro nome dalla cartella di compilazione %2 a %3, perché %3 ne contiene già uno con lo stesso nome, che resta in uso: %1. Non è stato sostituito niente.</translation>
     </message>
 </context>
 <context>

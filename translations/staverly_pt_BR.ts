@@ -599,16 +599,24 @@ As lições continuam sem efeitos sonoros.</translation>
 <context>
     <name>OldPupilFiles</name>
     <message>
-        <source>%1 moved from the build folder %2 to %3, where the program keeps the pupils&apos; files from now on: a rebuild or a clean of the build folder no longer takes them.</source>
-        <translation>%1 foi transferido da pasta de compilação %2 para %3, onde o programa guarda os arquivos dos alunos daqui em diante: uma nova compilação ou uma limpeza da pasta de compilação não leva mais esses arquivos embora.</translation>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Arquivos transferidos da pasta de compilação %2 para %3: %1. O programa guarda ali os arquivos dos alunos daqui em diante; uma nova compilação ou uma limpeza da pasta de compilação não leva mais esses arquivos embora.</translation>
     </message>
     <message>
-        <source>%1 stayed in %2: %3 already holds a file of that name, or it could not be written. Nothing was replaced.</source>
-        <translation>%1 ficou em %2: %3 já tem um arquivo com esse nome, ou não foi possível gravar lá. Nada foi substituído.</translation>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Arquivos que ficaram em %2: %1. %3 já tem um arquivo com esse nome, ou não foi possível gravar lá; nada foi substituído.</translation>
     </message>
     <message>
         <source>Staverly - Pupils&apos; Files</source>
         <translation>Staverly - Arquivos dos alunos</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 como %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Arquivos transferidos com outro nome da pasta de compilação %2 para %3, porque %3 já tem um com o mesmo nome, que continua em uso: %1. Nada foi substituído.</translation>
     </message>
 </context>
 <context>

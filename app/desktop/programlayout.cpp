@@ -2,10 +2,29 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace staverly {
+
+namespace {
+
+// The marker names the folder the build wrote it in: a copy of that folder
+// carries the marker but is a copied program folder all the same.
+bool markedAsBuildFolder(const QString &folder)
+{
+    QFile marker(QDir(folder).filePath(ProgramLayout::buildMarker()));
+    if (!QFileInfo(marker).isFile() || !marker.open(QIODevice::ReadOnly))
+        return false;
+    QString named = QString::fromUtf8(marker.readLine());
+    if (named.endsWith(QLatin1Char('\n')))
+        named.chop(1);
+    const QString canonical = QFileInfo(named).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(folder).canonicalFilePath();
+}
+
+} // namespace
 
 ProgramLayout ProgramLayout::current()
 {
@@ -32,7 +51,7 @@ ProgramLayout ProgramLayout::of(const QString &executableFolder, const QString &
     }
     layout.m_programFolder = folder;
     layout.m_controlsFolder = bin.filePath(QStringLiteral("controls"));
-    const bool build = QFileInfo(bin.filePath(buildMarker())).isFile();
+    const bool build = markedAsBuildFolder(folder);
     layout.m_kind = build ? Kind::Build : Kind::Beside;
     layout.m_dataFolder = build ? usersData : folder;
     return layout;

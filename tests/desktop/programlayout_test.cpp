@@ -90,24 +90,30 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
     EXPECT_EQ(current.controlsFolder(), build + "/controls");
 
     // The marker tells a build folder wherever it is and whatever it is
-    // called; a copy of the program's files without it keeps the pupils'
-    // files beside itself, as does a bin folder with no shared files beside
-    // it, a folder beside shared files that is not bin, a share/staverly
-    // that is a file, and a marker that is a folder.
-    const auto touch = [](const QString &path) {
+    // called, also reached through a link; it names the folder it was
+    // written in, so a copy of a build folder (the marker copied with it,
+    // naming the original or a folder gone) keeps the pupils' files beside
+    // itself like any copied program folder, as does a bin folder with no
+    // shared files beside it, a folder beside shared files that is not bin,
+    // a share/staverly that is a file, and a marker that is a folder.
+    const auto write = [](const QString &path, const QString &text = {}) {
         EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
     };
     const QString marker = ProgramLayout::buildMarker();
-    touch(root.filePath("checkout/out/" + marker));
-    touch(root.filePath("other/bin/" + marker));
+    write(root.filePath("checkout/out/" + marker), root.filePath("checkout/out") + "\n");
+    write(root.filePath("other/bin/" + marker), root.filePath("other/bin"));
+    ASSERT_TRUE(QFile::link(root.filePath("checkout/out"), root.filePath("linked")));
+    write(root.filePath("copied/" + marker), root.filePath("checkout/out") + "\n");
+    write(root.filePath("gone/" + marker), root.filePath("removed/bin") + "\n");
     ASSERT_TRUE(QDir().mkpath(root.filePath("Staverly/images")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("bare/bin")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("bare/share/another")));
     const QString notBin = installTree("notbin");
     ASSERT_TRUE(QDir().mkpath(notBin + "/tools"));
-    touch(shared(root.filePath("fileonly")));
+    write(shared(root.filePath("fileonly")));
     ASSERT_TRUE(QDir().mkpath(root.filePath("dirmarker/" + marker)));
 
     const struct
@@ -116,7 +122,9 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
         ProgramLayout::Kind kind;
     } cases[] = {
         {"checkout/out", ProgramLayout::Kind::Build},   {"other/bin", ProgramLayout::Kind::Build},
-        {"Staverly", ProgramLayout::Kind::Beside},      {"bare/bin", ProgramLayout::Kind::Beside},
+        {"linked", ProgramLayout::Kind::Build},         {"copied", ProgramLayout::Kind::Beside},
+        {"gone", ProgramLayout::Kind::Beside},          {"Staverly", ProgramLayout::Kind::Beside},
+        {"bare/bin", ProgramLayout::Kind::Beside},
         {"notbin/tools", ProgramLayout::Kind::Beside},  {"fileonly/bin", ProgramLayout::Kind::Beside},
         {"dirmarker", ProgramLayout::Kind::Beside},
     };
@@ -134,23 +142,37 @@ TEST_F(Layout, ABuildFolderKeepsThePupilsInTheUsersDataFolderAndACopiedFolderBes
 }
 
 // The player list and grade log a build folder kept beside the program are
-// moved once into the data folder; one there already is never replaced.
+// moved once into the data folder; one there already is never replaced, the
+// old one goes beside it under another name, or stays where that is taken.
 TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
 {
+    const QString players = "players.txt", grades = "grades.txt";
+    const QString gradesAside = OldPupilFiles::asideName(grades);
     const struct
     {
         const char *name;
         QStringList inBuild;
         QStringList inData;
-        QStringList movedNames;
-        QStringList keptNames;
+        QStringList aside;
+        QStringList kept;
     } cases[] = {
         {"none", {}, {}, {}, {}},
-        {"both", {"players.txt", "grades.txt"}, {}, {"players.txt", "grades.txt"}, {}},
-        {"players only", {"players.txt"}, {}, {"players.txt"}, {}},
-        {"grades already kept", {"players.txt", "grades.txt"}, {"grades.txt"}, {"players.txt"}, {"grades.txt"}},
-        {"both already kept", {"players.txt", "grades.txt"}, {"players.txt", "grades.txt"}, {}, {"players.txt", "grades.txt"}},
-        {"only new ones", {}, {"players.txt"}, {}, {}},
+        {"both", {players, grades}, {}, {}, {}},
+        {"players only", {players}, {}, {}, {}},
+        {"grades already there", {players, grades}, {grades}, {grades}, {}},
+        {"both already there", {players, grades}, {players, grades}, {players, grades}, {}},
+        {"both names taken", {grades}, {grades, gradesAside}, {}, {grades}},
+        {"only new ones", {}, {players}, {}, {}},
+    };
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,16 +180,6 @@ TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
         const QString build = scratch.filePath("build/bin");
         const QString data = scratch.filePath("data/staverly");
         ASSERT_TRUE(QDir().mkpath(build));
-        const auto write = [](const QString &path, const QByteArray &bytes) {
-            QDir().mkpath(QFileInfo(path).path());
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
-        const auto read = [](const QString &path) {
-            QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-        };
         for (const QString &name : c.inBuild)
             write(build + "/" + name, "old " + name.toLatin1());
         for (const QString &name : c.inData)
@@ -176,20 +188,24 @@ TEST_F(Layout, OldPupilFilesOfABuildFolderAreMovedOnceAndNothingIsReplaced)
         const QString told = OldPupilFiles::move(build, data);
         for (const QString &name : OldPupilFiles::names()) {
             SCOPED_TRACE(name.toStdString());
-            const QByteArray expected = c.inData.contains(name)  ? "kept " + name.toLatin1()
-                                        : c.inBuild.contains(name) ? "old " + name.toLatin1()
-                                                                   : QByteArray("(none)");
-            EXPECT_EQ(read(data + "/" + name), expected);
-            EXPECT_EQ(QFile::exists(build + "/" + name), c.keptNames.contains(name));
-            EXPECT_EQ(told.contains(name), c.movedNames.contains(name) || c.keptNames.contains(name));
+            const QString aside = OldPupilFiles::asideName(name);
+            const QByteArray old = "old " + name.toLatin1();
+            EXPECT_EQ(read(data + "/" + name), c.inData.contains(name)    ? "kept " + name.toLatin1()
+                                               : c.inBuild.contains(name) ? old
+                                                                          : QByteArray("(none)"));
+            EXPECT_EQ(read(data + "/" + aside), c.aside.contains(name)    ? old
+                                                : c.inData.contains(aside) ? "kept " + aside.toLatin1()
+                                                                           : QByteArray("(none)"));
+            EXPECT_EQ(read(build + "/" + name), c.kept.contains(name) ? old : QByteArray("(none)"));
+            EXPECT_EQ(told.contains(name), c.inBuild.contains(name)) << told.toStdString();
         }
-        EXPECT_EQ(told.isEmpty(), c.movedNames.isEmpty() && c.keptNames.isEmpty());
+        EXPECT_EQ(told.isEmpty(), c.inBuild.isEmpty());
         if (!told.isEmpty()) {
             EXPECT_TRUE(told.contains(build)) << told.toStdString();
             EXPECT_TRUE(told.contains(data)) << told.toStdString();
         }
         // Once: a second start finds nothing to move.
-        EXPECT_EQ(OldPupilFiles::move(build, data).isEmpty(), c.keptNames.isEmpty());
+        EXPECT_EQ(OldPupilFiles::move(build, data).isEmpty(), c.kept.isEmpty());
     }
     EXPECT_TRUE(OldPupilFiles::move(root.path(), root.path() + "/.").isEmpty());
 }

@@ -55,7 +55,8 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 
 # Answered in a terminal with no display at all.
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/staverly" --version) || fail "--version"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+  "$prefix/bin/staverly" --version) || fail "--version"
 [[ "$out" == "Staverly $version" ]] || fail "--version printed: $out"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_DATA_HOME= XDG_CONFIG_HOME="$work/home/.config" \
   "$prefix/bin/staverly" --help) || fail "--help"

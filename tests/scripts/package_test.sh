@@ -83,7 +83,8 @@ grep -E '^[EW]: ' "$work/lintian.log" && fail "lintian"
 ! grep -q 'staverly-build-folder' <<<"$contents" || fail "the build folder's marker is packed"
 [[ "$(grep '^Icon=' "$usr/share/applications/$id.desktop")" == "Icon=$id" ]] || fail "the menu entry names another icon"
 
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/staverly" --version) || fail "--version"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+  "$usr/bin/staverly" --version) || fail "--version"
 [[ "$out" == "Staverly $version" ]] || fail "--version printed: $out"
 first_start "$usr/bin/staverly" "$work"
 [[ -z "$(find "$work/root" -newer "$deb" -name '*.txt')" ]] || fail "the first start wrote into the unpacked tree"

@@ -149,6 +149,7 @@ TEST_F(PupilFiles, ABuildFolderMovesItsOldFilesToTheDataFolderAndKeepsThemThere)
     ASSERT_TRUE(QFile::link(QCoreApplication::applicationDirPath() + "/images", build + "/images"));
     QFile marker(build + "/" + ProgramLayout::buildMarker());
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write(QFile::encodeName(build) + "\n");
     marker.close();
     const QByteArray oldGrade = "\"Ann\",\"Base Clef\",4,1,80,#2024-01-02#\r\n";
     for (const auto &[name, bytes] : {std::pair{"players.txt", QByteArray("Ann\r\n")}, {"grades.txt", oldGrade}}) {
