@@ -318,7 +318,7 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation>Négatif</translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>Incorrect</source>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1, a note to name</source>
-        <translation>%1, uma nota para dizer o nome</translation>
+        <translation>%1, qual é esta nota?</translation>
     </message>
     <message>
         <source>%1, the note %2</source>
