@@ -38,7 +38,8 @@ Announcer::Announcer(QWidget *parent)
         notice = new QWidget(this);
         notice->setAttribute(Qt::WA_TransparentForMouseEvents);
         notice->setFocusPolicy(Qt::NoFocus);
-        notice->setGeometry(0, 0, 1, 1);
+        // Of no size: showing one leaves nothing for the window to repaint.
+        notice->setGeometry(0, 0, 0, 0);
         notice->setProperty(Text, QString());
         notice->hide();
     }

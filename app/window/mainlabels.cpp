@@ -1,5 +1,6 @@
 #include "mainlabels.h"
 
+#include "focuslabel.h"
 #include "formlayout.h"
 #include "lessonengine.h"
 #include "mainartwork.h"
@@ -25,7 +26,7 @@ QFont fontOf(const QStringList &families, int pixelSize)
 
 QLabel *MainLabels::counter(QWidget *parent, const char *name, int top)
 {
-    auto *label = new QLabel(QStringLiteral("0"), parent);
+    auto *label = new FocusLabel(QStringLiteral("0"), parent);
     label->setObjectName(QString::fromLatin1(name));
     // Wide enough for "100": the numbers must never be cut off.
     label->setGeometry(px(1550), px(top), 42, px(435));
@@ -56,7 +57,7 @@ QLabel *MainLabels::playerName(QWidget *parent, LessonEngine &lesson)
 
 QLabel *MainLabels::message(QWidget *parent)
 {
-    auto *label = new QLabel(tr("Click on the New button..."), parent);
+    auto *label = new FocusLabel(tr("Click on the New button..."), parent);
     label->setObjectName(QStringLiteral("msglbl"));
     label->setGeometry(twips(100, 2880, 1900, 660));
     label->setFont(fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 12));

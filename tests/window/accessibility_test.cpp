@@ -278,3 +278,41 @@ TEST_F(Accessibility, EveryOptionOfEveryDialogActsAsWhenClicked)
 }
 
 } // namespace
+
+// Tab reaches the message line and the counters, yet each change paints them
+// once, as the plain labels they look like.
+TEST_F(Accessibility, FocusableLabelsPaintOnceAndAsPlainLabels)
+{
+    start();
+    struct PaintCount : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    for (QLabel *label : {w().msglbl, w().noLbl}) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        ASSERT_EQ(label->focusPolicy(), Qt::TabFocus);
+        PaintCount count;
+        label->installEventFilter(&count);
+        label->setText(label == w().msglbl ? QStringLiteral("Too High\nNo.") : QStringLiteral("12"));
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(count.paints, 1);
+        label->removeEventFilter(&count);
+
+        QWidget plainParent;
+        QLabel plain(label->text(), &plainParent);
+        plain.setFocusPolicy(Qt::NoFocus);
+        plain.setFont(label->font());
+        plain.setAlignment(label->alignment());
+        plain.setWordWrap(label->wordWrap());
+        plain.setContentsMargins(label->contentsMargins());
+        plain.setStyleSheet(label->styleSheet());
+        plain.resize(label->size());
+        EXPECT_EQ(label->grab().toImage(), plain.grab().toImage());
+    }
+}
