@@ -1,8 +1,8 @@
 #include "frmmain.h"
 
+#include "accessiblefactories.h"
 #include "accessibletexts.h"
 #include "announcer.h"
-#include "answerhistory.h"
 #include "appicon.h"
 #include "controlhost.h"
 #include "desktop.h"
@@ -12,6 +12,7 @@
 #include "mainartwork.h"
 #include "mainbackground.h"
 #include "maindialogs.h"
+#include "mainfocus.h"
 #include "mainlabels.h"
 #include "mainmenus.h"
 #include "micanswers.h"
@@ -27,7 +28,6 @@
 #include "settingsreader.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
-#include "slideraccessible.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -35,10 +35,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QProgressBar>
 #include <QPushButton>
-#include <mutex>
 
 namespace staverly {
 
@@ -57,19 +55,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     MainArtwork::useCompactFace();
     setWindowTitle(tr("Pellworth's Staverly v1.0"));
-    // The range sliders are read as sliders, whichever plugin draws them;
-    // the keys, the staff and the progress bar by names that change quietly,
-    // and the announcer as a status bar.
-    static std::once_flag accessibility;
-    std::call_once(accessibility, [] {
-        // The last installed is asked first.
-        QAccessible::installFactory(&NamedAccessible::create);
-        QAccessible::installFactory(&Announcer::accessibleFor);
-        QAccessible::installFactory(&SliderAccessible::create);
-        // The bar offers no value, so that it is read by its question, and
-        // the bridge would warn of that at every question.
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.accessibility.atspi.warning=false"));
-    });
+    AccessibleFactories::install();
     setWindowIcon(appIcon());
     MIDIInput1 = new MIDIInput(services.midiBackend, this);
     MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
@@ -94,7 +80,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
         lesson.setUseTimer(false);
         m_settings.writeSwitch(keys::UseTimer, false);
     });
-    connect(&m_dialogs->notices(), &NoticeBoard::changed, this, &frmMain::showNotices);
+    connect(&m_dialogs->notices(), &NoticeBoard::changed, this,
+            [this] { MainLabels::showNotices(noticeLbl, m_dialogs->notices()); });
     buildWindow();
     m_menus = new MainMenus(*this, m_desktop, m_settings, m_dialogs->effects(), m_programFolder);
     // After the window: a history that cannot be used is told on it.
@@ -169,27 +156,7 @@ void frmMain::buildWindow()
     lowSlider = hostControl("piano.UserControl1", QStringLiteral("lowSlider"));
     midinPrg = hostControl("Quill_Slider.UserControl1", QStringLiteral("midinPrg"));
     m_ranges = new RangeSliders(lowSlider, highSlider, lesson, m_settings, m_desktop, this, announcer);
-    // Screen order: the buttons, the high slider above the keys, the keys,
-    // the low slider below them.
-    QWidget *previous = clueCmd;
-    QWidget::setTabOrder(newCmd, clueCmd);
-    for (QWidget *next : std::initializer_list<QWidget *>{highSlider, pianoKey.front()}) {
-        if (next) {
-            QWidget::setTabOrder(previous, next);
-            previous = next;
-        }
-    }
-    if (lowSlider)
-        QWidget::setTabOrder(pianoKey.back(), lowSlider);
-    // Then what the lesson shows, each read by its name.
-    previous = lowSlider ? lowSlider : pianoKey.back();
-    for (QWidget *next : std::initializer_list<QWidget *>{msglbl, Picture1, Bar, yesLbl, noLbl, scoreLbl, timeLbl}) {
-        next->setFocusPolicy(Qt::TabFocus);
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-    // Where a lesson starts: Return on it is New.
-    newCmd->setFocus(Qt::OtherFocusReason);
+    MainFocus::order(*this);
     m_ranges->place();
     if (midinPrg) {
         midinPrg->setToolTip(tr("Midi Indicator"));
@@ -353,14 +320,6 @@ void frmMain::chooseClef(qint16 cleff, QAction *item)
     m_settings.writeInteger(keys::Cleff, lesson.CLEFF);
     m_dialogs->clefChangedElsewhere();
     lesson.do_new();
-}
-
-void frmMain::showNotices()
-{
-    const NoticeBoard &board = m_dialogs->notices();
-    noticeLbl->setText(board.brief());
-    noticeLbl->setToolTip(board.texts().join(QLatin1Char('\n')));
-    noticeLbl->setVisible(!board.notices().empty());
 }
 
 void frmMain::followMidiSwitches()

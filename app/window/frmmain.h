@@ -10,7 +10,6 @@
 #include <memory>
 
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -23,7 +22,6 @@ class MIDIInput;
 class MIDIOutput;
 class MainDialogs;
 class MainMenus;
-class Random;
 class MicAnswers;
 class MidiRouter;
 class PianoKey;
@@ -125,7 +123,6 @@ private:
     // The clef chosen from the menu; choosing the one in use only keeps its check mark.
     void chooseClef(qint16 cleff, QAction *item);
     QWidget *hostControl(const char *identifier, const QString &name);
-    void showNotices();
     void followMidiSwitches();
 
     Desktop &m_desktop;

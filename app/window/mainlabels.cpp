@@ -4,6 +4,7 @@
 #include "formlayout.h"
 #include "lessonengine.h"
 #include "mainartwork.h"
+#include "noticeboard.h"
 #include "playerlist.h"
 
 #include <QLabel>
@@ -80,6 +81,13 @@ QLabel *MainLabels::notice(QWidget *parent)
     label->setWordWrap(true);
     label->hide();
     return label;
+}
+
+void MainLabels::showNotices(QLabel *notice, const NoticeBoard &board)
+{
+    notice->setText(board.brief());
+    notice->setToolTip(board.texts().join(QLatin1Char('\n')));
+    notice->setVisible(!board.notices().empty());
 }
 
 QPushButton *MainLabels::button(QWidget *parent, const char *name, const char *icon, int left, const QString &tip)

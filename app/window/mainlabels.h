@@ -12,6 +12,7 @@ namespace staverly {
 // How the main window's labels and buttons look: fonts, colours and places
 // on the drawn background.
 class LessonEngine;
+class NoticeBoard;
 
 class MainLabels
 {
@@ -25,6 +26,7 @@ public:
     static QLabel *message(QWidget *parent);
     // What is wrong right now, above the counters.
     static QLabel *notice(QWidget *parent);
+    static void showNotices(QLabel *notice, const NoticeBoard &board);
     // The round buttons under the message: "new" and "clue".
     static QPushButton *button(QWidget *parent, const char *name, const char *icon, int left, const QString &tip);
 };

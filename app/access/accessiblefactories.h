@@ -1,0 +1,13 @@
+#pragma once
+
+namespace staverly {
+
+// The accessible interfaces the program gives its own controls, installed
+// once for the process.
+class AccessibleFactories
+{
+public:
+    static void install();
+};
+
+} // namespace staverly
