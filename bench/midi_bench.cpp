@@ -180,6 +180,86 @@ void BM_BareEchoClient(benchmark::State &state)
     roundTrips(state, port, [](int) {});
 }
 
+// One message from the port's keys to its sink: milliseconds, or nothing when
+// it did not arrive within a second.
+std::optional<double> trip(TestMidiPort &port, const TestMidiPort::Bytes &message, const std::function<void()> &pass)
+{
+    port.clear();
+    const auto sent = Clock::now();
+    port.play(message);
+    pass();
+    if (!port.waitForCount(1, 1s) || port.received().front() != message)
+        return std::nullopt;
+    return std::chrono::duration<double, std::milli>(port.arrivals().front() - sent).count();
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[std::size_t(share * double(values.size() - 1))];
+}
+
+// The program's MIDI through and the bare echo client taking turns, message
+// by message, at random phases of the period, so both meet the same load:
+// one repetition is one run, with its medians, 99th percentiles and their
+// ratios (program / echo; below 1 the program is ahead). Each run opens its
+// clients anew, and with them the order the server runs them in. With
+// load:1, a busy loop on every core beside it (CpuLoad).
+//   midi_bench --benchmark_filter=ThroughAgainstEcho --benchmark_repetitions=5 --benchmark_counters_tabular=true
+void BM_ThroughAgainstEcho(benchmark::State &state)
+{
+    if (!needJack(state))
+        return;
+    TestMidiPort port(QStringLiteral("Bench"));
+    TestMidiPort echoed(QStringLiteral("Echoed"));
+    bench::BenchScene scene;
+    host::ControlHost controls;
+    frmMain *window = throughWindow(state, scene, controls, port);
+    if (!window)
+        return;
+    EchoClient echo(echoed.keysPort(), echoed.sinkPort());
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> gap(0, 1333);
+    std::vector<double> program, bare;
+    int programLost = 0, echoLost = 0;
+    JackXrunWatch xruns;
+    std::optional<CpuLoad> load;
+    if (state.range(0) != 0)
+        load.emplace();
+    int i = 0;
+    for (auto _ : state) {
+        const TestMidiPort::Bytes message{0x90, std::uint8_t((i >> 7) & 0x7F), std::uint8_t(i & 0x7F)};
+        ++i;
+        std::this_thread::sleep_for(std::chrono::microseconds(gap(random)));
+        const auto ours = trip(port, message, [] { QCoreApplication::processEvents(); });
+        std::this_thread::sleep_for(std::chrono::microseconds(gap(random)));
+        const auto theirs = trip(echoed, message, [] {});
+        if (ours)
+            program.push_back(*ours);
+        else
+            ++programLost;
+        if (theirs)
+            bare.push_back(*theirs);
+        else
+            ++echoLost;
+        state.SetIterationTime(ours.value_or(1000.0) / 1000.0);
+    }
+    load.reset();
+    const double programMedian = percentile(program, 0.5), echoMedian = percentile(bare, 0.5);
+    const double programP99 = percentile(program, 0.99), echoP99 = percentile(bare, 0.99);
+    state.counters["program_median_ms"] = programMedian;
+    state.counters["echo_median_ms"] = echoMedian;
+    state.counters["median_ratio"] = echoMedian > 0 ? programMedian / echoMedian : 0.0;
+    state.counters["program_p99_ms"] = programP99;
+    state.counters["echo_p99_ms"] = echoP99;
+    state.counters["p99_ratio"] = echoP99 > 0 ? programP99 / echoP99 : 0.0;
+    state.counters["program_lost"] = programLost;
+    state.counters["echo_lost"] = echoLost;
+    state.counters["xruns"] = xruns.count();
+}
+
 // The distinct messages of a flood that a sink got.
 int delivered(const TestMidiPort &sink)
 {
@@ -392,6 +472,7 @@ void BM_MidiReconnectAfterJackRestart(benchmark::State &state)
 
 BENCHMARK(BM_ProgramMidiThrough)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareEchoClient)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThroughAgainstEcho)->ArgName("load")->Arg(0)->Arg(1)->Iterations(3000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MidiThroughFlood)->ArgName("load")->Arg(0)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoundFontLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthRenderOneSecond)->Unit(benchmark::kMillisecond);

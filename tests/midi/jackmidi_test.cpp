@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -188,6 +189,49 @@ TEST_F(MidiOverJack, TheOutputSendsExactlyWhatTheProgramBuilds)
     output.send(0x90, 60, 0, 0);
     ASSERT_TRUE(port->waitForCount(3, 2s)) << port->receivedCount() << " arrived";
     EXPECT_EQ(port->received(), (std::vector<Bytes>{{0xCF, 40}, {0x90, 60, 127}, {0x90, 60, 0}}));
+}
+
+// From one JACK port to another MIDI through runs in a client of its own,
+// once, only while on, and only with what the program's input takes.
+TEST_F(MidiOverJack, ThroughBetweenJackPortsIsCarriedDirectlyAndOnlyWhileOn)
+{
+    MIDIOutput output(backend);
+    openSink(output);
+    MIDIInput input(backend);
+    openKeys(input);
+    input.setThrough(&output);
+    EXPECT_TRUE(output.throughIsDirect());
+    JackXrunWatch xruns;
+    const auto arrives = [&](const Bytes &bytes) {
+        port->clear();
+        port->play(bytes);
+        port->play({0xB0, 7, 100});
+        QTest::qWait(60);
+        return port->received();
+    };
+    const Bytes after{0xB0, 7, 100};
+    const auto on = arrives({0x90, 60, 100});
+    // Clock, active sensing and a stray data byte are not passed on.
+    std::vector<std::vector<Bytes>> odd;
+    for (const Bytes &bytes : {Bytes{0xF8}, Bytes{0xFE}, Bytes{0x90, 0x90, 1}})
+        odd.push_back(arrives(bytes));
+    input.setThrough(nullptr);
+    const bool directWhileOff = output.throughIsDirect();
+    const auto off = arrives({0x90, 62, 100});
+    // A reopened output carries it again.
+    input.setThrough(&output);
+    output.open();
+    const bool directReopened = output.throughIsDirect();
+    const auto reopened = arrives({0x90, 64, 100});
+    if (xruns.count() > 0)
+        GTEST_SKIP() << "the server lost cycles, and messages may have gone with them";
+    EXPECT_EQ(on, (std::vector<Bytes>{{0x90, 60, 100}, after}));
+    for (const auto &received : odd)
+        EXPECT_EQ(received, std::vector<Bytes>{after});
+    EXPECT_FALSE(directWhileOff);
+    EXPECT_TRUE(off.empty());
+    EXPECT_TRUE(directReopened);
+    EXPECT_EQ(reopened, (std::vector<Bytes>{{0x90, 64, 100}, after}));
 }
 
 TEST_F(MidiOverJack, TheBuiltInSynthesizerComesFirst)
