@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QtEndian>
+#include <cmath>
 #include <utility>
 #include <fluidsynth.h>
 
@@ -18,6 +19,8 @@ namespace {
 // has ended: a second later they are below -130 dBFS, silent for good, and
 // need not be rendered.
 constexpr int TailMs = 1000;
+// About -120 dBFS: below anything a 16-bit output can show.
+constexpr float QuietLevel = 1e-6f;
 
 float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveFile &wave)
 {
@@ -305,6 +308,14 @@ bool AudioEngine::render(int frames, float *left, float *right)
         float *fx[4] = {left, right, left, right};
         fluid_synth_process(m_synth, frames, 4, fx, 2, dry);
         sounded = true;
+        // The buffers hold only the synthesizer yet: anything above the
+        // floor keeps it awake.
+        for (int i = 0; i < frames; ++i) {
+            if (std::abs(left[i]) > QuietLevel || std::abs(right[i]) > QuietLevel) {
+                m_quietFrames = 0;
+                break;
+            }
+        }
     }
     if (!m_clip)
         return sounded;
@@ -321,19 +332,22 @@ bool AudioEngine::render(int frames, float *left, float *right)
 }
 
 // Rendering silence 750 times a second was most of the idle cost on JACK:
-// without a voice the synthesizer is rendered only until its effects' tail
-// has died away. A note-on starts a voice at once, so the next note is
-// rendered in the very next period.
+// once the synthesizer has been silent for as long as its effects ring on,
+// it is rendered again only after a note-on. Its own voice count would take
+// FluidSynth's lock, which loading an instrument holds for up to seconds.
 bool AudioEngine::synthAwake(int frames)
 {
-    if (fluid_synth_get_active_voice_count(m_synth) > 0) {
+    if (m_noteStarted.exchange(false, std::memory_order_acq_rel))
         m_quietFrames = 0;
-        return true;
-    }
     if (m_quietFrames >= std::int64_t(m_rate) * TailMs / 1000)
         return false;
     m_quietFrames += frames;
     return true;
+}
+
+void AudioEngine::noteStarted()
+{
+    m_noteStarted.store(true, std::memory_order_release);
 }
 
 } // namespace staverly

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -85,6 +86,9 @@ public:
 
     // The synthesizer renders into the same output; null detaches it.
     void attachSynth(_fluid_synth_t *synth);
+    // A note-on reached the synthesizer: it is rendered again from the next
+    // period. From any thread; never waits.
+    void noteStarted();
 
     // Adds one period of output to zeroed buffers, as the driver asks for
     // it; false when it was silence. Public for offline use.
@@ -127,6 +131,7 @@ private:
     _fluid_synth_t *m_synth = nullptr;
     int m_rate = SampleRate;
     std::int64_t m_quietFrames = 0;
+    std::atomic<bool> m_noteStarted{false};
 };
 
 } // namespace staverly

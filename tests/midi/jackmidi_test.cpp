@@ -236,7 +236,7 @@ TEST_F(MidiOverJack, ThroughBetweenJackPortsIsCarriedDirectlyAndOnlyWhileOn)
 
 TEST_F(MidiOverJack, TheBuiltInSynthesizerComesFirst)
 {
-    MIDIOutput output(backend, std::make_shared<BuiltinSynth>(nullptr, testSoundFont()));
+    MIDIOutput output(backend, std::make_shared<BuiltinSynth>(nullptr));
     const int count = output.deviceCount();
     QStringList listed;
     for (int d = -1; d < count; ++d) {
@@ -381,7 +381,9 @@ TEST_F(MidiOverJack, ABurstOfTenThousandArrivesWholeInOrderWithFewAnnouncements)
 TEST_F(MidiOverJack, DeviceMinusOneSoundsThroughTheSharedAudioOutput)
 {
     AudioEngine engine;
-    auto synth = std::make_shared<BuiltinSynth>(&engine, testSoundFont());
+    TestSoundFont font;
+    auto synth = std::make_shared<BuiltinSynth>(&engine);
+    font.choose(*synth);
     MIDIOutput output(backend, synth);
     output.selectDevice(-1);
     output.open();

@@ -35,8 +35,9 @@ TEST_F(JackAt44100, TheSynthesizerPlaysInTuneAtTheServersRate)
     AudioEngine engine;
     ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
     EXPECT_EQ(engine.sampleRate(), 44100);
-    BuiltinSynth synth(&engine, testSoundFont());
-    synth.open();
+    TestSoundFont font;
+    BuiltinSynth synth(&engine);
+    font.choose(synth).open();
     ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     // From here the test alone renders.
     engine.stop();
