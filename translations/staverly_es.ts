@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Todavía no hay ninguna pregunta</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Pregunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>No hay ninguna lección en curso</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -91,6 +103,26 @@
     <message>
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>El sintetizador integrado no ha podido cargar la SoundFont %1.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no se ha podido cargar.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no está.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>El archivo elegido en Ajustes MIDI, %1, no es una SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>El sintetizador integrado toca en su lugar %1, la primera encontrada de %2. Tu elección se guarda: el archivo elegido volverá a sonar en cuanto se pueda leer.</translation>
     </message>
 </context>
 <context>
@@ -585,6 +617,29 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Archivos trasladados de la carpeta de compilación %2 a %3: %1. El programa guarda allí desde ahora los archivos de los alumnos; una nueva compilación o una limpieza de la carpeta de compilación ya no se los lleva.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Archivos que siguen en %2: %1. %3 ya tiene un archivo con ese nombre, o no se puede escribir en ella; no se ha sustituido nada.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Archivos de los alumnos</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 como %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Archivos trasladados con otro nombre de la carpeta de compilación %2 a %3, porque %3 ya tiene uno con el mismo nombre, que se sigue usando: %1. No se ha sustituido nada.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -703,6 +758,14 @@ Las lecciones siguen sin efectos de sonido.</translation>
         <source>nowhere</source>
         <translation>ninguno</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>cualquier .sf2 o .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, en %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -744,7 +807,7 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
     <message>
         <source>History started anew</source>
-        <translation>Historial nuevo</translation>
+        <translation>Historial reiniciado</translation>
     </message>
     <message>
         <source>Answers waiting</source>
@@ -798,6 +861,21 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Pulsa el botón Nueva...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>No es %1</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1065,10 @@ Para hacer una pausa, pulsa Cancelar.</translation>
         <source>Note Names</source>
         <translation>Nombres de las notas</translation>
     </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Pregunta y puntuación</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MicAnswers</name>
@@ -1150,7 +1232,7 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     </message>
     <message>
         <source>Sound: starting</source>
-        <translation>Sonido: arrancando</translation>
+        <translation>Sonido: iniciando</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>
@@ -1199,6 +1281,10 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     <message>
         <source>MIDI output not answering</source>
         <translation>La salida MIDI no responde</translation>
+    </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>La SoundFont elegida no suena</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1589,38 @@ No se podrá deshacer.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>El retardo entre una nota y los altavoces, según lo mide el servidor de sonido</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Elige aquí la SoundFont con la que toca el sintetizador integrado</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Suena: %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>La primera encontrada</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>La primera encontrada (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Otro archivo...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Elegir una SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

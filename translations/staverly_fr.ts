@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la note %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Pas encore de question</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Question %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Aucune leçon en cours</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -91,6 +103,26 @@
     <message>
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>Le synthétiseur intégré n’a pas pu charger la SoundFont %1.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, n’a pas pu être chargée.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, est introuvable.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>Le fichier choisi dans Réglages MIDI, %1, n’est pas une SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>Le synthétiseur intégré joue %1 à la place, la première trouvée parmi %2. Ton choix est conservé : le fichier choisi jouera de nouveau dès qu’il pourra être lu.</translation>
     </message>
 </context>
 <context>
@@ -306,7 +338,7 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation>Négatif</translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>Incorrect</source>
@@ -585,6 +617,29 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Fichiers déplacés du dossier de compilation %2 vers %3 : %1. Le programme y garde désormais les fichiers des élèves ; une nouvelle compilation ou un nettoyage du dossier de compilation ne les emporte plus.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Fichiers restés dans %2 : %1. %3 contient déjà un fichier de ce nom, ou on ne peut pas y écrire ; rien n’a été remplacé.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Fichiers des élèves</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 sous le nom %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Fichiers déplacés sous un autre nom du dossier de compilation %2 vers %3, car %3 en contient déjà un du même nom, qui reste en usage : %1. Rien n’a été remplacé.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -703,6 +758,14 @@ Les leçons continuent sans effets sonores.</translation>
         <source>nowhere</source>
         <translation>aucun emplacement</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>n’importe quel .sf2 ou .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, dans %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -773,7 +836,7 @@ Pour faire une pause, clique sur Annuler.</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation>Clique sur Nouvelle leçon pour commencer !</translation>
+        <translation>Clique sur Nouvelle leçon !</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
@@ -798,6 +861,21 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Clique sur le bouton Nouvelle leçon...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Indice : %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Ce n’est pas %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1064,10 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>Note Names</source>
         <translation>Noms des notes</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Point sur la leçon</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1281,10 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>MIDI output not answering</source>
         <translation>La sortie MIDI ne répond pas</translation>
+    </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>La SoundFont choisie ne joue pas</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1589,38 @@ Ce sera définitif.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>Le délai entre une note et les haut-parleurs, mesuré par le serveur de son</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Choisis ici la SoundFont que joue le synthétiseur intégré</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>Première trouvée</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>Première trouvée (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Autre fichier...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Choisir une SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>
