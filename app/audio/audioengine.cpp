@@ -218,31 +218,54 @@ void AudioEngine::supervise()
 // What was asked for while no output played is not played late.
 void AudioEngine::forgetPending()
 {
-    std::lock_guard lock(m_mutex);
-    m_clip.reset();
-    m_position = 0;
-    if (m_synth)
-        fluid_synth_all_sounds_off(m_synth, -1);
+    {
+        std::lock_guard lock(m_mutex);
+        m_clip.reset();
+        m_position = 0;
+    }
+    // Only a note started since it was last quieted can still sound.
+    if (m_noteStarted.exchange(false, std::memory_order_acq_rel))
+        quietSynth();
 }
 
 // The output went away in the middle of a sound: the synthesizer's reverb
-// and chorus still hold it, and would play it on the next output. They are
-// run empty here, as the output would have.
+// and chorus still hold it, and would play it on the next output.
 void AudioEngine::drainSynth()
 {
-    std::lock_guard lock(m_mutex);
-    if (!m_synth)
-        return;
-    fluid_synth_all_sounds_off(m_synth, -1);
-    constexpr int Chunk = 1024;
-    std::vector<float> left(Chunk), right(Chunk);
-    for (std::int64_t done = 0; done < std::int64_t(m_rate) * TailMs / 1000; done += Chunk) {
-        std::fill(left.begin(), left.end(), 0.0f);
-        std::fill(right.begin(), right.end(), 0.0f);
-        float *dry[2] = {left.data(), right.data()};
-        float *fx[4] = {left.data(), right.data(), left.data(), right.data()};
-        fluid_synth_process(m_synth, Chunk, 4, fx, 2, dry);
+    quietSynth();
+}
+
+void AudioEngine::quietSynth()
+{
+    std::function<void()> quiet;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_synth || !m_quiet || m_synthHeld)
+            return;
+        m_synthHeld = true;
+        quiet = m_quiet;
     }
+    quiet();
+}
+
+void AudioEngine::silence(fluid_synth_t *synth)
+{
+    if (synth) {
+        fluid_synth_all_sounds_off(synth, -1);
+        // Run empty as the output would have.
+        constexpr int Chunk = 1024;
+        std::vector<float> left(Chunk), right(Chunk);
+        const std::int64_t tail = std::int64_t(sampleRate()) * TailMs / 1000;
+        for (std::int64_t done = 0; done < tail; done += Chunk) {
+            std::fill(left.begin(), left.end(), 0.0f);
+            std::fill(right.begin(), right.end(), 0.0f);
+            float *dry[2] = {left.data(), right.data()};
+            float *fx[4] = {left.data(), right.data(), left.data(), right.data()};
+            fluid_synth_process(synth, Chunk, 4, fx, 2, dry);
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    m_synthHeld = false;
 }
 
 void AudioEngine::playClip(const WaveFile &wave)
@@ -292,10 +315,12 @@ bool AudioEngine::clipPlaying() const
     return m_clip && m_position < m_clip->left.size();
 }
 
-void AudioEngine::attachSynth(fluid_synth_t *synth)
+void AudioEngine::attachSynth(fluid_synth_t *synth, std::function<void()> quiet)
 {
+    std::function<void()> old;
     std::lock_guard lock(m_mutex);
     m_synth = synth;
+    old = std::exchange(m_quiet, std::move(quiet));
     m_quietFrames = 0;
 }
 
@@ -303,7 +328,7 @@ bool AudioEngine::render(int frames, float *left, float *right)
 {
     std::lock_guard lock(m_mutex);
     bool sounded = false;
-    if (m_synth && synthAwake(frames)) {
+    if (m_synth && !m_synthHeld && synthAwake(frames)) {
         float *dry[2] = {left, right};
         float *fx[4] = {left, right, left, right};
         fluid_synth_process(m_synth, frames, 4, fx, 2, dry);

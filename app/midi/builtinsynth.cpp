@@ -31,6 +31,8 @@ QString BuiltinSynth::displayName()
 BuiltinSynth::BuiltinSynth(AudioEngine *engine)
     : m_engine(engine)
 {
+    for (auto &program : m_programs)
+        program.store(-1, std::memory_order_relaxed);
     sem_init(&m_wake, 0, 0);
 }
 
@@ -305,11 +307,14 @@ void BuiltinSynth::play(const Message &message)
     const unsigned channel = 1u << (bytes[0] & 0x0F);
     if (bytes[0] == 0xFF) {
         fluid_synth_system_reset(m_synth);
+        for (auto &program : m_programs)
+            program.store(0, std::memory_order_relaxed);
         m_ready.store(AllChannels, std::memory_order_release);
         return;
     }
     if ((bytes[0] & 0xF0) == 0xC0) {
         fluid_synth_program_change(m_synth, bytes[0] & 0x0F, bytes[1] & 0x7F);
+        m_programs[bytes[0] & 0x0F].store(bytes[1] & 0x7F, std::memory_order_relaxed);
         m_ready.fetch_or(channel, std::memory_order_acq_rel);
         return;
     }
@@ -317,6 +322,7 @@ void BuiltinSynth::play(const Message &message)
         // A channel's first note plays its General MIDI default, piano or,
         // on channel 10, the drums.
         fluid_synth_program_change(m_synth, bytes[0] & 0x0F, 0);
+        m_programs[bytes[0] & 0x0F].store(0, std::memory_order_relaxed);
         m_ready.fetch_or(channel, std::memory_order_acq_rel);
     }
     apply(m_synth, message);
@@ -385,6 +391,12 @@ void BuiltinSynth::run()
             continue;
         }
         drain();
+        if (m_quietAsked.exchange(false, std::memory_order_acq_rel) && m_engine) {
+            lockSynth();
+            if (m_synth)
+                m_engine->silence(m_synth);
+            m_busy.clear(std::memory_order_release);
+        }
         if (loadState() == Load::Loading && m_synth) {
             {
                 std::lock_guard lock(m_mutex);
@@ -465,20 +477,11 @@ bool BuiltinSynth::load(const QString &path, const QString &problem)
         delete_fluid_settings(settings);
         return false;
     }
-    unsigned ready = 0;
-    std::array<int, 16> programs{};
-    if (m_synth) {
-        lockSynth();
-        ready = m_ready.load(std::memory_order_acquire);
-        for (int channel = 0; channel < 16; ++channel) {
-            int font = 0, bank = 0;
-            fluid_synth_get_program(m_synth, channel, &font, &bank, &programs[std::size_t(channel)]);
-        }
-        m_busy.clear(std::memory_order_release);
-        for (int channel = 0; channel < 16; ++channel) {
-            if (ready & (1u << channel))
-                fluid_synth_program_change(synth, channel, programs[std::size_t(channel)]);
-        }
+    // Only this thread gives channels their instruments.
+    const unsigned ready = m_synth ? m_ready.load(std::memory_order_acquire) : 0;
+    for (int channel = 0; channel < 16; ++channel) {
+        if (ready & (1u << channel))
+            fluid_synth_program_change(synth, channel, m_programs[std::size_t(channel)].load(std::memory_order_relaxed));
     }
     fluid_synth_t *old = nullptr;
     fluid_settings_t *oldSettings = nullptr;
@@ -503,17 +506,18 @@ bool BuiltinSynth::load(const QString &path, const QString &problem)
     return true;
 }
 
+// FluidSynth's own answer would wait while an instrument loads.
 int BuiltinSynth::program(int channel) const
 {
     if (loadState() != Load::Ready || channel < 0 || channel > 15
         || !(m_ready.load(std::memory_order_acquire) & (1u << channel)))
         return -1;
-    lockSynth();
-    int font = 0, bank = 0, preset = -1;
-    if (fluid_synth_get_program(m_synth, channel, &font, &bank, &preset) != FLUID_OK)
-        preset = -1;
-    m_busy.clear(std::memory_order_release);
-    return preset;
+    return m_programs[std::size_t(channel)].load(std::memory_order_relaxed);
+}
+
+bool BuiltinSynth::settled() const
+{
+    return loadState() == Load::Ready && !waiting() && !m_busy.test(std::memory_order_acquire);
 }
 
 double BuiltinSynth::latencyMs() const
@@ -544,12 +548,9 @@ QString BuiltinSynth::problem() const
 std::vector<qint16> BuiltinSynth::renderOffline(int frames)
 {
     std::vector<qint16> samples(2 * std::size_t(std::max(frames, 0)), 0);
-    if (loadState() != Load::Ready || frames <= 0)
+    if (loadState() != Load::Ready || frames <= 0 || waiting()
+        || m_busy.test_and_set(std::memory_order_acquire))
         return samples;
-    // Everything sent before is played first, its instrument loaded.
-    while (waiting())
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    lockSynth();
     fluid_synth_write_s16(m_synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     m_busy.clear(std::memory_order_release);
     return samples;
@@ -560,8 +561,19 @@ void BuiltinSynth::attach(bool on)
 {
     if (!m_engine || on == m_attached || (on && !m_synth))
         return;
-    m_engine->attachSynth(on ? m_synth : nullptr);
+    if (on)
+        m_engine->attachSynth(m_synth, [this] { quiet(); });
+    else
+        m_engine->attachSynth(nullptr);
     m_attached = on;
+}
+
+// From the engine's thread: the thread stops every sound and runs the
+// effects empty, where waiting for FluidSynth harms nobody.
+void BuiltinSynth::quiet()
+{
+    m_quietAsked.store(true, std::memory_order_release);
+    sem_post(&m_wake);
 }
 
 } // namespace staverly

@@ -73,8 +73,11 @@ public:
     // From the first open to the SoundFont read and the instruments asked
     // for meanwhile loaded; negative until then.
     double loadMilliseconds() const;
-    // The General MIDI program a channel plays; -1 until it has one.
+    // The General MIDI program a channel plays; -1 until it has one. Never
+    // waits for an instrument to load.
     int program(int channel) const;
+    // Loaded, and everything sent before played, its instruments loaded.
+    bool settled() const;
     // The buffering asked of the audio output; 0 offline.
     double latencyMs() const;
     double measuredLatencyMs() const override;
@@ -82,9 +85,9 @@ public:
     // The audio output gone away while open; load failures are told by open().
     QString problem() const override;
 
-    // Interleaved stereo, rendered here and now without any audio driver,
-    // after everything sent before; silence until loaded. Only for a
-    // synthesizer without an engine.
+    // Interleaved stereo, rendered here and now without any audio driver;
+    // silence, and nothing rendered, until settled(): it never waits for an
+    // instrument to load. Only for a synthesizer without an engine.
     std::vector<qint16> renderOffline(int frames);
 
 private:
@@ -113,14 +116,19 @@ private:
     void lockSynth() const;
     void attach(bool on);
     void setState(Load state);
+    void quiet();
 
     AudioEngine *m_engine;
 
     // Who plays into the synthesizer now: a sender, or the thread.
     mutable std::atomic_flag m_busy = ATOMIC_FLAG_INIT;
     std::atomic<int> m_state{int(Load::Idle)};
-    // The channels that have their instrument.
+    // The channels that have their instrument, and which; written only by
+    // the thread.
     std::atomic<unsigned> m_ready{0};
+    std::array<std::atomic<int>, 16> m_programs{};
+    // The engine asks for every sound to be stopped.
+    std::atomic<bool> m_quietAsked{false};
     std::atomic<bool> m_failureReported{false};
     // Written before the state turns Failed, read only after.
     QString m_failure;

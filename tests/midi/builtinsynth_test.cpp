@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <set>
 
 using namespace staverly;
 using namespace std::chrono_literals;
@@ -88,9 +89,9 @@ TEST_F(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 60, 127});
-    const auto held = synth.renderOffline(Rate);
+    const auto held = rendered(synth, Rate);
     send(synth, {0x90, 60, 0});
-    const auto released = synth.renderOffline(Rate);
+    const auto released = rendered(synth, Rate);
 
     const double level = rms(left(held));
     EXPECT_GT(level, 50.0) << "the dither floor is about 0.5";
@@ -136,15 +137,15 @@ TEST_F(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
     std::vector<qint16> all;
     for (const auto &[note, hertz] : phrase) {
         send(synth, {0x90, std::uint8_t(note), 127});
-        const auto held = synth.renderOffline(Rate * 450 / 1000);
+        const auto held = rendered(synth, Rate * 450 / 1000);
         send(synth, {0x90, std::uint8_t(note), 0});
-        const auto gap = synth.renderOffline(Rate * 50 / 1000);
+        const auto gap = rendered(synth, Rate * 50 / 1000);
         EXPECT_NEAR(fundamental(left(held, Rate / 10, Rate * 4 / 10)), hertz, hertz / 100)
             << "note " << note;
         all.insert(all.end(), held.begin(), held.end());
         all.insert(all.end(), gap.begin(), gap.end());
     }
-    const auto tail = synth.renderOffline(Rate);
+    const auto tail = rendered(synth, Rate);
     all.insert(all.end(), tail.begin(), tail.end());
     EXPECT_LT(rms(left(tail, Rate * 3 / 4)), 5.0);
     // STAVERLY_KEEP_AUDIO=folder keeps the phrase as phrase.wav for listening.
@@ -159,10 +160,10 @@ TEST_F(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
     loaded(synth);
     send(synth, {0xC5, 0});
     send(synth, {0x95, 69, 127});
-    EXPECT_NEAR(fundamental(left(synth.renderOffline(Rate))), 440.0, 3.0);
+    EXPECT_NEAR(fundamental(left(rendered(synth, Rate))), 440.0, 3.0);
     send(synth, {0x85, 69, 64});
-    synth.renderOffline(Rate);
-    EXPECT_LT(rms(left(synth.renderOffline(Rate / 4))), 5.0);
+    rendered(synth, Rate);
+    EXPECT_LT(rms(left(rendered(synth, Rate / 4))), 5.0);
 }
 
 // Only what plays is loaded, when it is first played: an instrument chosen
@@ -191,13 +192,13 @@ TEST_F(MidiBuiltinSynth, InstrumentsAreLoadedWhenTheyArePlayed)
         if (!c.program.empty())
             send(synth, c.program);
         send(synth, c.note);
-        const auto audio = synth.renderOffline(Rate / 2);
+        const auto audio = rendered(synth, Rate / 2);
         EXPECT_GT(rms(left(audio)), 50.0);
         if (c.hertz > 0)
             EXPECT_NEAR(fundamental(left(audio, Rate / 10)), c.hertz, 3.0);
         EXPECT_EQ(synth.program(c.channel), c.plays);
         send(synth, {std::uint8_t(c.note[0] & 0x8F), c.note[1], 64});
-        synth.renderOffline(2 * Rate);
+        rendered(synth, 2 * Rate);
     }
 }
 
@@ -266,7 +267,7 @@ TEST_P(MidiSoundFontChoice, FallsBackTellsOnceAndPlaysTheChosenFileAgainWhenItCa
     EXPECT_TRUE(notices.text("soundfont").isEmpty());
     const std::uint8_t note[] = {0x90, 60, 100};
     synth->send(note, sizeof note);
-    EXPECT_GT(rms(left(synth->renderOffline(Rate / 4))), 50.0) << "the chosen file plays";
+    EXPECT_GT(rms(left(rendered(*synth, Rate / 4))), 50.0) << "the chosen file plays";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,6 +277,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Unplayable{"CutShort", QByteArray("RIFF\x10\x00\x00\x00sfbkLIST", 16), true,
                                  "could not be loaded"}),
     [](const auto &info) { return std::string(info.param.what); });
+
+// While instruments load, asking what a channel plays and rendering offline
+// answer at once; the loads go on behind.
+TEST_F(MidiBuiltinSynth, NothingWaitsForAnInstrumentToLoad)
+{
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
+    loaded(synth);
+    send(synth, {0xC0, 0});
+    rendered(synth, 64);
+    // Each change loads one instrument and lets the other go: seconds of
+    // work for the synthesizer's thread.
+    for (int i = 0; i < 3000; ++i)
+        send(synth, {0xC0, std::uint8_t(i % 2 ? 40 : 73)});
+    EXPECT_TRUE(std::set<int>({0, 40, 73}).count(synth.program(0)));
+    EXPECT_LT(rms(left(synth.renderOffline(Rate / 10))), 5.0);
+    EXPECT_FALSE(synth.settled()) << "waited for the loads";
+    rendered(synth, 64, 60s);
+    EXPECT_TRUE(synth.settled());
+    EXPECT_EQ(synth.program(0), 40);
+}
 
 TEST_F(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
 {
@@ -289,7 +311,7 @@ TEST_F(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
     send(synth, {0x90, 60, 127});
     const std::chrono::duration<double, std::milli> sending = std::chrono::steady_clock::now() - opened;
     ASSERT_TRUE(waitUntilLoaded(synth, 10s));
-    const auto audio = synth.renderOffline(Rate);
+    const auto audio = rendered(synth, Rate);
     // A note older than MaxPendingAge once loaded is not played late; on a
     // busy machine loading can take that long.
     const double maxAge = double(BuiltinSynth::MaxPendingAge.count());
@@ -429,7 +451,7 @@ TEST_F(MidiBuiltinSynth, NotesAndLessonSoundsAreEquallyLoud)
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 69, 100});
-    const auto held = synth.renderOffline(Rate / 2);
+    const auto held = rendered(synth, Rate / 2);
     const int loudest = *std::max_element(held.begin(), held.end(), [](qint16 a, qint16 b) {
         return std::abs(a) < std::abs(b);
     });
