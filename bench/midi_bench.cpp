@@ -11,6 +11,7 @@
 #include "privatejackserver.h"
 #include "rtmidibackend.h"
 #include "settingkeys.h"
+#include "soundfontoption.h"
 #include "testmidiport.h"
 
 #include <QFile>
@@ -344,6 +345,9 @@ void BM_MidiThroughFlood(benchmark::State &state)
     state.counters["realtime"] = shape.realtime;
 }
 
+// The SoundFont chosen with --soundfont=PATH.
+QString chosenSoundFont;
+
 double residentMB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -359,8 +363,8 @@ double residentMB()
 // From open to the SoundFont read (load_ms), and to the first sound of the
 // piano (first_sound_ms: a program change and a note sent at open, rendered
 // offline, so no audio driver is involved); and the memory that takes. The
-// SoundFont is the machine's first choice, found in the XDG data folders:
-// XDG_DATA_DIRS=<folder>:/usr/share puts <folder>/sounds/sf3 first.
+// SoundFont is the one given with --soundfont=PATH, as MIDI Setup hands
+// SOUNDFONT on, else the machine's first choice.
 void BM_SoundFontLoad(benchmark::State &state)
 {
     double load = 0, sound = 0, memory = 0;
@@ -370,6 +374,7 @@ void BM_SoundFontLoad(benchmark::State &state)
         const auto start = Clock::now();
         {
             BuiltinSynth synth(nullptr);
+            synth.chooseSoundFont(chosenSoundFont);
             synth.open();
             const std::uint8_t program[] = {0xC0, 0};
             const std::uint8_t note[] = {0x90, 69, 100};
@@ -379,7 +384,7 @@ void BM_SoundFontLoad(benchmark::State &state)
                 state.SkipWithError("The SoundFont did not load.");
                 return;
             }
-            const auto samples = synth.renderOffline(256);
+            const auto samples = rendered(synth, 256);
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             if (std::none_of(samples.begin(), samples.end(), [](qint16 s) { return std::abs(s) > 100; }))
                 state.SkipWithError("The piano was not heard.");
@@ -400,6 +405,7 @@ void BM_SoundFontLoad(benchmark::State &state)
 void BM_SynthRenderOneSecond(benchmark::State &state)
 {
     BuiltinSynth synth(nullptr);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     if (!waitUntilLoaded(synth, 30s)) {
         state.SkipWithError("The SoundFont did not load.");
@@ -410,7 +416,7 @@ void BM_SynthRenderOneSecond(benchmark::State &state)
     for (auto _ : state) {
         const std::uint8_t on[] = {0x90, 60, 127};
         synth.send(on, sizeof on);
-        benchmark::DoNotOptimize(synth.renderOffline(AudioEngine::SampleRate));
+        benchmark::DoNotOptimize(rendered(synth, AudioEngine::SampleRate));
         const std::uint8_t off[] = {0x90, 60, 0};
         synth.send(off, sizeof off);
     }
@@ -517,6 +523,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    chosenSoundFont = bench::takeSoundFontOption(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
