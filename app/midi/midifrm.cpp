@@ -212,6 +212,8 @@ void midiFrm::showNotices()
     noticeLbl->setText(m_host.notices().texts().join(QLatin1Char('\n')));
     // No notice, no empty band at the bottom.
     noticeLbl->setHidden(noticeLbl->text().isEmpty());
+    // A long notice, such as where the SoundFonts were looked for, is shown whole.
+    noticeLbl->resize(noticeLbl->width(), std::max(44, noticeLbl->heightForWidth(noticeLbl->width())));
     refit(this);
 }
 
