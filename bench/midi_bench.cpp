@@ -11,8 +11,11 @@
 #include "privatejackserver.h"
 #include "rtmidibackend.h"
 #include "settingkeys.h"
+#include "soundfontoption.h"
 #include "testmidiport.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 #include <QApplication>
@@ -180,6 +183,86 @@ void BM_BareEchoClient(benchmark::State &state)
     roundTrips(state, port, [](int) {});
 }
 
+// One message from the port's keys to its sink: milliseconds, or nothing when
+// it did not arrive within a second.
+std::optional<double> trip(TestMidiPort &port, const TestMidiPort::Bytes &message, const std::function<void()> &pass)
+{
+    port.clear();
+    const auto sent = Clock::now();
+    port.play(message);
+    pass();
+    if (!port.waitForCount(1, 1s) || port.received().front() != message)
+        return std::nullopt;
+    return std::chrono::duration<double, std::milli>(port.arrivals().front() - sent).count();
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[std::size_t(share * double(values.size() - 1))];
+}
+
+// The program's MIDI through and the bare echo client taking turns, message
+// by message, at random phases of the period, so both meet the same load:
+// one repetition is one run, with its medians, 99th percentiles and their
+// ratios (program / echo; below 1 the program is ahead). Each run opens its
+// clients anew, and with them the order the server runs them in. With
+// load:1, a busy loop on every core beside it (CpuLoad).
+//   midi_bench --benchmark_filter=ThroughAgainstEcho --benchmark_repetitions=5 --benchmark_counters_tabular=true
+void BM_ThroughAgainstEcho(benchmark::State &state)
+{
+    if (!needJack(state))
+        return;
+    TestMidiPort port(QStringLiteral("Bench"));
+    TestMidiPort echoed(QStringLiteral("Echoed"));
+    bench::BenchScene scene;
+    host::ControlHost controls;
+    frmMain *window = throughWindow(state, scene, controls, port);
+    if (!window)
+        return;
+    EchoClient echo(echoed.keysPort(), echoed.sinkPort());
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> gap(0, 1333);
+    std::vector<double> program, bare;
+    int programLost = 0, echoLost = 0;
+    JackXrunWatch xruns;
+    std::optional<CpuLoad> load;
+    if (state.range(0) != 0)
+        load.emplace();
+    int i = 0;
+    for (auto _ : state) {
+        const TestMidiPort::Bytes message{0x90, std::uint8_t((i >> 7) & 0x7F), std::uint8_t(i & 0x7F)};
+        ++i;
+        std::this_thread::sleep_for(std::chrono::microseconds(gap(random)));
+        const auto ours = trip(port, message, [] { QCoreApplication::processEvents(); });
+        std::this_thread::sleep_for(std::chrono::microseconds(gap(random)));
+        const auto theirs = trip(echoed, message, [] {});
+        if (ours)
+            program.push_back(*ours);
+        else
+            ++programLost;
+        if (theirs)
+            bare.push_back(*theirs);
+        else
+            ++echoLost;
+        state.SetIterationTime(ours.value_or(1000.0) / 1000.0);
+    }
+    load.reset();
+    const double programMedian = percentile(program, 0.5), echoMedian = percentile(bare, 0.5);
+    const double programP99 = percentile(program, 0.99), echoP99 = percentile(bare, 0.99);
+    state.counters["program_median_ms"] = programMedian;
+    state.counters["echo_median_ms"] = echoMedian;
+    state.counters["median_ratio"] = echoMedian > 0 ? programMedian / echoMedian : 0.0;
+    state.counters["program_p99_ms"] = programP99;
+    state.counters["echo_p99_ms"] = echoP99;
+    state.counters["p99_ratio"] = echoP99 > 0 ? programP99 / echoP99 : 0.0;
+    state.counters["program_lost"] = programLost;
+    state.counters["echo_lost"] = echoLost;
+    state.counters["xruns"] = xruns.count();
+}
+
 // The distinct messages of a flood that a sink got.
 int delivered(const TestMidiPort &sink)
 {
@@ -262,32 +345,67 @@ void BM_MidiThroughFlood(benchmark::State &state)
     state.counters["realtime"] = shape.realtime;
 }
 
-// From open to a loaded SoundFont, offline, so no audio driver is involved.
+// The SoundFont chosen with --soundfont=PATH.
+QString chosenSoundFont;
+
+double residentMB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// From open to the SoundFont read (load_ms), and to the first sound of the
+// piano (first_sound_ms: a program change and a note sent at open, rendered
+// offline, so no audio driver is involved); and the memory that takes. The
+// SoundFont is the one given with --soundfont=PATH, as MIDI Setup hands
+// SOUNDFONT on, else the machine's first choice.
 void BM_SoundFontLoad(benchmark::State &state)
 {
-    double total = 0;
+    double load = 0, sound = 0, memory = 0;
+    QString played;
     for (auto _ : state) {
-        BuiltinSynth synth(nullptr);
-        synth.open();
-        if (!waitUntilLoaded(synth, 30s)) {
-            state.SkipWithError("The SoundFont did not load.");
-            return;
+        const double before = residentMB();
+        const auto start = Clock::now();
+        {
+            BuiltinSynth synth(nullptr);
+            synth.chooseSoundFont(chosenSoundFont);
+            synth.open();
+            const std::uint8_t program[] = {0xC0, 0};
+            const std::uint8_t note[] = {0x90, 69, 100};
+            synth.send(program, sizeof program);
+            synth.send(note, sizeof note);
+            if (!waitUntilLoaded(synth, 30s)) {
+                state.SkipWithError("The SoundFont did not load.");
+                return;
+            }
+            const auto samples = rendered(synth, 256);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            if (std::none_of(samples.begin(), samples.end(), [](qint16 s) { return std::abs(s) > 100; }))
+                state.SkipWithError("The piano was not heard.");
+            sound += ms;
+            load += synth.loadMilliseconds();
+            memory = std::max(memory, residentMB() - before);
+            played = synth.soundFont();
+            state.SetIterationTime(ms / 1000.0);
         }
-        total += synth.loadMilliseconds();
-        state.SetIterationTime(synth.loadMilliseconds() / 1000.0);
     }
-    state.counters["load_ms"] = total / double(state.iterations());
-    state.counters["periods"] = AudioEngine::Periods;
-    state.counters["period_frames"] = AudioEngine::PeriodSize;
-    state.counters["rate_hz"] = AudioEngine::SampleRate;
-    state.counters["latency_ms"] =
-        1000.0 * AudioEngine::Periods * AudioEngine::PeriodSize / AudioEngine::SampleRate;
+    state.counters["load_ms"] = load / double(state.iterations());
+    state.counters["first_sound_ms"] = sound / double(state.iterations());
+    state.counters["synth_MB"] = memory;
+    state.SetLabel(QFileInfo(played).fileName().toStdString());
 }
 
 // One second of a held middle C, rendered offline.
 void BM_SynthRenderOneSecond(benchmark::State &state)
 {
     BuiltinSynth synth(nullptr);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     if (!waitUntilLoaded(synth, 30s)) {
         state.SkipWithError("The SoundFont did not load.");
@@ -298,7 +416,7 @@ void BM_SynthRenderOneSecond(benchmark::State &state)
     for (auto _ : state) {
         const std::uint8_t on[] = {0x90, 60, 127};
         synth.send(on, sizeof on);
-        benchmark::DoNotOptimize(synth.renderOffline(AudioEngine::SampleRate));
+        benchmark::DoNotOptimize(rendered(synth, AudioEngine::SampleRate));
         const std::uint8_t off[] = {0x90, 60, 0};
         synth.send(off, sizeof off);
     }
@@ -392,8 +510,9 @@ void BM_MidiReconnectAfterJackRestart(benchmark::State &state)
 
 BENCHMARK(BM_ProgramMidiThrough)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareEchoClient)->Iterations(Messages)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThroughAgainstEcho)->ArgName("load")->Arg(0)->Arg(1)->Iterations(3000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MidiThroughFlood)->ArgName("load")->Arg(0)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SoundFontLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoundFontLoad)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthRenderOneSecond)->Unit(benchmark::kMillisecond);
 // Last: from here on the process talks to a private server.
 BENCHMARK(BM_MidiReconnectAfterJackRestart)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -404,6 +523,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    chosenSoundFont = bench::takeSoundFontOption(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

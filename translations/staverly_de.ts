@@ -104,6 +104,26 @@
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>Der eingebaute Synthesizer konnte den SoundFont %1 nicht laden.</translation>
     </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>Der in „MIDI einrichten“ gewählte SoundFont %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>Der in „MIDI einrichten“ gewählte SoundFont %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>Der in „MIDI einrichten“ gewählte SoundFont %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>Die in „MIDI einrichten“ gewählte Datei %1 ist kein SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>Der eingebaute Synthesizer spielt stattdessen %1, den ersten Fund unter %2. Deine Wahl bleibt gespeichert: Die gewählte Datei spielt wieder, sobald sie gelesen werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -738,6 +758,14 @@ Die Lektionen gehen ohne Soundeffekte weiter.</translation>
         <source>nowhere</source>
         <translation>nirgends</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>jede .sf2- oder .sf3-Datei</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -1254,6 +1282,10 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
         <source>MIDI output not answering</source>
         <translation>MIDI-Ausgang antwortet nicht</translation>
     </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>Gewählter SoundFont spielt nicht</translation>
+    </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
@@ -1557,6 +1589,38 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>Die Verzögerung von einer Note bis zu den Lautsprechern, wie der Soundserver sie misst</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Wähle hier den SoundFont, mit dem der eingebaute Synthesizer spielt</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Es spielt: %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>Erster gefundener</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>Erster gefundener (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Andere Datei...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>SoundFont wählen</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

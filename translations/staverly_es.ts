@@ -104,6 +104,26 @@
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>El sintetizador integrado no ha podido cargar la SoundFont %1.</translation>
     </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no se ha podido cargar.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no está.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>La SoundFont elegida en Ajustes MIDI, %1, no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>El archivo elegido en Ajustes MIDI, %1, no es una SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>El sintetizador integrado toca en su lugar %1, la primera encontrada de %2. Tu elección se guarda: el archivo elegido volverá a sonar en cuanto se pueda leer.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -738,6 +758,14 @@ Las lecciones siguen sin efectos de sonido.</translation>
         <source>nowhere</source>
         <translation>ninguno</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>cualquier .sf2 o .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, en %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -1254,6 +1282,10 @@ Para hacer una pausa, pulsa Cancelar.</translation>
         <source>MIDI output not answering</source>
         <translation>La salida MIDI no responde</translation>
     </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>La SoundFont elegida no suena</translation>
+    </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
@@ -1557,6 +1589,38 @@ No se podrá deshacer.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>El retardo entre una nota y los altavoces, según lo mide el servidor de sonido</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Elige aquí la SoundFont con la que toca el sintetizador integrado</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Suena: %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>La primera encontrada</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>La primera encontrada (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Otro archivo...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Elegir una SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,26 @@
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>Le synthétiseur intégré n’a pas pu charger la SoundFont %1.</translation>
     </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, n’a pas pu être chargée.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, est introuvable.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>La SoundFont choisie dans Réglages MIDI, %1, ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>Le fichier choisi dans Réglages MIDI, %1, n’est pas une SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>Le synthétiseur intégré joue %1 à la place, la première trouvée parmi %2. Ton choix est conservé : le fichier choisi jouera de nouveau dès qu’il pourra être lu.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -738,6 +758,14 @@ Les leçons continuent sans effets sonores.</translation>
         <source>nowhere</source>
         <translation>aucun emplacement</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>n’importe quel .sf2 ou .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, dans %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -1254,6 +1282,10 @@ Pour faire une pause, clique sur Annuler.</translation>
         <source>MIDI output not answering</source>
         <translation>La sortie MIDI ne répond pas</translation>
     </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>La SoundFont choisie ne joue pas</translation>
+    </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
@@ -1557,6 +1589,38 @@ Ce sera définitif.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>Le délai entre une note et les haut-parleurs, mesuré par le serveur de son</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Choisis ici la SoundFont que joue le synthétiseur intégré</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>Première trouvée</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>Première trouvée (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Autre fichier...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Choisir une SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

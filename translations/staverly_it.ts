@@ -104,6 +104,26 @@
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>Il sintetizzatore interno non è riuscito a caricare il SoundFont %1.</translation>
     </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>Il SoundFont scelto in Impostazioni MIDI, %1, non si è potuto caricare.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>Il SoundFont scelto in Impostazioni MIDI, %1, non c’è.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>Il SoundFont scelto in Impostazioni MIDI, %1, non si può leggere.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>Il file scelto in Impostazioni MIDI, %1, non è un SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>Il sintetizzatore interno suona invece %1, il primo trovato tra %2. La tua scelta resta salvata: il file scelto tornerà a suonare appena si potrà leggere.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -738,6 +758,14 @@ Le lezioni continuano senza effetti sonori.</translation>
         <source>nowhere</source>
         <translation>nessuno</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>qualsiasi .sf2 o .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -1254,6 +1282,10 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
         <source>MIDI output not answering</source>
         <translation>L’uscita MIDI non risponde</translation>
     </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>Il SoundFont scelto non suona</translation>
+    </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
@@ -1557,6 +1589,38 @@ L’operazione non può essere annullata.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>Il ritardo fra una nota e gli altoparlanti, misurato dal server audio</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Scegli qui il SoundFont con cui suona il sintetizzatore interno</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Suona: %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>Il primo trovato</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>Il primo trovato (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Altro file...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Scegli un SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFont (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,26 @@
         <source>The built-in synthesizer could not load the SoundFont %1.</source>
         <translation>O sintetizador embutido não conseguiu carregar a SoundFont %1.</translation>
     </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, could not be loaded.</source>
+        <translation>A SoundFont escolhida na Configuração MIDI, %1, não pôde ser carregada.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is missing.</source>
+        <translation>A SoundFont escolhida na Configuração MIDI, %1, não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, cannot be read.</source>
+        <translation>A SoundFont escolhida na Configuração MIDI, %1, não pode ser lida.</translation>
+    </message>
+    <message>
+        <source>The SoundFont chosen in MIDI Setup, %1, is not a SoundFont.</source>
+        <translation>O arquivo escolhido na Configuração MIDI, %1, não é uma SoundFont.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer plays %1 instead, the first found of %2. The choice is kept: the chosen file plays again once it can be read.</source>
+        <translation>O sintetizador embutido toca %1 no lugar dela, a primeira encontrada de %2. A sua escolha fica guardada: o arquivo escolhido volta a tocar assim que puder ser lido.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -738,6 +758,14 @@ As lições continuam sem efeitos sonoros.</translation>
         <source>nowhere</source>
         <translation>nenhum lugar</translation>
     </message>
+    <message>
+        <source>any .sf2 or .sf3</source>
+        <translation>qualquer .sf2 ou .sf3</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, em %2</translation>
+    </message>
 </context>
 <context>
     <name>staverly::AnswerHistory</name>
@@ -1254,6 +1282,10 @@ Para pausar a lição, clique em Cancelar.</translation>
         <source>MIDI output not answering</source>
         <translation>A saída MIDI não responde</translation>
     </message>
+    <message>
+        <source>Chosen SoundFont not playing</source>
+        <translation>A SoundFont escolhida não está tocando</translation>
+    </message>
 </context>
 <context>
     <name>staverly::PianoEar</name>
@@ -1557,6 +1589,38 @@ Esta alteração não pode ser desfeita.</translation>
     <message>
         <source>The delay from a note to the loudspeakers, as the sound server measures it</source>
         <translation>O atraso de uma nota até os alto-falantes, medido pelo servidor de som</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>Select here to choose the SoundFont the built-in synthesizer plays</source>
+        <translation>Selecione aqui a SoundFont que o sintetizador embutido toca</translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation>Tocando: %1</translation>
+    </message>
+    <message>
+        <source>First found</source>
+        <translation>A primeira encontrada</translation>
+    </message>
+    <message>
+        <source>First found (%1)</source>
+        <translation>A primeira encontrada (%1)</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Outro arquivo...</translation>
+    </message>
+    <message>
+        <source>Choose a SoundFont</source>
+        <translation>Escolher uma SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QtEndian>
+#include <cmath>
 #include <utility>
 #include <fluidsynth.h>
 
@@ -18,6 +19,8 @@ namespace {
 // has ended: a second later they are below -130 dBFS, silent for good, and
 // need not be rendered.
 constexpr int TailMs = 1000;
+// About -120 dBFS: below anything a 16-bit output can show.
+constexpr float QuietLevel = 1e-6f;
 
 float sampleAt(const QByteArray &data, qsizetype frame, int channel, const WaveFile &wave)
 {
@@ -215,31 +218,54 @@ void AudioEngine::supervise()
 // What was asked for while no output played is not played late.
 void AudioEngine::forgetPending()
 {
-    std::lock_guard lock(m_mutex);
-    m_clip.reset();
-    m_position = 0;
-    if (m_synth)
-        fluid_synth_all_sounds_off(m_synth, -1);
+    {
+        std::lock_guard lock(m_mutex);
+        m_clip.reset();
+        m_position = 0;
+    }
+    // Only a note started since it was last quieted can still sound.
+    if (m_noteStarted.exchange(false, std::memory_order_acq_rel))
+        quietSynth();
 }
 
 // The output went away in the middle of a sound: the synthesizer's reverb
-// and chorus still hold it, and would play it on the next output. They are
-// run empty here, as the output would have.
+// and chorus still hold it, and would play it on the next output.
 void AudioEngine::drainSynth()
 {
-    std::lock_guard lock(m_mutex);
-    if (!m_synth)
-        return;
-    fluid_synth_all_sounds_off(m_synth, -1);
-    constexpr int Chunk = 1024;
-    std::vector<float> left(Chunk), right(Chunk);
-    for (std::int64_t done = 0; done < std::int64_t(m_rate) * TailMs / 1000; done += Chunk) {
-        std::fill(left.begin(), left.end(), 0.0f);
-        std::fill(right.begin(), right.end(), 0.0f);
-        float *dry[2] = {left.data(), right.data()};
-        float *fx[4] = {left.data(), right.data(), left.data(), right.data()};
-        fluid_synth_process(m_synth, Chunk, 4, fx, 2, dry);
+    quietSynth();
+}
+
+void AudioEngine::quietSynth()
+{
+    std::function<void()> quiet;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_synth || !m_quiet || m_synthHeld)
+            return;
+        m_synthHeld = true;
+        quiet = m_quiet;
     }
+    quiet();
+}
+
+void AudioEngine::silence(fluid_synth_t *synth)
+{
+    if (synth) {
+        fluid_synth_all_sounds_off(synth, -1);
+        // Run empty as the output would have.
+        constexpr int Chunk = 1024;
+        std::vector<float> left(Chunk), right(Chunk);
+        const std::int64_t tail = std::int64_t(sampleRate()) * TailMs / 1000;
+        for (std::int64_t done = 0; done < tail; done += Chunk) {
+            std::fill(left.begin(), left.end(), 0.0f);
+            std::fill(right.begin(), right.end(), 0.0f);
+            float *dry[2] = {left.data(), right.data()};
+            float *fx[4] = {left.data(), right.data(), left.data(), right.data()};
+            fluid_synth_process(synth, Chunk, 4, fx, 2, dry);
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    m_synthHeld = false;
 }
 
 void AudioEngine::playClip(const WaveFile &wave)
@@ -289,10 +315,12 @@ bool AudioEngine::clipPlaying() const
     return m_clip && m_position < m_clip->left.size();
 }
 
-void AudioEngine::attachSynth(fluid_synth_t *synth)
+void AudioEngine::attachSynth(fluid_synth_t *synth, std::function<void()> quiet)
 {
+    std::function<void()> old;
     std::lock_guard lock(m_mutex);
     m_synth = synth;
+    old = std::exchange(m_quiet, std::move(quiet));
     m_quietFrames = 0;
 }
 
@@ -300,11 +328,19 @@ bool AudioEngine::render(int frames, float *left, float *right)
 {
     std::lock_guard lock(m_mutex);
     bool sounded = false;
-    if (m_synth && synthAwake(frames)) {
+    if (m_synth && !m_synthHeld && synthAwake(frames)) {
         float *dry[2] = {left, right};
         float *fx[4] = {left, right, left, right};
         fluid_synth_process(m_synth, frames, 4, fx, 2, dry);
         sounded = true;
+        // The buffers hold only the synthesizer yet: anything above the
+        // floor keeps it awake.
+        for (int i = 0; i < frames; ++i) {
+            if (std::abs(left[i]) > QuietLevel || std::abs(right[i]) > QuietLevel) {
+                m_quietFrames = 0;
+                break;
+            }
+        }
     }
     if (!m_clip)
         return sounded;
@@ -321,19 +357,22 @@ bool AudioEngine::render(int frames, float *left, float *right)
 }
 
 // Rendering silence 750 times a second was most of the idle cost on JACK:
-// without a voice the synthesizer is rendered only until its effects' tail
-// has died away. A note-on starts a voice at once, so the next note is
-// rendered in the very next period.
+// once the synthesizer has been silent for as long as its effects ring on,
+// it is rendered again only after a note-on. Its own voice count would take
+// FluidSynth's lock, which loading an instrument holds for up to seconds.
 bool AudioEngine::synthAwake(int frames)
 {
-    if (fluid_synth_get_active_voice_count(m_synth) > 0) {
+    if (m_noteStarted.exchange(false, std::memory_order_acq_rel))
         m_quietFrames = 0;
-        return true;
-    }
     if (m_quietFrames >= std::int64_t(m_rate) * TailMs / 1000)
         return false;
     m_quietFrames += frames;
     return true;
+}
+
+void AudioEngine::noteStarted()
+{
+    m_noteStarted.store(true, std::memory_order_release);
 }
 
 } // namespace staverly

@@ -3,8 +3,10 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -84,7 +86,16 @@ public:
     bool clipPlaying() const;
 
     // The synthesizer renders into the same output; null detaches it.
-    void attachSynth(_fluid_synth_t *synth);
+    // Stopping its sounds is asked of `quiet`, which answers with silence()
+    // from a thread of its own: FluidSynth's calls other than rendering wait
+    // while an instrument loads, and the output's thread must never wait.
+    void attachSynth(_fluid_synth_t *synth, std::function<void()> quiet = {});
+    // Stops every sound of the synthesizer and runs its effects empty; from
+    // the time quiet was asked until then the output renders without it.
+    void silence(_fluid_synth_t *synth);
+    // A note-on reached the synthesizer: it is rendered again from the next
+    // period. From any thread; never waits.
+    void noteStarted();
 
     // Adds one period of output to zeroed buffers, as the driver asks for
     // it; false when it was silence. Public for offline use.
@@ -103,6 +114,7 @@ private:
     void supervise();
     void forgetPending();
     void drainSynth();
+    void quietSynth();
     bool synthAwake(int frames);
 
     QString m_error;
@@ -125,8 +137,12 @@ private:
     std::shared_ptr<const Clip> m_clip;
     std::size_t m_position = 0;
     _fluid_synth_t *m_synth = nullptr;
+    std::function<void()> m_quiet;
+    // Between asking quiet and silence().
+    bool m_synthHeld = false;
     int m_rate = SampleRate;
     std::int64_t m_quietFrames = 0;
+    std::atomic<bool> m_noteStarted{false};
 };
 
 } // namespace staverly

@@ -30,6 +30,9 @@ public:
     // of the name so made is replaced; No there lets the user choose again.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &filter, const QString &defaultSuffix) = 0;
+    // An existing file to read; empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &filter) = 0;
     // False when the user cancels.
     virtual bool printerSetup(QWidget *parent) = 0;
     // Prints an image of the window on the default printer at once.

@@ -96,6 +96,19 @@ QString QtDesktop::saveFileName(QWidget *parent, const QString &title, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtDesktop::openFileName(QWidget *parent, const QString &title, const QString &directory,
+                                const QString &filter)
+{
+    QFileDialog dialog(parent, title, directory, filter);
+    dialog.setObjectName(QStringLiteral("openFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QPrinter &QtDesktop::printer()
 {
     if (!m_printer)

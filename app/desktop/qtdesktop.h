@@ -27,6 +27,8 @@ public:
                      const QString &defaultText) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter, const QString &defaultSuffix) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
     bool printerSetup(QWidget *parent) override;
     QString printWindow(QWidget *window) override;
     void sleep(int milliseconds) override;

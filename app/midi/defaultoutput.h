@@ -23,6 +23,14 @@ public:
     // From a note-on to the note leaving for the loudspeakers, as the audio
     // driver measures it; 0 while nothing plays.
     virtual double measuredLatencyMs() const { return 0.0; }
+    // The SoundFont to play, a path; empty takes the first found. Outputs
+    // that play none let it be.
+    virtual void chooseSoundFont(const QString &) {}
+    // The SoundFont file playing, or loading; empty when none.
+    virtual QString soundFont() const { return {}; }
+    // Why the chosen SoundFont is not the one playing, for a notice; empty
+    // when it is.
+    virtual QString soundFontProblem() const { return {}; }
 };
 
 } // namespace staverly

@@ -8,10 +8,13 @@
 #include "midimod.h"
 #include "noticeboard.h"
 #include "settingsstore.h"
+#include "soundfontsearch.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -74,7 +77,7 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     inCbo = place<QComboBox>(midiFrame, "inCbo", {110, 48, 278, 24},
                              tr("Select the Midi Input device"));
 
-    auto *outFrame = place<QGroupBox>(this, nullptr, {10, 96, 400, 82});
+    auto *outFrame = place<QGroupBox>(this, nullptr, {10, 96, 400, 132});
     outFrame->setTitle(tr("Midi Out"));
     captioned<QLabel>(outFrame, nullptr, tr("Midi Out Device"), {12, 22, 95, 22});
     outCbo = place<QComboBox>(outFrame, "outCbo", {110, 20, 278, 24},
@@ -83,8 +86,12 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     ComboPatch = place<QComboBox>(outFrame, "ComboPatch", {110, 50, 278, 24},
                                   tr("Select here to choose an instrument"));
     ComboPatch->setMaxVisibleItems(16);
+    captioned<QLabel>(outFrame, nullptr, tr("SoundFont"), {12, 82, 95, 22});
+    soundfontCbo = place<QComboBox>(outFrame, "soundfontCbo", {110, 80, 278, 24},
+                                    tr("Select here to choose the SoundFont the built-in synthesizer plays"));
+    playingLbl = place<QLabel>(outFrame, "playingLbl", {12, 106, 376, 20});
 
-    auto *channelFrame = place<QGroupBox>(this, nullptr, {10, 184, 190, 116});
+    auto *channelFrame = place<QGroupBox>(this, nullptr, {10, 234, 190, 116});
     channelFrame->setTitle(tr("Midi Channel"));
     m_channels = new QButtonGroup(this);
     for (int i = 0; i < 16; ++i) {
@@ -100,7 +107,7 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     }
     channelOpt[0]->setToolTip(tr("Choose a Midi In channel"));
 
-    auto *volumeFrame = place<QGroupBox>(this, nullptr, {210, 184, 200, 62});
+    auto *volumeFrame = place<QGroupBox>(this, nullptr, {210, 234, 200, 62});
     volumeFrame->setTitle(tr("Midi Volume"));
     volumeSld = place<QSlider>(volumeFrame, "volumeSld", {10, 28, 140, 22},
                                tr("Slide here to adjust midi out volume"));
@@ -109,18 +116,18 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     volumeSld->setPageStep(8);
     volumeLbl = captioned<QLabel>(volumeFrame, "volumeLbl", QStringLiteral("127"), {156, 28, 36, 22});
 
-    testCmd = place<QPushButton>(this, "testCmd", {210, 266, 96, 30},
+    testCmd = place<QPushButton>(this, "testCmd", {210, 316, 96, 30},
                                  tr("Click here to hear instrument on synthesizer"));
     testCmd->setText(tr("Test Note"));
-    okCmd = place<QPushButton>(this, "okCmd", {314, 266, 96, 30},
+    okCmd = place<QPushButton>(this, "okCmd", {314, 316, 96, 30},
                                tr("Click here to close window"));
     okCmd->setText(tr("&OK"));
     okCmd->setDefault(true);
-    soundLbl = place<QLabel>(this, "soundLbl", {210, 248, 200, 16},
+    soundLbl = place<QLabel>(this, "soundLbl", {210, 298, 200, 16},
                              tr("The delay from a note to the loudspeakers, as the sound server measures it"));
     micFrame = new MicPanel(this, settings, midi, ear);
-    micFrame->setGeometry(10, 304, 400, 152);
-    noticeLbl = place<QLabel>(this, "noticeLbl", {10, 462, 400, 44});
+    micFrame->setGeometry(10, 354, 400, 152);
+    noticeLbl = place<QLabel>(this, "noticeLbl", {10, 512, 400, 44});
     noticeLbl->setWordWrap(true);
     noticeLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -129,6 +136,7 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     connect(inCbo, &QComboBox::activated, this, &midiFrm::inCbo_Click);
     connect(outCbo, &QComboBox::activated, this, &midiFrm::outCbo_Click);
     connect(ComboPatch, &QComboBox::activated, this, &midiFrm::ComboPatch_Click);
+    connect(soundfontCbo, &QComboBox::activated, this, &midiFrm::soundfontCbo_Click);
     // Toggled, not clicked: a screen reader's press toggles an option.
     connect(m_channels, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
@@ -157,6 +165,7 @@ void midiFrm::Form_Load()
     midi.list_midi_in(*inCbo);
     midi.list_midi_out(*outCbo);
     load_patches();
+    load_soundfonts();
 
     {
         const QSignalBlocker quiet(volumeSld);
@@ -190,6 +199,12 @@ void midiFrm::Form_Load()
 void midiFrm::showSound()
 {
     soundLbl->setText(m_midi.soundInUse());
+    // A link such as default-GM.sf3 is shown as the file it names.
+    const QFileInfo playing(m_midi.soundFontInUse());
+    const QString real = playing.canonicalFilePath().isEmpty() ? playing.filePath() : playing.canonicalFilePath();
+    const QString text = real.isEmpty() ? QString() : tr("Playing: %1").arg(real);
+    playingLbl->setText(playingLbl->fontMetrics().elidedText(text, Qt::ElideMiddle, playingLbl->width()));
+    playingLbl->setToolTip(text);
 }
 
 void midiFrm::showNotices()
@@ -197,6 +212,8 @@ void midiFrm::showNotices()
     noticeLbl->setText(m_host.notices().texts().join(QLatin1Char('\n')));
     // No notice, no empty band at the bottom.
     noticeLbl->setHidden(noticeLbl->text().isEmpty());
+    // A long notice, such as where the SoundFonts were looked for, is shown whole.
+    noticeLbl->resize(noticeLbl->width(), std::max(44, noticeLbl->heightForWidth(noticeLbl->width())));
     refit(this);
 }
 
@@ -205,6 +222,60 @@ void midiFrm::load_patches()
     ComboPatch->clear();
     for (const char *name : instrumentNames())
         ComboPatch->addItem(QString::fromLatin1(name));
+}
+
+namespace {
+
+// Marks "Other..." in the SoundFont list, which names no file.
+const QString OtherSoundFont = QStringLiteral("\n");
+
+} // namespace
+
+void midiFrm::load_soundfonts()
+{
+    const QString chosen = m_midi.SOUNDFONT;
+    const SoundFontSearch search = SoundFontSearch::standard();
+    QStringList paths = search.all();
+    if (!chosen.isEmpty() && !paths.contains(chosen))
+        paths << chosen;
+    soundfontCbo->clear();
+    const QString first = search.find();
+    soundfontCbo->addItem(first.isEmpty() ? tr("First found")
+                                          : tr("First found (%1)").arg(QFileInfo(QFileInfo(first).canonicalFilePath()).fileName()),
+                          QString());
+    QStringList names;
+    for (const QString &path : paths)
+        names << QFileInfo(path).fileName();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        // Two files of one name are told apart by their folders.
+        const QString shown = names.count(names[i]) > 1
+                                  ? QStringLiteral("%1 (%2)").arg(names[i], QFileInfo(paths[i]).path())
+                                  : names[i];
+        soundfontCbo->addItem(shown, paths[i]);
+        soundfontCbo->setItemData(int(i) + 1, paths[i], Qt::ToolTipRole);
+    }
+    soundfontCbo->addItem(tr("Other..."), OtherSoundFont);
+    soundfontCbo->setCurrentIndex(std::max(0, soundfontCbo->findData(chosen)));
+}
+
+void midiFrm::soundfontCbo_Click()
+{
+    QString path = soundfontCbo->currentData().toString();
+    if (path == OtherSoundFont) {
+        const QString folder = m_midi.SOUNDFONT.isEmpty() ? QDir::homePath() : QFileInfo(m_midi.SOUNDFONT).path();
+        path = m_host.desktop().openFileName(this, tr("Choose a SoundFont"), folder,
+                                             tr("SoundFonts (*.sf2 *.sf3)"));
+        if (path.isEmpty()) {
+            soundfontCbo->setCurrentIndex(std::max(0, soundfontCbo->findData(m_midi.SOUNDFONT)));
+            return;
+        }
+    }
+    if (path != m_midi.SOUNDFONT) {
+        m_settings.write(keys::SoundFont, path);
+        m_midi.setSoundFont(path);
+    }
+    load_soundfonts();
+    showSound();
 }
 
 void midiFrm::enableInput(bool on)

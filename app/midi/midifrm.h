@@ -33,6 +33,9 @@ public:
     static const std::array<const char *, 128> &instrumentNames();
 
     void load_patches();
+    // The SoundFonts found on this computer by name, the chosen one, and
+    // "Other..." for any file.
+    void load_soundfonts();
     void test_note(qint16 &the_note);
     void reset();
 
@@ -43,6 +46,9 @@ public:
     QCheckBox *midiThruChk;
     QComboBox *outCbo;
     QComboBox *ComboPatch;
+    QComboBox *soundfontCbo;
+    // The SoundFont file the built-in synthesizer plays.
+    QLabel *playingLbl;
     std::array<QRadioButton *, 16> channelOpt{};
     QSlider *volumeSld;
     QLabel *volumeLbl;
@@ -61,6 +67,7 @@ private:
     void inCbo_Click();
     void outCbo_Click();
     void ComboPatch_Click();
+    void soundfontCbo_Click();
     void channelOpt_Click(int index);
     void volumeSld_Change();
     void okCmd_Click();

@@ -57,6 +57,8 @@ void MIDIInput::open()
         receive(bytes, size);
     });
     m_openName = name;
+    if (MIDIOutput *output = through())
+        output->throughFrom(m_source->jackPort());
 }
 
 void MIDIInput::start()
@@ -71,6 +73,8 @@ void MIDIInput::stop()
 
 void MIDIInput::close()
 {
+    if (MIDIOutput *output = through())
+        output->throughFrom({});
     m_started = false;
     m_source.reset();
     m_openName.clear();
@@ -79,7 +83,11 @@ void MIDIInput::close()
 
 void MIDIInput::setThrough(MIDIOutput *output)
 {
-    m_through.store(output, std::memory_order_release);
+    MIDIOutput *before = m_through.exchange(output, std::memory_order_acq_rel);
+    if (before && before != output)
+        before->throughFrom({});
+    if (output)
+        output->throughFrom(m_source ? m_source->jackPort() : std::string());
 }
 
 void MIDIInput::setArrival(quint32 question, bool active)
@@ -130,11 +138,7 @@ void MIDIInput::receive(const std::uint8_t *bytes, std::size_t size)
     // out, and one that comes anyway is passed over.
     if (bytes[0] == 0xF0)
         return;
-    const std::size_t length = midiMessageLength(bytes[0]);
-    bool whole = length != 0 && size == length;
-    for (std::size_t i = 1; whole && i < size; ++i)
-        whole = bytes[i] < 0x80;
-    if (!whole) {
+    if (!isWholeShortMessage(bytes, size)) {
         m_malformed.fetch_add(1, std::memory_order_relaxed);
         return;
     }

@@ -61,9 +61,10 @@ public:
     void stop();
     void close();
 
-    // MIDI through: while set, every message is sent on to `output` on the
-    // device's own thread as it arrives, before it is queued, so it leaves in
-    // the same audio period. Null stops it. The output must outlive the port.
+    // MIDI through: while set, every message is sent on to `output` as it
+    // arrives, before it is queued: by the device layer itself from one JACK
+    // port to another, otherwise on the device's own thread. Null stops it.
+    // The output must outlive the port.
     void setThrough(MIDIOutput *output);
     MIDIOutput *through() const { return m_through.load(std::memory_order_acquire); }
 

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <cstddef>
+#include <cstdint>
 
 namespace staverly {
 
@@ -39,6 +40,21 @@ constexpr std::size_t midiMessageLength(int status)
     default:
         return 1;
     }
+}
+
+// A status byte with exactly the data bytes it needs, none of them a status.
+constexpr bool isWholeShortMessage(const std::uint8_t *bytes, std::size_t size)
+{
+    if (size == 0 || bytes[0] == 0xF0)
+        return false;
+    const std::size_t length = midiMessageLength(bytes[0]);
+    if (length == 0 || size != length)
+        return false;
+    for (std::size_t i = 1; i < size; ++i) {
+        if (bytes[i] >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 } // namespace staverly

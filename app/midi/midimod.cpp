@@ -232,6 +232,8 @@ void MidiMod::open_midi_out()
         if (m_wantedOut.isEmpty())
             m_wantedOut = at == 0 ? m_output->defaultName() : m_output->deviceNames().at(at - 1);
         m_output->selectDevice(DEVICE_OUT - 1);
+        if (DefaultOutput *synth = m_output->defaultOutput())
+            synth->chooseSoundFont(SOUNDFONT);
         m_output->open();
         clearNotice("midi-out");
     } catch (const MidiError &failure) {
@@ -314,6 +316,7 @@ void MidiMod::watchDevices()
         clearNotice("sound");
     else
         notice("sound", tr("No sound output"), silent);
+    watchSoundFont();
 
     linkNotice("midi-in-link", USE_MIDI && m_input->isOpen() && !m_input->isLinked(),
                tr("The connection from \"%1\" to Staverly was removed outside Staverly (in a "
@@ -411,6 +414,34 @@ void MidiMod::setMicA4(qint16 hertz)
     emit micChanged();
 }
 
+void MidiMod::setSoundFont(const QString &path)
+{
+    SOUNDFONT = path;
+    if (DefaultOutput *synth = m_output ? m_output->defaultOutput() : nullptr)
+        synth->chooseSoundFont(path);
+    watchSoundFont();
+    emit soundFontChanged();
+}
+
+QString MidiMod::soundFontInUse() const
+{
+    const DefaultOutput *synth = m_output ? m_output->openDefault() : nullptr;
+    return synth ? synth->soundFont() : QString();
+}
+
+void MidiMod::watchSoundFont()
+{
+    DefaultOutput *synth = m_output ? m_output->defaultOutput() : nullptr;
+    const QString problem = synth ? synth->soundFontProblem() : QString();
+    if (problem.isEmpty()) {
+        clearNotice("soundfont");
+        return;
+    }
+    notice("soundfont", tr("Chosen SoundFont not playing"), problem);
+    // A file on a drive plugged in again plays again.
+    synth->chooseSoundFont(SOUNDFONT);
+}
+
 void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
 {
     DEVICE_IN = read.position(keys::DeviceIn);
@@ -425,6 +456,7 @@ void MidiMod::readSettings(SettingsReader &read, SettingsStore &store)
     USE_MIC = read.flag(keys::UseMic);
     MIC_SOURCE = store.read(keys::MicSource);
     MIC_A4 = read.integer(keys::MicA4);
+    SOUNDFONT = store.read(keys::SoundFont);
 }
 
 void MidiMod::noteOn(qint16 note)

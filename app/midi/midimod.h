@@ -48,6 +48,8 @@ public:
     bool USE_MIC = false;
     QString MIC_SOURCE;
     qint16 MIC_A4 = 440;
+    // The built-in synthesizer's SoundFont; empty takes the first found.
+    QString SOUNDFONT;
 
     void setUseMidi(bool on);
     void setMidiThru(bool on);
@@ -61,6 +63,9 @@ public:
     void setUseMic(bool on);
     void setMicSource(const QString &name);
     void setMicA4(qint16 hertz);
+    // Given to the built-in synthesizer at once, which loads it while the
+    // SoundFont before plays on.
+    void setSoundFont(const QString &path);
 
     // The MIDI section of the settings into the fields; a value that cannot
     // be used is set back by the reader.
@@ -107,6 +112,9 @@ public:
     // and the delay it measures ("Sound: JACK, 4.0 ms"); empty when another
     // output is open.
     QString soundInUse() const;
+    // The SoundFont file the built-in synthesizer plays; empty when it
+    // plays none.
+    QString soundFontInUse() const;
     // The output failed to send: it is told, closed, and opened again on
     // the next look when it is still there.
     void outputFailed(const QString &description);
@@ -119,6 +127,8 @@ signals:
     void soundChanged();
     // USE_MIC, MIC_SOURCE or MIC_A4 changed.
     void micChanged();
+    // SOUNDFONT changed.
+    void soundFontChanged();
 
 private:
     // Where the wanted device sits in the list just made; -1 when absent.
@@ -133,6 +143,9 @@ private:
     // Tells, or stops telling, that a connection was removed outside the program.
     void linkNotice(const char *topic, bool cut, const QString &text);
     void outputGone(const QString &name);
+    // Tells, or stops telling, that the chosen SoundFont cannot be played,
+    // and tries it again meanwhile.
+    void watchSoundFont();
 
     MIDIInput *m_input = nullptr;
     MIDIOutput *m_output = nullptr;

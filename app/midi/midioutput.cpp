@@ -68,10 +68,49 @@ void MIDIOutput::open()
     if (name.isEmpty())
         throw MidiError::notListed(false, m_device + 2, int(m_devices.size()) + 1);
     std::unique_ptr<MidiSink> sink = m_backend->openOutput(name);
-    std::lock_guard lock(m_sending);
-    m_sink = std::move(sink);
-    m_target = m_sink.get();
-    m_openName = name;
+    {
+        std::lock_guard lock(m_sending);
+        m_sink = std::move(sink);
+        m_target = m_sink.get();
+        m_openName = name;
+    }
+    openDirect();
+}
+
+void MIDIOutput::throughFrom(const std::string &from)
+{
+    m_throughFrom = from;
+    if (from.empty()) {
+        m_directOn.store(false, std::memory_order_release);
+        if (m_direct)
+            m_direct->setOn(false);
+        return;
+    }
+    openDirect();
+}
+
+// Kept open while off: windows come and go far more often than devices.
+void MIDIOutput::openDirect()
+{
+    if (m_throughFrom.empty())
+        return;
+    if (!m_direct || m_directFrom != m_throughFrom || !m_direct->alive()) {
+        closeDirect();
+        if (m_sink)
+            m_direct = m_sink->throughFrom(m_throughFrom);
+        m_directFrom = m_throughFrom;
+    }
+    if (!m_direct)
+        return;
+    m_direct->setOn(true);
+    m_directOn.store(true, std::memory_order_release);
+}
+
+void MIDIOutput::closeDirect()
+{
+    m_directOn.store(false, std::memory_order_release);
+    m_direct.reset();
+    m_directFrom.clear();
 }
 
 bool MIDIOutput::isAlive() const
@@ -86,11 +125,12 @@ bool MIDIOutput::isConnected() const
 
 bool MIDIOutput::isLinked() const
 {
-    return !m_sink || m_sink->linked();
+    return (!m_sink || m_sink->linked()) && (!m_direct || m_direct->linked());
 }
 
 void MIDIOutput::close()
 {
+    closeDirect();
     MidiSink *target = nullptr;
     std::unique_ptr<MidiSink> sink;
     {
@@ -113,6 +153,8 @@ void MIDIOutput::send()
 // is sending, which then sends it on its way out. Nothing here waits.
 void MIDIOutput::forward(qint16 status, qint16 data1, qint16 data2)
 {
+    if (m_directOn.load(std::memory_order_acquire))
+        return;
     const std::size_t length = midiMessageLength(status);
     if (length == 0)
         return;

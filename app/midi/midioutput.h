@@ -47,6 +47,8 @@ public:
     quint64 deviceChanges() { return m_backend->changes(); }
     // Device -1's sound, when it is the one open; null otherwise.
     const DefaultOutput *openDefault() const;
+    // Device -1's sound, open or not; null when there is none.
+    DefaultOutput *defaultOutput() const { return m_defaultOutput.get(); }
 
     // 1 when open, 0 when not.
     int isOpen() const { return m_target ? 1 : 0; }
@@ -54,7 +56,8 @@ public:
     bool isAlive() const;
     // Still joined to the very port it opened; may ask the system.
     bool isConnected() const;
-    // False when its connection to the device was removed outside the program.
+    // False when its connection to the device, or one of a direct MIDI
+    // through, was removed outside the program.
     bool isLinked() const;
     // Throws MidiError with a description when the device will not open.
     void open();
@@ -72,8 +75,14 @@ public:
     // Sends the buffer. A closed port drops it: the failed open was reported.
     void send();
     void send(qint16 status, qint16 data1, qint16 data2, qint16 fourth) override;
-    // Sends a received message on, from any thread, leaving the buffer alone.
+    // Sends a received message on, from any thread, leaving the buffer alone;
+    // nothing while a direct MIDI through carries it.
     void forward(qint16 status, qint16 data1, qint16 data2);
+    // MIDI through from the JACK port `from` (empty: none), carried by the
+    // device layer where it can: then forward() lets it be. Kept over a
+    // reopening of the device, and looked at again each time.
+    void throughFrom(const std::string &from);
+    bool throughIsDirect() const { return m_directOn.load(std::memory_order_acquire); }
     // Told of every message that went out, on the thread that sent it; set
     // before anything is sent.
     void watchSent(std::function<void(const std::uint8_t *bytes, std::size_t size)> watcher)
@@ -97,6 +106,8 @@ private:
     // Lets m_sending go, sending whatever the device's thread left meanwhile.
     void release(std::unique_lock<std::mutex> &lock);
     void report(int code, const QString &description);
+    void openDirect();
+    void closeDirect();
 
     std::function<void(const std::uint8_t *, std::size_t)> m_sentWatcher;
 
@@ -119,6 +130,12 @@ private:
     std::atomic<std::size_t> m_deferWritten{0};
     std::atomic<std::size_t> m_deferRead{0};
     std::atomic<bool> m_errorPending{false};
+
+    // The JACK port MIDI through comes from, and what carries it directly.
+    std::string m_throughFrom;
+    std::unique_ptr<MidiThrough> m_direct;
+    std::string m_directFrom;
+    std::atomic<bool> m_directOn{false};
 
     qint16 m_status = 0;
     qint16 m_data1 = 0;

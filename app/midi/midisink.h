@@ -1,7 +1,11 @@
 #pragma once
 
+#include "midithrough.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace staverly {
 
@@ -20,6 +24,13 @@ public:
     // Joined to the device's port: false when that connection was removed
     // outside the program (a patchbay) while both ports are still there.
     virtual bool linked() const { return true; }
+    // MIDI through from the JACK port `from` straight to this device, where
+    // the device layer can carry it; null where it cannot.
+    virtual std::unique_ptr<MidiThrough> throughFrom(const std::string &from)
+    {
+        (void)from;
+        return nullptr;
+    }
 };
 
 } // namespace staverly

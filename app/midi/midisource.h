@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace staverly {
 
 // An open input device. It hands every received message to the receiver it
@@ -18,6 +20,8 @@ public:
     // Joined to the device's port: false when that connection was removed
     // outside the program (a patchbay) while both ports are still there.
     virtual bool linked() const { return true; }
+    // The device's full JACK port name; empty for a device of another kind.
+    virtual std::string jackPort() const { return {}; }
 };
 
 } // namespace staverly

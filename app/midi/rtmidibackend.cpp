@@ -204,7 +204,8 @@ std::unique_ptr<MidiSink> RtMidiBackend::openOutput(const QString &name)
         m_clientName, m_alsaSequencer, name,
         QT_TRANSLATE_NOOP("RtMidiBackend", "The MIDI output \"%1\" is not connected."),
         [&](std::unique_ptr<RtMidiOut> client, const Port &port, RtMidi::Api api) {
-            return std::make_unique<RtMidiSink>(std::move(client), port.index, port.raw, name, settleTime(api));
+            return std::make_unique<RtMidiSink>(std::move(client), port.index, port.raw, name, settleTime(api),
+                                                m_clientName);
         });
 }
 

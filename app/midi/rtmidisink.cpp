@@ -1,6 +1,7 @@
 #include "rtmidisink.h"
 
 #include "jackserver.h"
+#include "jackthrough.h"
 #include "midierror.h"
 
 #include <algorithm>
@@ -9,8 +10,9 @@
 namespace staverly {
 
 RtMidiSink::RtMidiSink(std::unique_ptr<RtMidiOut> out, unsigned index, const std::string &port,
-                       const QString &name, std::chrono::milliseconds settle)
+                       const QString &name, std::chrono::milliseconds settle, const QString &clientName)
     : m_name(name)
+    , m_clientName(clientName)
     , m_settle(settle)
     , m_jack(out->getCurrentApi() == RtMidi::UNIX_JACK)
     , m_generation(JackServer::generation())
@@ -68,6 +70,13 @@ void RtMidiSink::send(const std::uint8_t *bytes, std::size_t size)
         throw MidiError(MidiError::SendFailed,
                         tr("A message to the MIDI output \"%1\" failed: %2")
                             .arg(m_name, QString::fromStdString(m_error)));
+}
+
+std::unique_ptr<MidiThrough> RtMidiSink::throughFrom(const std::string &from)
+{
+    if (!m_jack || from.empty() || !alive())
+        return nullptr;
+    return JackThrough::open(m_clientName, from, m_port);
 }
 
 bool RtMidiSink::alive() const

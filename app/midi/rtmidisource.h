@@ -30,6 +30,7 @@ public:
     bool alive() const override;
     bool connected() const override;
     bool linked() const override;
+    std::string jackPort() const override { return m_jack ? m_port : std::string(); }
 
 private:
     void release();

@@ -34,6 +34,8 @@ inline constexpr SettingKey MidiChannel{"MIDI", "MIDI_CHANNEL", "0", 0, 15};
 inline constexpr SettingKey UseMic{"MIDI", "USE_MIC", "False"};
 inline constexpr SettingKey MicSource{"MIDI", "MIC_SOURCE", ""};
 inline constexpr SettingKey MicA4{"MIDI", "MIC_A4", "440", 415, 466};
+// The built-in synthesizer's SoundFont, a path; empty takes the first found.
+inline constexpr SettingKey SoundFont{"MIDI", "SOUNDFONT", ""};
 inline constexpr SettingKey UseTimer{"SETUP", "USE_TIMER", "False"};
 inline constexpr SettingKey UseClues{"SETUP", "USE_CLUES", "True"};
 inline constexpr SettingKey UseSound{"SETUP", "USE_SOUND", "True"};
@@ -58,9 +60,9 @@ inline constexpr SettingKey Language{"SETUP", "LANGUAGE", ""};
 // notes. It takes effect at start.
 inline constexpr SettingKey NoteNames{"SETUP", "NOTE_NAMES", ""};
 
-inline constexpr std::array<SettingKey, 30> All{
+inline constexpr std::array<SettingKey, 31> All{
     DeviceIn, DeviceOut,  DeviceInName, DeviceOutName, MidiThru, UseMidi, PatchIndex, MidiVolume, MidiChannel,
-    UseMic,   MicSource,  MicA4,
+    UseMic,   MicSource,  MicA4,      SoundFont,
     UseTimer, UseClues,   UseSound,   TimeTo,   StartUp,    PlayerIndex, PlayerName,
     SaveGrades, Cleff,    Questions,  LowNote,  HighNote,   UseChromatics, PractiseWeak, AnswerKey, Zoom,
     Language, NoteNames};

@@ -2,19 +2,28 @@
 #include "builtinsynth.h"
 #include "synthloaded.h"
 #include "testsoundfont.h"
+#include "soundfontfolders.h"
+#include "soundfontsearch.h"
 #include "effects.h"
 #include "fakemidibackend.h"
 #include "midierror.h"
 #include "midioutput.h"
 #include "soundcheck.h"
 #include "wavefile.h"
+#include "midiinput.h"
+#include "midimod.h"
+#include "noticeboard.h"
+#include "scripteddesktop.h"
+#include "waitfor.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <set>
 
 using namespace staverly;
 using namespace std::chrono_literals;
@@ -44,38 +53,45 @@ BuiltinSynth &loaded(BuiltinSynth &synth)
     return synth;
 }
 
+class MidiBuiltinSynth : public ::testing::Test
+{
+protected:
+    TestSoundFont font;
+};
+
 } // namespace
 
-TEST(MidiBuiltinSynth, FindsDebiansGeneralMidiSoundFont)
+TEST_F(MidiBuiltinSynth, FindsDebiansGeneralMidiSoundFont)
 {
     const QString path = SoundFontSearch::standard().find();
     EXPECT_FALSE(path.isEmpty()) << "install timgm6mb-soundfont";
     EXPECT_TRUE(path.startsWith("/usr/share/sounds/sf")) << path.toStdString();
 }
 
-TEST(MidiBuiltinSynth, FallsBackToAnySoundFontInTheFolders)
+TEST_F(MidiBuiltinSynth, FallsBackToAnySoundFontInTheFolders)
 {
-    const QString real = testSoundFont().find();
-    ASSERT_FALSE(real.isEmpty());
+    const QString real = TestSoundFont::path();
     QTemporaryDir dir;
     QFile::copy(real, dir.filePath("piano.sf2"));
     QFile bogus(dir.filePath("a-not-really.sf2"));
     ASSERT_TRUE(bogus.open(QIODevice::WriteOnly));
     bogus.write("not a SoundFont");
     bogus.close();
-    const SoundFontSearch search{{dir.filePath("missing.sf2")}, {dir.path()}};
+    const SoundFontSearch search{{"missing.sf2"}, {dir.path()}};
     EXPECT_EQ(search.find(), dir.filePath("piano.sf2"));
+    EXPECT_EQ(search.all(), QStringList{QFileInfo(dir.filePath("piano.sf2")).canonicalFilePath()});
 }
 
-TEST(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
+TEST_F(MidiBuiltinSynth, MiddleCSoundsAtItsPitchAndDiesAwayAfterTheNoteOff)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 60, 127});
-    const auto held = synth.renderOffline(Rate);
+    const auto held = rendered(synth, Rate);
     send(synth, {0x90, 60, 0});
-    const auto released = synth.renderOffline(Rate);
+    const auto released = rendered(synth, Rate);
 
     const double level = rms(left(held));
     EXPECT_GT(level, 50.0) << "the dither floor is about 0.5";
@@ -109,9 +125,10 @@ void writeWave(const QString &path, const std::vector<qint16> &stereo)
 
 } // namespace
 
-TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
+TEST_F(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     send(synth, {0xC0, 0});
     // As the lesson plays a question: on at full volume, held 450 ms, off.
@@ -120,15 +137,15 @@ TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
     std::vector<qint16> all;
     for (const auto &[note, hertz] : phrase) {
         send(synth, {0x90, std::uint8_t(note), 127});
-        const auto held = synth.renderOffline(Rate * 450 / 1000);
+        const auto held = rendered(synth, Rate * 450 / 1000);
         send(synth, {0x90, std::uint8_t(note), 0});
-        const auto gap = synth.renderOffline(Rate * 50 / 1000);
+        const auto gap = rendered(synth, Rate * 50 / 1000);
         EXPECT_NEAR(fundamental(left(held, Rate / 10, Rate * 4 / 10)), hertz, hertz / 100)
             << "note " << note;
         all.insert(all.end(), held.begin(), held.end());
         all.insert(all.end(), gap.begin(), gap.end());
     }
-    const auto tail = synth.renderOffline(Rate);
+    const auto tail = rendered(synth, Rate);
     all.insert(all.end(), tail.begin(), tail.end());
     EXPECT_LT(rms(left(tail, Rate * 3 / 4)), 5.0);
     // STAVERLY_KEEP_AUDIO=folder keeps the phrase as phrase.wav for listening.
@@ -136,21 +153,156 @@ TEST(MidiBuiltinSynth, AQuestionsPhrasePlaysEachNoteInTurnAtItsPitch)
         writeWave(QDir(folder).filePath(QStringLiteral("phrase.wav")), all);
 }
 
-TEST(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
+TEST_F(MidiBuiltinSynth, TheChannelOfTheMessageIsHonoured)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     send(synth, {0xC5, 0});
     send(synth, {0x95, 69, 127});
-    EXPECT_NEAR(fundamental(left(synth.renderOffline(Rate))), 440.0, 3.0);
+    EXPECT_NEAR(fundamental(left(rendered(synth, Rate))), 440.0, 3.0);
     send(synth, {0x85, 69, 64});
-    synth.renderOffline(Rate);
-    EXPECT_LT(rms(left(synth.renderOffline(Rate / 4))), 5.0);
+    rendered(synth, Rate);
+    EXPECT_LT(rms(left(rendered(synth, Rate / 4))), 5.0);
 }
 
-TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
+// Only what plays is loaded, when it is first played: an instrument chosen
+// after start, a channel's first note (the piano), channel 10's drums.
+TEST_F(MidiBuiltinSynth, InstrumentsAreLoadedWhenTheyArePlayed)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
+    loaded(synth);
+    const struct
+    {
+        const char *what;
+        Bytes program;
+        Bytes note;
+        int channel;
+        int plays;
+        double hertz;
+    } cases[] = {
+        {"a violin chosen after start", {0xC0, 40}, {0x90, 69, 100}, 0, 40, 440.0},
+        {"a channel's first note", {}, {0x93, 69, 100}, 3, 0, 440.0},
+        {"the drums of channel 10", {}, {0x99, 38, 100}, 9, 0, 0.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(synth.program(c.channel), -1) << "loaded before it was played";
+        if (!c.program.empty())
+            send(synth, c.program);
+        send(synth, c.note);
+        const auto audio = rendered(synth, Rate / 2);
+        EXPECT_GT(rms(left(audio)), 50.0);
+        if (c.hertz > 0)
+            EXPECT_NEAR(fundamental(left(audio, Rate / 10)), c.hertz, 3.0);
+        EXPECT_EQ(synth.program(c.channel), c.plays);
+        send(synth, {std::uint8_t(c.note[0] & 0x8F), c.note[1], 64});
+        rendered(synth, 2 * Rate);
+    }
+}
+
+namespace {
+
+struct Unplayable
+{
+    const char *what;
+    QByteArray contents;
+    bool exists;
+    const char *told;
+};
+
+class MidiSoundFontChoice : public ::testing::TestWithParam<Unplayable>
+{
+};
+
+} // namespace
+
+// A chosen SoundFont that cannot be played: the first found plays, one
+// notice says why and where Staverly looked, the setting is kept, and the
+// chosen file plays again once it can.
+TEST_P(MidiSoundFontChoice, FallsBackTellsOnceAndPlaysTheChosenFileAgainWhenItCan)
+{
+    const Unplayable &c = GetParam();
+    const SoundFontFolders folders;
+    const QString fallback = folders.install("sounds/sf2/TimGM6mb.sf2", TestSoundFont::path());
+    QTemporaryDir drive;
+    const QString chosen = drive.filePath("Grand.sf2");
+    if (c.exists) {
+        QFile file(chosen);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.contents);
+    }
+    TestSoundFont font;
+    font.store().write(keys::SoundFont, chosen);
+    auto backend = std::make_shared<FakeMidiBackend>();
+    auto synth = std::make_shared<BuiltinSynth>(nullptr);
+    MIDIInput input(backend);
+    MIDIOutput output(backend, synth);
+    test::ScriptedDesktop desktop;
+    NoticeBoard notices;
+    MidiMod midi;
+    SettingsReader read(font.store());
+    midi.readSettings(read, font.store());
+    midi.attach(input, output, desktop, nullptr, &notices);
+    midi.open_midi_out();
+    ASSERT_TRUE(waitUntilLoaded(*synth, 10s));
+    EXPECT_EQ(synth->soundFont(), fallback);
+    QSignalSpy changed(&notices, &NoticeBoard::changed);
+    for (int look = 0; look < 3; ++look)
+        midi.watchDevices();
+    EXPECT_EQ(changed.count(), 1);
+    const QString text = notices.text("soundfont");
+    for (const QString &part : {chosen, QString::fromLatin1(c.told), fallback, folders.system()})
+        EXPECT_TRUE(text.contains(part)) << text.toStdString() << "\nlacks " << part.toStdString();
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(font.store().read(keys::SoundFont), chosen);
+
+    // The drive is back with the file.
+    QFile::remove(chosen);
+    ASSERT_TRUE(QFile::copy(TestSoundFont::path(), chosen));
+    midi.watchDevices();
+    EXPECT_TRUE(waitFor([&] { return synth->soundFont() == chosen; }));
+    midi.watchDevices();
+    EXPECT_TRUE(notices.text("soundfont").isEmpty());
+    const std::uint8_t note[] = {0x90, 60, 100};
+    synth->send(note, sizeof note);
+    EXPECT_GT(rms(left(rendered(*synth, Rate / 4))), 50.0) << "the chosen file plays";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chosen, MidiSoundFontChoice,
+    ::testing::Values(Unplayable{"Missing", {}, false, "is missing"},
+                      Unplayable{"NotASoundFont", "a letter, not a SoundFont", true, "is not a SoundFont"},
+                      Unplayable{"CutShort", QByteArray("RIFF\x10\x00\x00\x00sfbkLIST", 16), true,
+                                 "could not be loaded"}),
+    [](const auto &info) { return std::string(info.param.what); });
+
+// While instruments load, asking what a channel plays and rendering offline
+// answer at once; the loads go on behind.
+TEST_F(MidiBuiltinSynth, NothingWaitsForAnInstrumentToLoad)
+{
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
+    loaded(synth);
+    send(synth, {0xC0, 0});
+    rendered(synth, 64);
+    // Each change loads one instrument and lets the other go: seconds of
+    // work for the synthesizer's thread.
+    for (int i = 0; i < 3000; ++i)
+        send(synth, {0xC0, std::uint8_t(i % 2 ? 40 : 73)});
+    EXPECT_TRUE(std::set<int>({0, 40, 73}).count(synth.program(0)));
+    EXPECT_LT(rms(left(synth.renderOffline(Rate / 10))), 5.0);
+    EXPECT_FALSE(synth.settled()) << "waited for the loads";
+    rendered(synth, 64, 60s);
+    EXPECT_TRUE(synth.settled());
+    EXPECT_EQ(synth.program(0), 40);
+}
+
+TEST_F(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
+{
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     const auto opened = std::chrono::steady_clock::now();
     synth.open();
     const bool early = synth.loadState() != BuiltinSynth::Load::Ready;
@@ -159,7 +311,7 @@ TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
     send(synth, {0x90, 60, 127});
     const std::chrono::duration<double, std::milli> sending = std::chrono::steady_clock::now() - opened;
     ASSERT_TRUE(waitUntilLoaded(synth, 10s));
-    const auto audio = synth.renderOffline(Rate);
+    const auto audio = rendered(synth, Rate);
     // A note older than MaxPendingAge once loaded is not played late; on a
     // busy machine loading can take that long.
     const double maxAge = double(BuiltinSynth::MaxPendingAge.count());
@@ -171,9 +323,10 @@ TEST(MidiBuiltinSynth, MessagesSentWhileLoadingAreKept)
     }
 }
 
-TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
+TEST_F(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     synth.open();
     send(synth, {0xC0, 40});
     send(synth, {0xC1, 73});
@@ -187,9 +340,10 @@ TEST(MidiBuiltinSynth, AFullWaitingListGivesUpNotesBeforeProgramChanges)
     EXPECT_EQ(synth.program(1), 73);
 }
 
-TEST(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
+TEST_F(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     const double first = synth.loadMilliseconds();
     synth.close();
@@ -198,9 +352,10 @@ TEST(MidiBuiltinSynth, OpeningTwiceLoadsOnce)
     EXPECT_EQ(synth.loadMilliseconds(), first);
 }
 
-TEST(MidiBuiltinSynth, WithoutASoundFontOpeningFailsWithAClearDescription)
+TEST_F(MidiBuiltinSynth, WithoutASoundFontOpeningFailsWithAClearDescription)
 {
-    BuiltinSynth synth(nullptr, SoundFontSearch{});
+    const SoundFontFolders none;
+    BuiltinSynth synth(nullptr);
     try {
         synth.open();
         FAIL() << "open succeeded";
@@ -212,10 +367,12 @@ TEST(MidiBuiltinSynth, WithoutASoundFontOpeningFailsWithAClearDescription)
     EXPECT_FALSE(synth.loadState() == BuiltinSynth::Load::Ready);
 }
 
-TEST(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
+TEST_F(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
 {
-    MIDIOutput output(std::make_shared<FakeMidiBackend>(),
-                      std::make_shared<BuiltinSynth>(nullptr, SoundFontSearch{{"/nonexistent/x.sf2"}, {}}));
+    const SoundFontFolders none;
+    auto synth = std::make_shared<BuiltinSynth>(nullptr);
+    synth->chooseSoundFont("/nonexistent/x.sf2");
+    MIDIOutput output(std::make_shared<FakeMidiBackend>(), synth);
     output.selectDevice(-1);
     EXPECT_EQ(output.deviceName(), BuiltinSynth::displayName());
     try {
@@ -229,11 +386,11 @@ TEST(MidiBuiltinSynth, WithoutASoundFontTheOutputDoesNotOpenAndStaysSilent)
     EXPECT_NO_THROW(output.send(0x90, 60, 127, 0));
 }
 
-TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
+TEST_F(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
 {
+    const SoundFontFolders none;
     QTemporaryDir dir;
-    const QString real = testSoundFont().find();
-    ASSERT_FALSE(real.isEmpty());
+    const QString real = TestSoundFont::path();
     // A valid header with the body cut off passes the search and fails the load.
     QFile source(real);
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
@@ -241,7 +398,8 @@ TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(source.read(4096));
     cut.close();
-    BuiltinSynth synth(nullptr, SoundFontSearch{{cut.fileName()}, {}});
+    BuiltinSynth synth(nullptr);
+    synth.chooseSoundFont(cut.fileName());
     synth.open();
     EXPECT_FALSE(waitUntilLoaded(synth, 10s));
     Bytes note{0x90, 60, 127};
@@ -251,9 +409,10 @@ TEST(MidiBuiltinSynth, ASoundFontThatWillNotLoadFailsTheNextOpen)
     EXPECT_THROW(synth.open(), MidiError);
 }
 
-TEST(MidiBuiltinSynth, ReportsItsLatencyAndLoadTime)
+TEST_F(MidiBuiltinSynth, ReportsItsLatencyAndLoadTime)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     EXPECT_GT(synth.loadMilliseconds(), 0.0);
     std::cout << "[ synth    ] " << AudioEngine::Periods << " periods x " << AudioEngine::PeriodSize
@@ -285,13 +444,14 @@ double peakDbfs(AudioEngine &engine, int frames)
 
 // A wrong answer's buzz must not drown the notes the pupil plays, nor the
 // other way round.
-TEST(MidiBuiltinSynth, NotesAndLessonSoundsAreEquallyLoud)
+TEST_F(MidiBuiltinSynth, NotesAndLessonSoundsAreEquallyLoud)
 {
-    BuiltinSynth synth(nullptr, testSoundFont());
+    BuiltinSynth synth(nullptr);
+    font.choose(synth);
     loaded(synth);
     send(synth, {0xC0, 0});
     send(synth, {0x90, 69, 100});
-    const auto held = synth.renderOffline(Rate / 2);
+    const auto held = rendered(synth, Rate / 2);
     const int loudest = *std::max_element(held.begin(), held.end(), [](qint16 a, qint16 b) {
         return std::abs(a) < std::abs(b);
     });

@@ -35,8 +35,9 @@ TEST_F(JackAt44100, TheSynthesizerPlaysInTuneAtTheServersRate)
     AudioEngine engine;
     ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
     EXPECT_EQ(engine.sampleRate(), 44100);
-    BuiltinSynth synth(&engine, testSoundFont());
-    synth.open();
+    TestSoundFont font;
+    BuiltinSynth synth(&engine);
+    font.choose(synth).open();
     ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     // From here the test alone renders.
     engine.stop();
@@ -44,6 +45,6 @@ TEST_F(JackAt44100, TheSynthesizerPlaysInTuneAtTheServersRate)
     const std::uint8_t note[] = {0x90, 60, 127};
     synth.send(program, sizeof program);
     synth.send(note, sizeof note);
-    const auto held = synth.renderOffline(44100);
+    const auto held = rendered(synth, 44100);
     EXPECT_NEAR(test::fundamental(test::left(held), 44100), 261.63, 2.0);
 }

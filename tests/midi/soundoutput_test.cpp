@@ -92,7 +92,7 @@ protected:
         server.emplace(48000, period);
         ASSERT_TRUE(server->start()) << server->log().toStdString();
         ASSERT_TRUE(engine.start({QStringLiteral("jack")})) << engine.error().toStdString();
-        synth.open();
+        font.choose(synth).open();
         ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
@@ -108,8 +108,9 @@ protected:
     // Frames a period: the shortest a musician sets, where latency is measured.
     int period = 64;
     std::optional<PrivateJackServer> server;
+    TestSoundFont font;
     AudioEngine engine;
-    BuiltinSynth synth{&engine, testSoundFont()};
+    BuiltinSynth synth{&engine};
 };
 
 TEST_F(SoundOverJack, ANoteReachesTheOutputPortAndItsLatencyIsTold)
@@ -176,12 +177,13 @@ protected:
             GTEST_SKIP() << "No PulseAudio server answers; start one with scripts/pulse start.";
         }
         ASSERT_TRUE(engine.start({QStringLiteral("pulseaudio")})) << engine.error().toStdString();
-        synth.open();
+        font.choose(synth).open();
         ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
+    TestSoundFont font;
     AudioEngine engine;
-    BuiltinSynth synth{&engine, testSoundFont()};
+    BuiltinSynth synth{&engine};
 };
 
 TEST_F(SoundOverPulse, ANoteReachesTheSinkAtItsPitch)
@@ -219,7 +221,7 @@ protected:
         server.emplace();
         ASSERT_TRUE(server->start()) << server->log().toStdString();
         ASSERT_TRUE(engine.start({QStringLiteral("pulseaudio")})) << engine.error().toStdString();
-        synth.open();
+        font.choose(synth).open();
         ASSERT_TRUE(waitUntilLoaded(synth, 10s));
     }
 
@@ -230,8 +232,9 @@ protected:
     }
 
     std::optional<PrivatePulseServer> server;
+    TestSoundFont font;
     AudioEngine engine{300ms};
-    BuiltinSynth synth{&engine, testSoundFont()};
+    BuiltinSynth synth{&engine};
 };
 
 TEST_P(PulseRestart, AfterTheServerRestartsTheSynthesizerSoundsAgain)

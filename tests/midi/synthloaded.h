@@ -22,4 +22,15 @@ inline bool waitUntilLoaded(const BuiltinSynth &synth, std::chrono::milliseconds
     }
 }
 
+// What the synthesizer renders once everything sent before has been played,
+// its instruments loaded; silence when that takes longer than the timeout.
+inline std::vector<qint16> rendered(BuiltinSynth &synth, int frames,
+                                    std::chrono::milliseconds timeout = std::chrono::seconds(10))
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (!synth.settled() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return synth.renderOffline(frames);
+}
+
 } // namespace staverly

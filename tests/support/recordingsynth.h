@@ -26,11 +26,16 @@ public:
     QString problem() const override { return silentBecause; }
     QString driverName() const override { return driver; }
     double measuredLatencyMs() const override { return latency; }
+    void chooseSoundFont(const QString &path) override { chosen << path; }
+    QString soundFont() const override { return playing; }
 
     std::vector<Message> messages;
     QString silentBecause;
     QString driver;
     double latency = 0.0;
+    // Every SoundFont chosen, in turn, and the one it says it plays.
+    QStringList chosen;
+    QString playing;
     int opens = 0;
     int closes = 0;
 };

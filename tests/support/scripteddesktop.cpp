@@ -32,6 +32,11 @@ void ScriptedDesktop::answerSaveFile(const QString &path)
     m_saveFiles.push_back(path);
 }
 
+void ScriptedDesktop::answerOpenFile(const QString &path)
+{
+    m_openFiles.push_back(path);
+}
+
 void ScriptedDesktop::answerPrinterSetup(bool accepted)
 {
     m_printerSetups.push_back(accepted);
@@ -75,7 +80,7 @@ void ScriptedDesktop::forgetModal(const QString &objectName)
 
 bool ScriptedDesktop::scriptDone() const
 {
-    return m_replies.empty() && m_inputs.empty() && m_saveFiles.empty()
+    return m_replies.empty() && m_inputs.empty() && m_saveFiles.empty() && m_openFiles.empty()
            && m_printerSetups.empty();
 }
 
@@ -152,6 +157,17 @@ QString ScriptedDesktop::saveFileName(QWidget *, const QString &title, const QSt
     }
     const QString path = m_saveFiles.front();
     m_saveFiles.pop_front();
+    return path;
+}
+
+QString ScriptedDesktop::openFileName(QWidget *, const QString &title, const QString &, const QString &)
+{
+    if (m_openFiles.empty()) {
+        ADD_FAILURE() << "unexpected open dialog: " << title.toStdString();
+        return {};
+    }
+    const QString path = m_openFiles.front();
+    m_openFiles.pop_front();
     return path;
 }
 

@@ -35,6 +35,8 @@ public:
                            int windowBackAfterMs = 0);
     void answerInput(const QString &text);
     void answerSaveFile(const QString &path);
+    // An empty path cancels the dialog.
+    void answerOpenFile(const QString &path);
     void answerPrinterSetup(bool accepted);
     void setPrintResult(const QString &failure);
     void setSoundResult(const QString &failure);
@@ -72,6 +74,8 @@ public:
                      const QString &defaultText) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter, const QString &defaultSuffix) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
     bool printerSetup(QWidget *parent) override;
     QString printWindow(QWidget *window) override;
     void sleep(int milliseconds) override;
@@ -96,6 +100,7 @@ private:
     std::deque<Reply> m_replies;
     std::deque<QString> m_inputs;
     std::deque<QString> m_saveFiles;
+    std::deque<QString> m_openFiles;
     std::deque<bool> m_printerSetups;
     QString m_printFailure;
     QString m_soundFailure;

@@ -81,9 +81,10 @@ TEST_F(JackLesson, AConnectionRemovedInAPatchbayIsToldAndSetupJoinsItAgain)
 {
     start();
     const QByteArray keys = port->keysPort().toUtf8();
+    // The program's input, and its MIDI through straight to the sink.
     const std::vector<std::string> peers = JackServer::peers(keys.constData());
-    ASSERT_EQ(peers.size(), 1u);
-    const std::string own = peers.front();
+    ASSERT_EQ(peers.size(), 2u);
+    const std::string own = peers.front().find("through") == std::string::npos ? peers.front() : peers.back();
     jack_client_t *patchbay = jack_client_open("Patchbay", JackNoStartServer, nullptr);
     ASSERT_TRUE(patchbay);
     ASSERT_EQ(jack_disconnect(patchbay, keys.constData(), own.c_str()), 0);
@@ -98,12 +99,12 @@ TEST_F(JackLesson, AConnectionRemovedInAPatchbayIsToldAndSetupJoinsItAgain)
     });
     w().midiItem->trigger();
     EXPECT_TRUE(waitFor([&] { return !told(); }, 5000));
-    EXPECT_EQ(JackServer::peers(keys.constData()).size(), 1u);
+    EXPECT_EQ(JackServer::peers(keys.constData()).size(), 2u);
 
     // The same for the program's output to the device.
     const QByteArray sink = port->sinkPort().toUtf8();
     const std::vector<std::string> feeds = JackServer::peers(sink.constData());
-    ASSERT_EQ(feeds.size(), 1u);
+    ASSERT_EQ(feeds.size(), 2u);
     ASSERT_EQ(jack_disconnect(patchbay, feeds.front().c_str(), sink.constData()), 0);
     EXPECT_TRUE(waitFor(told, 5000)) << w().noticeLbl->toolTip().toStdString();
     EXPECT_TRUE(w().noticeLbl->toolTip().contains("from Staverly to")) << w().noticeLbl->toolTip().toStdString();

@@ -39,7 +39,8 @@ protected:
         MainWindowFixture::SetUp();
         ASSERT_TRUE(server.start()) << server.log().toStdString();
         ASSERT_TRUE(engine.start({QStringLiteral("pulseaudio")})) << engine.error().toStdString();
-        defaultOutput = std::make_shared<BuiltinSynth>(&engine, testSoundFont());
+        defaultOutput = std::make_shared<BuiltinSynth>(&engine);
+        store(keys::SoundFont, TestSoundFont::path());
         capture = [] { return std::make_unique<PulseInput>(); };
         store(keys::UseMic, "True");
         store(keys::MicSource, "out.monitor");

@@ -5,12 +5,16 @@
 #include "midifrm.h"
 #include "midiinput.h"
 #include "midimod.h"
+#include "soundfontfolders.h"
+#include "testsoundfont.h"
 #include "pianokey.h"
 #include "waitfor.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -413,6 +417,55 @@ TEST_F(MidiRouting, TheSynthesizersSoundIsShownInSetupAndALostServerOnTheBoard)
     w().midi.watchDevices();
     EXPECT_FALSE(w().noticeLbl->isVisible());
     EXPECT_EQ(w().midi.soundInUse(), QString());
+}
+
+// The SoundFonts found in the XDG data folders are offered by name, each
+// file once, besides the first found and any file; the choice is stored,
+// handed to the synthesizer at once and at start, and MIDI Setup shows
+// which file plays.
+TEST_F(MidiRouting, SetupChoosesTheSoundFontAndShowsWhichPlays)
+{
+    const SoundFontFolders folders;
+    const QString tim = folders.install("sounds/sf2/TimGM6mb.sf2", TestSoundFont::path());
+    const QString other = folders.install("soundfonts/Other.sf3", TestSoundFont::path());
+    QFile::link(tim, QDir(folders.system()).filePath("sounds/sf2/default-GM.sf2"));
+    store(keys::SoundFont, "/media/usb/Grand.sf2");
+    start();
+    EXPECT_EQ(midiOut.chosen.value(0), "/media/usb/Grand.sf2") << "told at start";
+    midiOut.playing = tim;
+    const auto choose = [](midiFrm &frm, int index) {
+        frm.soundfontCbo->setCurrentIndex(index);
+        emit frm.soundfontCbo->activated(index);
+    };
+    desktop.onModal("midiFrm", [&](QDialog &dialog) {
+        auto &frm = static_cast<midiFrm &>(dialog);
+        QStringList offered;
+        for (int i = 0; i < frm.soundfontCbo->count(); ++i)
+            offered << frm.soundfontCbo->itemText(i);
+        EXPECT_EQ(offered, (QStringList{"First found (TimGM6mb.sf2)", "TimGM6mb.sf2", "Other.sf3", "Grand.sf2",
+                                        "Other..."}));
+        EXPECT_EQ(frm.soundfontCbo->currentText(), "Grand.sf2");
+        EXPECT_EQ(frm.playingLbl->text(), "Playing: " + tim);
+
+        choose(frm, 2);
+        EXPECT_EQ(stored(keys::SoundFont), other);
+        EXPECT_EQ(midiOut.chosen.last(), other);
+        // "Other..." cancelled leaves the choice as it was.
+        desktop.answerOpenFile({});
+        choose(frm, frm.soundfontCbo->count() - 1);
+        EXPECT_EQ(frm.soundfontCbo->currentText(), "Other.sf3");
+        EXPECT_EQ(stored(keys::SoundFont), other);
+        desktop.answerOpenFile("/home/pupil/Piano.sf3");
+        choose(frm, frm.soundfontCbo->count() - 1);
+        EXPECT_EQ(stored(keys::SoundFont), "/home/pupil/Piano.sf3");
+        EXPECT_EQ(frm.soundfontCbo->currentText(), "Piano.sf3");
+        choose(frm, 0);
+        EXPECT_EQ(stored(keys::SoundFont), "");
+        EXPECT_EQ(midiOut.chosen.last(), "");
+        dialog.accept();
+    });
+    w().midiItem->trigger();
+    EXPECT_TRUE(desktop.scriptDone());
 }
 
 TEST_F(MidiRouting, MidiThruFollowsTheSetupDialogAndTheWindowsActivation)
