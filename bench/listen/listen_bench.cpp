@@ -205,7 +205,7 @@ Playing playing(int rate, double seconds)
     return result;
 }
 
-void benchCpu(int rate, bool paced)
+void benchCpu(int rate, bool paced, bool verbose)
 {
     if (!PianoRenderer(TimGm, rate).loaded()) {
         std::printf("\nCPU: %s not installed, skipped\n", TimGm);
@@ -228,9 +228,19 @@ void benchCpu(int rate, bool paced)
     }
     std::size_t right = 0;
     for (const auto &[frame, midi] : played.strikes) {
-        right += std::count_if(heard.begin(), heard.end(), [&, frame = frame, midi = midi](const HeardNote &note) {
+        const auto found = std::count_if(heard.begin(), heard.end(), [&, frame = frame, midi = midi](const HeardNote &note) {
             return note.midi == midi && std::abs(note.onsetFrame - frame) < ms(rate, 100);
         });
+        right += static_cast<std::size_t>(found);
+        if (verbose && found != 1) {
+            std::printf("  %-4s @%.2fs:", noteName(midi).c_str(), static_cast<double>(frame) / rate);
+            for (const HeardNote &note : heard) {
+                if (std::abs(note.onsetFrame - frame) < ms(rate, 300))
+                    std::printf(" %s@%+.0fms", noteName(note.midi).c_str(),
+                                1000.0 * static_cast<double>(note.onsetFrame - frame) / rate);
+            }
+            std::printf("\n");
+        }
     }
     std::printf("\nCPU of listening, %.0f s of playing with pedal at %d Hz %s: %.2f %% of a core\n"
                 "  keys struck %zu, heard right %zu, other answers %zu\n", seconds, rate,
@@ -389,6 +399,6 @@ int main(int argc, char **argv)
     if (only.empty() || only == "own")
         benchOwnSounds(rate);
     if (only.empty() || only == "cpu")
-        benchCpu(rate, paced);
+        benchCpu(rate, paced, verbose);
     return 0;
 }
