@@ -83,6 +83,7 @@ private:
     double m_talkPower = 0.0;
     mutable std::vector<float> m_scratch;
     std::vector<float> m_now;
+    std::vector<float> m_before;
     std::vector<float> m_grown;
     std::vector<double> m_hopPower;
     std::size_t m_hopIndex = 0;
