@@ -28,8 +28,15 @@ constexpr float BeforeAllowance = 1.2f;
 constexpr double ResolvedBins = 2.0;
 constexpr double MinExplained = 0.55;
 constexpr double MinGrowth = 0.55;
+// Below middle C a string sounds at least this many partials.
+constexpr double RichBelowHz = 250.0;
+constexpr int RichPartials = 4;
 // The growing window's estimate of a settled pitch moves a little.
 constexpr double SteadyCents = 12.0;
+// A key's pitch shows within this many times the window its partials need,
+// or this long, after its attack.
+constexpr double LateFactor = 3.0;
+constexpr double LateMs = 75.0;
 constexpr int Agreeing = 3;
 // Two agreeing windows are enough when the evidence is strong: a full
 // series, most of it explained and nearly all of it new, and a sound that
@@ -72,6 +79,13 @@ constexpr double TuneWeight = 0.25;
 constexpr double TuneMaxCents = 60.0;
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
+
+std::array<std::int64_t, 128> filled(std::int64_t value)
+{
+    std::array<std::int64_t, 128> all;
+    all.fill(value);
+    return all;
+}
 
 std::int64_t msFrames(double ms, int sampleRate)
 {
@@ -116,6 +130,7 @@ struct PianoListener::Pending
     double lastF0 = 0.0;
     int agreeing = 0;
     double seenF0 = 0.0;
+    std::array<std::int64_t, 128> firstHeard = filled(-1); // by MIDI note
     bool fitted = false;
     bool heard = false;
 };
@@ -269,10 +284,17 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
                            m_a4.load() * std::exp2(m_tuneCents / 1200.0));
     const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesDuring(pending.onset - BeforeMargin, end));
     const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(length);
+    // Below middle C a struck string sounds a rich series; a voice's murmur
+    // or one resonance of the room shows a partial or two.
+    const bool rich = verdict.f0 >= RichBelowHz || verdict.partials >= RichPartials;
     const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
-        && verdict.growth >= MinGrowth;
-    if (verdict.pitched)
+        && verdict.growth >= MinGrowth && rich;
+    if (verdict.pitched) {
         pending.seenF0 = verdict.f0;
+        auto &first = pending.firstHeard[static_cast<std::size_t>(verdict.midi)];
+        if (first < 0)
+            first = post;
+    }
     pending.fitted = pending.fitted || fits;
     if (!fits) {
         pending.lastMidi = -1;
@@ -292,6 +314,14 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
         && verdict.explained >= StrongExplained && verdict.growth >= StrongGrowth
         && attackRise(pending.onset, end) >= StrongRiseDb;
     if (pending.agreeing < Agreeing && !strong)
+        return last;
+    // A string sounds its pitch from the hammer's blow on, as soon as a
+    // window can tell it; a voice finds its pitch after the consonant that
+    // was taken for the attack.
+    const double resolvedAfter = ResolvedBins * m_sampleRate / verdict.f0;
+    const auto lateAfter = static_cast<std::int64_t>(
+        std::max(LateFactor * resolvedAfter, static_cast<double>(msFrames(LateMs, m_sampleRate))));
+    if (!heardFrom(pending, verdict.midi, lateAfter))
         return last;
     if (now < m_talkUntil) {
         double loudest = 0.0;
@@ -317,6 +347,17 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     m_recent.push_back(note);
     pending.heard = true;
     return true;
+}
+
+bool PianoListener::heardFrom(const Pending &pending, int midi, std::int64_t by)
+{
+    // The note or its octave either way: which one is told only later.
+    for (int m : {midi - 12, midi, midi + 12}) {
+        const std::int64_t first = m >= 0 && m < 128 ? pending.firstHeard[static_cast<std::size_t>(m)] : -1;
+        if (first >= 0 && first <= by)
+            return true;
+    }
+    return false;
 }
 
 double PianoListener::attackRise(std::int64_t onset, std::int64_t end) const

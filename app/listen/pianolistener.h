@@ -59,6 +59,7 @@ private:
     void hop(const float *samples, std::vector<HeardNote> &heard);
     void startPending(std::int64_t onset);
     bool evaluate(Pending &pending, std::vector<HeardNote> &heard);
+    static bool heardFrom(const Pending &pending, int midi, std::int64_t by);
     float attackVelocity(std::int64_t onset, std::int64_t end) const;
     double windowPower(std::int64_t end) const;
     double attackRise(std::int64_t onset, std::int64_t end) const;
