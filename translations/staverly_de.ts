@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, die Note %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Noch keine Frage</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Frage %1 von %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Keine Lektion läuft</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -585,6 +597,29 @@ Die Lektionen gehen ohne Soundeffekte weiter.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Aus dem Build-Ordner %2 nach %3 verschoben: %1. Dort bewahrt das Programm die Dateien der Schülerinnen und Schüler von jetzt an auf; ein neuer Build oder ein Aufräumen des Build-Ordners nimmt sie nicht mehr mit.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>In %2 geblieben: %1. In %3 gibt es schon eine Datei mit diesem Namen, oder dort konnte nicht geschrieben werden; es wurde nichts ersetzt.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Dateien der Schüler</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Unter anderem Namen aus dem Build-Ordner %2 nach %3 verschoben, weil es in %3 schon eine Datei mit demselben Namen gibt, die weiter benutzt wird: %1. Es wurde nichts ersetzt.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -777,7 +812,7 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Bitte die Schieberegler richtig einstellen.  Der obere Schieberegler muss mindestens eine Taste höher stehen als der untere.</translation>
+        <translation>Bitte stell die Schieberegler richtig ein. Der obere Schieberegler muss mindestens eine Taste höher stehen als der untere.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -798,6 +833,21 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Klicke auf den Knopf „Neu“...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Nicht %1</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1037,10 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
         <source>Note Names</source>
         <translation>Notennamen</translation>
     </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Frage und Trefferquote</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MicAnswers</name>
@@ -1154,7 +1208,7 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>
-        <translation>Ton: %1, ruht</translation>
+        <translation>Ton: %1, im Ruhezustand</translation>
     </message>
     <message>
         <source>Sound: %1, %2 ms</source>
@@ -1182,15 +1236,15 @@ Für eine Pause klicke auf „Abbrechen“.</translation>
     </message>
     <message>
         <source>Odd MIDI input ignored</source>
-        <translation>Seltsame MIDI-Eingabe nicht beachtet</translation>
+        <translation>Ungewöhnliche MIDI-Daten ignoriert</translation>
     </message>
     <message>
         <source>1 malformed MIDI message ignored.</source>
-        <translation>1 fehlerhafte MIDI-Nachricht nicht beachtet.</translation>
+        <translation>1 fehlerhafte MIDI-Nachricht ignoriert.</translation>
     </message>
     <message>
         <source>%1 malformed MIDI messages ignored.</source>
-        <translation>%1 fehlerhafte MIDI-Nachrichten nicht beachtet.</translation>
+        <translation>%1 fehlerhafte MIDI-Nachrichten ignoriert.</translation>
     </message>
     <message>
         <source>MIDI disconnected elsewhere</source>

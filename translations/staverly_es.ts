@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Todavía no hay ninguna pregunta</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Pregunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>No hay ninguna lección en curso</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -585,6 +597,29 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Archivos trasladados de la carpeta de compilación %2 a %3: %1. El programa guarda allí desde ahora los archivos de los alumnos; una nueva compilación o una limpieza de la carpeta de compilación ya no se los lleva.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Archivos que siguen en %2: %1. %3 ya tiene un archivo con ese nombre, o no se puede escribir en ella; no se ha sustituido nada.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Archivos de los alumnos</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 como %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Archivos trasladados con otro nombre de la carpeta de compilación %2 a %3, porque %3 ya tiene uno con el mismo nombre, que se sigue usando: %1. No se ha sustituido nada.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -744,7 +779,7 @@ Las lecciones siguen sin efectos de sonido.</translation>
     </message>
     <message>
         <source>History started anew</source>
-        <translation>Historial nuevo</translation>
+        <translation>Historial reiniciado</translation>
     </message>
     <message>
         <source>Answers waiting</source>
@@ -798,6 +833,21 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Pulsa el botón Nueva...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>No es %1</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1037,10 @@ Para hacer una pausa, pulsa Cancelar.</translation>
         <source>Note Names</source>
         <translation>Nombres de las notas</translation>
     </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Pregunta y puntuación</translation>
+    </message>
 </context>
 <context>
     <name>staverly::MicAnswers</name>
@@ -1150,7 +1204,7 @@ Para hacer una pausa, pulsa Cancelar.</translation>
     </message>
     <message>
         <source>Sound: starting</source>
-        <translation>Sonido: arrancando</translation>
+        <translation>Sonido: iniciando</translation>
     </message>
     <message>
         <source>Sound: %1, resting</source>

@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la note %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Pas encore de question</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Question %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Aucune leçon en cours</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -306,7 +318,7 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation>Négatif</translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>Incorrect</source>
@@ -585,6 +597,29 @@ Les leçons continuent sans effets sonores.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Fichiers déplacés du dossier de compilation %2 vers %3 : %1. Le programme y garde désormais les fichiers des élèves ; une nouvelle compilation ou un nettoyage du dossier de compilation ne les emporte plus.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Fichiers restés dans %2 : %1. %3 contient déjà un fichier de ce nom, ou on ne peut pas y écrire ; rien n’a été remplacé.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Fichiers des élèves</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 sous le nom %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Fichiers déplacés sous un autre nom du dossier de compilation %2 vers %3, car %3 en contient déjà un du même nom, qui reste en usage : %1. Rien n’a été remplacé.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -773,7 +808,7 @@ Pour faire une pause, clique sur Annuler.</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation>Clique sur Nouvelle leçon pour commencer !</translation>
+        <translation>Clique sur Nouvelle leçon !</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
@@ -798,6 +833,21 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Clique sur le bouton Nouvelle leçon...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Indice : %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Ce n’est pas %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1036,10 @@ Pour faire une pause, clique sur Annuler.</translation>
     <message>
         <source>Note Names</source>
         <translation>Noms des notes</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Point sur la leçon</translation>
     </message>
 </context>
 <context>

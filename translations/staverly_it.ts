@@ -55,6 +55,18 @@
         <source>%1, the note %2</source>
         <translation>%1, la nota %2</translation>
     </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Ancora nessuna domanda</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Domanda %1 di %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Nessuna lezione in corso</translation>
+    </message>
 </context>
 <context>
     <name>AnswerKeySheet</name>
@@ -585,6 +597,29 @@ Le lezioni continuano senza effetti sonori.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>File spostati dalla cartella di compilazione %2 a %3: %1. D’ora in poi il programma tiene lì i file degli allievi; una nuova compilazione o una pulizia della cartella di compilazione non li porta più via.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>File rimasti in %2: %1. %3 contiene già un file con quel nome, oppure non vi si può scrivere; non è stato sostituito niente.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - File degli allievi</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 come %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>File spostati con un altro nome dalla cartella di compilazione %2 a %3, perché %3 ne contiene già uno con lo stesso nome, che resta in uso: %1. Non è stato sostituito niente.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -777,7 +812,7 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Devi regolare correttamente i cursori.  Il cursore in alto deve stare almeno un tasto sopra quello in basso.</translation>
+        <translation>Regola correttamente i cursori: quello in alto deve stare almeno un tasto sopra quello in basso.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -798,6 +833,21 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
     <message>
         <source>Click on the New button...</source>
         <translation>Premi il pulsante Nuova...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Suggerimento: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Non è %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1036,10 @@ Per mettere in pausa la lezione, premi Annulla.</translation>
     <message>
         <source>Note Names</source>
         <translation>Nomi delle note</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Domanda e punteggio</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1352,7 @@ Continua pure: la nota suona comunque, e il suo nome compare come suggerimento.<
     </message>
     <message>
         <source>Click here to see clue or click on note. You can also press the space- bar</source>
-        <translation>Fai clic qui o sulla nota per avere un suggerimento. Puoi anche premere la barra spaziatrice</translation>
+        <translation>Fai clic qui o sulla nota per avere un suggerimento. Puoi anche premere la barra spaziatrice.</translation>
     </message>
     <message>
         <source>New lesson</source>
@@ -1765,7 +1819,7 @@ Devi sceglierne uno prima di chiudere questa finestra.</translation>
     </message>
     <message>
         <source>Optional Use Letter Keys Too!</source>
-        <translation>Puoi usare anche i tasti delle lettere!</translation>
+        <translation>Puoi rispondere anche dalla tastiera del computer!</translation>
     </message>
     <message>
         <source>Questions</source>

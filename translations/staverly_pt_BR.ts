@@ -49,11 +49,23 @@
     </message>
     <message>
         <source>%1, a note to name</source>
-        <translation>%1, uma nota para dizer o nome</translation>
+        <translation>%1, qual é esta nota?</translation>
     </message>
     <message>
         <source>%1, the note %2</source>
         <translation>%1, a nota %2</translation>
+    </message>
+    <message>
+        <source>No question yet</source>
+        <translation>Nenhuma pergunta ainda</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Pergunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>No lesson running</source>
+        <translation>Nenhuma lição em andamento</translation>
     </message>
 </context>
 <context>
@@ -435,7 +447,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>The input “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation>A entrada “%1” está desconectada ou desligada; o Staverly volta a escutar assim que ela voltar.</translation>
+        <translation>A entrada &quot;%1&quot; está desconectada ou desligada; o Staverly volta a escutar assim que ela voltar.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +492,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation>Clique no botão Nova lição...</translation>
+        <translation>Clique no botão Nova lição...</translation>
     </message>
 </context>
 <context>
@@ -585,6 +597,29 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
 </context>
 <context>
+    <name>OldPupilFiles</name>
+    <message>
+        <source>Moved from the build folder %2 to %3: %1. The program keeps the pupils&apos; files there from now on; a rebuild or a clean of the build folder no longer takes them.</source>
+        <translation>Arquivos transferidos da pasta de compilação %2 para %3: %1. O programa guarda ali os arquivos dos alunos daqui em diante; uma nova compilação ou uma limpeza da pasta de compilação não leva mais esses arquivos embora.</translation>
+    </message>
+    <message>
+        <source>Left in %2: %1. %3 already holds a file of that name, or it could not be written; nothing was replaced.</source>
+        <translation>Arquivos que ficaram em %2: %1. %3 já tem um arquivo com esse nome, ou não foi possível gravar lá; nada foi substituído.</translation>
+    </message>
+    <message>
+        <source>Staverly - Pupils&apos; Files</source>
+        <translation>Staverly - Arquivos dos alunos</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 como %2</translation>
+    </message>
+    <message>
+        <source>Moved from the build folder %2 to %3 under another name, since %3 already holds one of the same name that stays in use: %1. Nothing was replaced.</source>
+        <translation>Arquivos transferidos com outro nome da pasta de compilação %2 para %3, porque %3 já tem um com o mesmo nome, que continua em uso: %1. Nada foi substituído.</translation>
+    </message>
+</context>
+<context>
     <name>PulseInput</name>
     <message>
         <source>No sound server answers, so Staverly cannot hear a microphone; answer on the keyboard instead.</source>
@@ -600,7 +635,7 @@ As lições continuam sem efeitos sonoros.</translation>
     </message>
     <message>
         <source>The microphone “%1” is unplugged or switched off; Staverly listens again as soon as it is back.</source>
-        <translation>O microfone “%1” está desconectado ou desligado; o Staverly volta a escutar assim que ele voltar.</translation>
+        <translation>O microfone &quot;%1&quot; está desconectado ou desligado; o Staverly volta a escutar assim que ele voltar.</translation>
     </message>
 </context>
 <context>
@@ -773,11 +808,11 @@ Para pausar a lição, clique em Cancelar.</translation>
     </message>
     <message>
         <source>Click New to start!</source>
-        <translation>Clique em Nova lição para começar!</translation>
+        <translation>Clique em Nova lição para começar!</translation>
     </message>
     <message>
         <source>Please adjust the sliders properly.  The top slider must be at least 1 hight then the bottem slider.</source>
-        <translation>Por favor, ajuste os marcadores corretamente.  O marcador de cima precisa ficar pelo menos uma tecla à direita do marcador de baixo.</translation>
+        <translation>Por favor, ajuste os marcadores corretamente: o marcador de cima precisa ficar pelo menos uma tecla à direita do marcador de baixo.</translation>
     </message>
     <message>
         <source>Slider Error!</source>
@@ -797,7 +832,22 @@ Para pausar a lição, clique em Cancelar.</translation>
     </message>
     <message>
         <source>Click on the New button...</source>
-        <translation>Clique no botão Nova lição...</translation>
+        <translation>Clique no botão Nova lição...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Heard by a screen reader after a right answer: the note, the praise word.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Clue: %1</source>
+        <extracomment>Heard by a screen reader when a clue shows the note.</extracomment>
+        <translation>Dica: %1</translation>
+    </message>
+    <message>
+        <source>Not %1</source>
+        <extracomment>Heard by a screen reader after a wrong letter: the note it names.</extracomment>
+        <translation>Não é %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1036,10 @@ Para pausar a lição, clique em Cancelar.</translation>
     <message>
         <source>Note Names</source>
         <translation>Nomes das notas</translation>
+    </message>
+    <message>
+        <source>&amp;Question and Score</source>
+        <translation>&amp;Pergunta e pontuação</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1352,7 @@ Pode continuar: a nota ainda soa, e o nome dela aparece como dica.</translation>
     </message>
     <message>
         <source>Click here to see clue or click on note. You can also press the space- bar</source>
-        <translation>Clique aqui para ver uma dica, ou clique na nota. Você também pode apertar a barra de espaço</translation>
+        <translation>Clique aqui para ver uma dica, ou clique na nota. Você também pode apertar a barra de espaço.</translation>
     </message>
     <message>
         <source>New lesson</source>
@@ -1765,7 +1819,7 @@ Escolha um antes de fechar esta janela.</translation>
     </message>
     <message>
         <source>Optional Use Letter Keys Too!</source>
-        <translation>Opcional: use também as teclas de letras!</translation>
+        <translation>Você também pode responder pelo teclado do computador!</translation>
     </message>
     <message>
         <source>Questions</source>

@@ -3,6 +3,8 @@
 #include "notemodel.h"
 #include "pitchname.h"
 
+#include <QStringList>
+
 namespace staverly {
 
 QString AccessibleTexts::key(int midi)
@@ -43,6 +45,24 @@ QString AccessibleTexts::staff(qint16 clef, const QString &tip)
     if (tip == QLatin1String("?"))
         return tr("%1, a note to name").arg(staff);
     return tr("%1, the note %2").arg(staff, QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+QString AccessibleTexts::progress(int question, int questions)
+{
+    if (question < 1)
+        return tr("No question yet");
+    return tr("Question %1 of %2").arg(question).arg(questions);
+}
+
+QString AccessibleTexts::status(const MainFields &lesson)
+{
+    QStringList parts;
+    parts << (lesson.FIRST_TIME ? progress(lesson.ASKS, lesson.QUESTIONS) : tr("No lesson running"));
+    parts << counter(LessonView::Counter::Yes, lesson.YES) << counter(LessonView::Counter::No, lesson.NO)
+          << counter(LessonView::Counter::Score, lesson.SCORE);
+    if (lesson.USE_TIMER)
+        parts << counter(LessonView::Counter::Time, lesson.MY_TIME);
+    return parts.join(QStringLiteral(". "));
 }
 
 } // namespace staverly

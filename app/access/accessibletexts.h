@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lessonview.h"
+#include "mainfields.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,6 +24,11 @@ public:
     // The staff tells its note only when clues are on: `tip` is the clue
     // shown on it, "?" otherwise, empty before the first question.
     static QString staff(qint16 clef, const QString &tip);
+    // The progress bar: "Question 3 of 20"; `question` 0 before the first.
+    static QString progress(int question, int questions);
+    // Heard on demand: the question, the counters and, with the timer on,
+    // the time.
+    static QString status(const MainFields &lesson);
 };
 
 } // namespace staverly

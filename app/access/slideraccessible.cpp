@@ -1,11 +1,12 @@
 #include "slideraccessible.h"
 
+#include <QMetaObject>
 #include <QWidget>
 
 namespace staverly {
 
 SliderAccessible::SliderAccessible(QWidget *slider)
-    : QAccessibleWidget(slider, QAccessible::Slider)
+    : NamedAccessible(slider, QAccessible::Slider)
 {
 }
 
@@ -27,6 +28,16 @@ void *SliderAccessible::interface_cast(QAccessible::InterfaceType type)
 QVariant SliderAccessible::currentValue() const
 {
     return widget()->property(WhiteKey);
+}
+
+void SliderAccessible::setCurrentValue(const QVariant &value)
+{
+    bool ok = false;
+    const int white = value.toInt(&ok);
+    auto *mover = widget()->property(Mover).value<QObject *>();
+    if (!ok || !mover || !widget()->isEnabled())
+        return;
+    QMetaObject::invokeMethod(mover, "setWhiteKey", Q_ARG(QWidget *, widget()), Q_ARG(int, white));
 }
 
 } // namespace staverly

@@ -1,10 +1,16 @@
 #include "fittext.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace staverly {
 
@@ -81,10 +87,32 @@ void fitChildren(QWidget *parent)
             makeRoom(parent, child, formerRight);
         }
         fitChildren(child);
-        if (qobject_cast<QGroupBox *>(child)) {
+        if (auto *frame = qobject_cast<QGroupBox *>(child)) {
             const int formerRight = child->geometry().right();
             growToChildren(child);
+            // Its title shows whole too.
+            if (frame->width() < frame->minimumSizeHint().width())
+                frame->resize(frame->minimumSizeHint().width(), frame->height());
             makeRoom(parent, child, formerRight);
+        }
+    }
+}
+
+// Frames that ended on one right edge end on one again, however far the
+// longest caption among them pushed it.
+void alignFrames(QWidget *root, const std::vector<std::pair<QGroupBox *, int>> &formerRights)
+{
+    constexpr int Slack = 2;
+    for (const auto &[frame, right] : formerRights) {
+        int edge = frame->geometry().right();
+        for (const auto &[other, otherRight] : formerRights) {
+            if (std::abs(otherRight - right) <= Slack)
+                edge = std::max(edge, other->geometry().right());
+        }
+        if (edge > frame->geometry().right()) {
+            const int formerRight = frame->geometry().right();
+            frame->resize(edge - frame->x() + 1, frame->height());
+            makeRoom(root, frame, formerRight);
         }
     }
 }
@@ -93,10 +121,54 @@ void fitChildren(QWidget *parent)
 
 void fitText(QWidget *root)
 {
+    std::vector<std::pair<QGroupBox *, int>> formerRights;
+    for (QObject *object : root->children()) {
+        if (auto *frame = qobject_cast<QGroupBox *>(object))
+            formerRights.emplace_back(frame, frame->geometry().right());
+    }
     fitChildren(root);
+    alignFrames(root, formerRights);
     growToChildren(root);
     if (root->isWindow())
         root->setFixedSize(root->size());
+}
+
+void refit(QWidget *window)
+{
+    int bottom = 0;
+    int margin = window->width();
+    for (QObject *object : window->children()) {
+        auto *child = qobject_cast<QWidget *>(object);
+        if (!child || child->isWindow() || child->isHidden())
+            continue;
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+        margin = std::min(margin, child->x());
+    }
+    if (bottom > 0)
+        window->setFixedHeight(bottom + margin);
+}
+
+void roomForTitle(QWidget *window)
+{
+    // The icon on the left and minimise, maximise and close on the right,
+    // with their margins, as the title bars of Qt's Wayland decorations and
+    // of the common window managers draw them. Qt's Wayland title bar draws
+    // the title larger than the window managers' title font, 14 pixels.
+    constexpr int BesideTitle = 150;
+    QFont titleBar = QApplication::font("QMdiSubWindowTitleBar");
+    titleBar.setBold(true);
+    QFont wayland = QApplication::font();
+    wayland.setPixelSize(std::max(QFontInfo(wayland).pixelSize(), 14));
+    wayland.setBold(true);
+    const QString title = window->windowTitle();
+    const int wanted = std::max(QFontMetrics(titleBar).horizontalAdvance(title),
+                                QFontMetrics(wayland).horizontalAdvance(title)) + BesideTitle;
+    if (window->minimumWidth() == window->maximumWidth()) {
+        if (window->width() < wanted)
+            window->setFixedWidth(wanted);
+    } else if (window->minimumWidth() < wanted) {
+        window->setMinimumWidth(wanted);
+    }
 }
 
 } // namespace staverly

@@ -136,6 +136,11 @@ void PictureBox::paintEvent(QPaintEvent *event)
     const qreal ratio = m_canvas.devicePixelRatio();
     const QRectF shown(event->rect());
     painter.drawImage(shown, m_canvas, QRectF(shown.topLeft() * ratio, shown.size() * ratio));
+    // Reached by Tab, for a screen reader to read: the focus shows.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0, 90, 200), 2, Qt::DotLine));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)

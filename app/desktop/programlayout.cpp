@@ -2,10 +2,29 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace staverly {
+
+namespace {
+
+// The marker names the folder the build wrote it in: a copy of that folder
+// carries the marker but is a copied program folder all the same.
+bool markedAsBuildFolder(const QString &folder)
+{
+    QFile marker(QDir(folder).filePath(ProgramLayout::buildMarker()));
+    if (!QFileInfo(marker).isFile() || !marker.open(QIODevice::ReadOnly))
+        return false;
+    QString named = QString::fromUtf8(marker.readLine());
+    if (named.endsWith(QLatin1Char('\n')))
+        named.chop(1);
+    const QString canonical = QFileInfo(named).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(folder).canonicalFilePath();
+}
+
+} // namespace
 
 ProgramLayout ProgramLayout::current()
 {
@@ -17,6 +36,9 @@ ProgramLayout ProgramLayout::of(const QString &executableFolder, const QString &
     const QString folder = QDir::cleanPath(QDir(executableFolder).absolutePath());
     const QDir bin(folder);
     const QString shared = QDir::cleanPath(bin.filePath(sharedFilesFromBin()));
+    const QString usersData = dataFolder.isEmpty()
+                                  ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                  : QDir::cleanPath(dataFolder);
     ProgramLayout layout;
     // A build folder is "bin" too, but nothing is ever built into a
     // share/staverly beside it.
@@ -24,15 +46,20 @@ ProgramLayout ProgramLayout::of(const QString &executableFolder, const QString &
         layout.m_kind = Kind::Installed;
         layout.m_programFolder = shared;
         layout.m_controlsFolder = QDir::cleanPath(bin.filePath(controlsFromBin()));
-        layout.m_dataFolder = dataFolder.isEmpty()
-                                  ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                  : QDir::cleanPath(dataFolder);
+        layout.m_dataFolder = usersData;
         return layout;
     }
     layout.m_programFolder = folder;
     layout.m_controlsFolder = bin.filePath(QStringLiteral("controls"));
-    layout.m_dataFolder = folder;
+    const bool build = markedAsBuildFolder(folder);
+    layout.m_kind = build ? Kind::Build : Kind::Beside;
+    layout.m_dataFolder = build ? usersData : folder;
     return layout;
+}
+
+QString ProgramLayout::buildMarker()
+{
+    return QStringLiteral("staverly-build-folder");
 }
 
 QString ProgramLayout::sharedFilesFromBin()

@@ -9,13 +9,17 @@ namespace staverly {
 // executable's folder alone. An installed program sits in a "bin" folder
 // beside share/staverly and keeps the pupils' files in the user's data
 // folder, since the program's folders are shared by every account and
-// seldom writable; a build folder or a copied program folder keeps
-// everything beside the executable. Whether a folder is writable never
-// matters, so the files stay where they were whatever the permissions.
+// seldom writable. A build folder, told by the marker file the build writes
+// beside the executable naming that folder, reads its own files from there
+// but keeps the pupils' files in the user's data folder too, so a rebuild or
+// a clean never takes them; a copied program folder, a copy of a build
+// folder among them, keeps everything beside the executable. Whether a
+// folder is writable never matters, so the files stay where they were
+// whatever the permissions.
 class ProgramLayout
 {
 public:
-    enum class Kind { Beside, Installed };
+    enum class Kind { Beside, Installed, Build };
 
     // The layout of the running program.
     static ProgramLayout current();
@@ -32,6 +36,9 @@ public:
     // players.txt and grades.txt.
     QString dataFolder() const { return m_dataFolder; }
 
+    // The file the build writes beside the executable, and nothing installs:
+    // its first line is the absolute path of the folder it was written in.
+    static QString buildMarker();
     // The install's folders relative to its bin folder, as built.
     static QString sharedFilesFromBin();
     static QString controlsFromBin();

@@ -1,6 +1,8 @@
 #include "qtdesktop.h"
 
 #include "audioengine.h"
+#include "fittext.h"
+#include "titledmessagebox.h"
 #include "wavefile.h"
 
 #include <QApplication>
@@ -33,7 +35,7 @@ QtDesktop::~QtDesktop() = default;
 Desktop::Answer QtDesktop::messageBox(QWidget *parent, const QString &text, Buttons buttons,
                                       Icon icon, const QString &title)
 {
-    QMessageBox box(parent);
+    TitledMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -70,10 +72,12 @@ Desktop::Answer QtDesktop::messageBox(QWidget *parent, const QString &text, Butt
 QString QtDesktop::inputBox(QWidget *parent, const QString &prompt, const QString &title,
                             const QString &defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    roomForTitle(&dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDesktop::saveFileName(QWidget *parent, const QString &title, const QString &directory,
@@ -172,6 +176,7 @@ bool QtDesktop::openDocument(const QString &target)
 
 int QtDesktop::showModal(QDialog &dialog)
 {
+    roomForTitle(&dialog);
     return dialog.exec();
 }
 

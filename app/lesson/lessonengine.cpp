@@ -93,6 +93,11 @@ QString LessonEngine::noteLabel() const
     return USE_CROMATICS ? notes.noteName(PREV_NOTE) : notes.whiteLetter(PREV_NOTE);
 }
 
+QString LessonEngine::spokenNote() const
+{
+    return NoteNames::current().spoken(expectedNote());
+}
+
 int LessonEngine::questionNote() const
 {
     return USE_CROMATICS ? PREV_NOTE : notes.whiteToMidi(PREV_NOTE, CLEFF);
@@ -335,6 +340,8 @@ void LessonEngine::do_yes()
     recordAnswer(AnswerEvent::Outcome::Right, expectedNote());
     const std::size_t i = drawWord();
     showMessage(noteLabel() + QLatin1Char('\n') + words.praise_words[i], PraiseColour);
+    //: Heard by a screen reader after a right answer: the note, the praise word.
+    m_view.announce(tr("%1, %2").arg(spokenNote(), words.praise_words[i]));
 
     YES = incremented(YES);
     m_gradeLogged = false;
@@ -363,6 +370,8 @@ void LessonEngine::do_no(qint16 &played, qint16 &correct)
     else if (played > correct)
         text = tr("Too High") + QLatin1Char('\n') + words.failure_words[i];
     showMessage(text, FailureColour);
+    if (played != correct)
+        m_view.announce(QString(text).replace(QLatin1Char('\n'), QStringLiteral(", ")));
     wrongAnswer();
     showMessage(QStringLiteral("?"), NormalColour);
 }
@@ -401,7 +410,10 @@ void LessonEngine::do_clue()
     }
     m_view.setBusy(true);
     showMessage(noteLabel());
-    m_view.focusKey(key);
+    // The key is shown, not focused: a key that took the focus would answer
+    // the question at the next Return.
+    //: Heard by a screen reader when a clue shows the note.
+    m_view.announce(tr("Clue: %1").arg(spokenNote()));
     m_view.markClueKey(key, true);
     play_key();
     m_view.markClueKey(key, false);
@@ -431,6 +443,7 @@ void LessonEngine::Timer1_Timer()
         recordAnswer(AnswerEvent::Outcome::TimeOut, -1);
         m_desktop.playWave(102);
         showMessage(tr("Over Time!"));
+        m_view.announce(tr("Over Time!"));
         MY_TIME = 0;
         m_view.showCounter(Counter::Time, 0);
         countWrong();
@@ -516,6 +529,8 @@ void LessonEngine::typed(QChar ch, AnswerTag tag)
         // The history keeps English letters, whatever the pupil's naming.
         recordAnswer(AnswerEvent::Outcome::Wrong, -1,
                      *step >= 0 ? QLatin1Char("CDEFGAB"[*step]) : ch.toUpper());
+        //: Heard by a screen reader after a wrong letter: the note it names.
+        m_view.announce(tr("Not %1").arg(*step >= 0 ? NoteNames::current().white(*step) : QString(ch.toUpper())));
         quick_no();
         return;
     }

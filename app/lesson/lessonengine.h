@@ -120,6 +120,8 @@ private:
     // A question that was on the staff and stays there opens again.
     void reopenQuestion();
     std::size_t drawWord();
+    // The asked note as a screen reader says it, in the pupil's naming.
+    QString spokenNote() const;
     void showMessage(const QString &text);
     void showMessage(const QString &text, quint32 colour);
     void rescore();

@@ -35,6 +35,9 @@ public:
     // The middle-C marker and the clef's menu check marks.
     virtual void showClef(qint16 cleff) = 0;
     virtual void setBusy(bool busy) = 0;
+    // Says a judged answer or a clue to a screen reader, once, in the
+    // lesson's own words, without moving the focus.
+    virtual void announce(const QString &text) = 0;
 
     // Whether the main window is the application's active window now.
     virtual bool isActive() const = 0;

@@ -129,7 +129,11 @@ midiFrm::midiFrm(DialogHost &host, SettingsStore &settings, MidiMod &midi, Piano
     connect(inCbo, &QComboBox::activated, this, &midiFrm::inCbo_Click);
     connect(outCbo, &QComboBox::activated, this, &midiFrm::outCbo_Click);
     connect(ComboPatch, &QComboBox::activated, this, &midiFrm::ComboPatch_Click);
-    connect(m_channels, &QButtonGroup::idClicked, this, &midiFrm::channelOpt_Click);
+    // Toggled, not clicked: a screen reader's press toggles an option.
+    connect(m_channels, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            channelOpt_Click(index);
+    });
     connect(volumeSld, &QSlider::valueChanged, this, &midiFrm::volumeSld_Change);
     connect(testCmd, &QPushButton::clicked, this, [this] {
         qint16 middleC = 60;
@@ -162,8 +166,8 @@ void midiFrm::Form_Load()
     midiThruChk->setChecked(midi.MIDI_THRU);
     usemidiChk->setChecked(midi.USE_MIDI);
     if (midi.MIDI_CHANNEL >= 0 && midi.MIDI_CHANNEL < 16) {
+        // Its handler runs as it is checked.
         channelOpt[std::size_t(midi.MIDI_CHANNEL)]->setChecked(true);
-        channelOpt_Click(midi.MIDI_CHANNEL);
     }
     midiThruChk->setEnabled(midi.USE_MIDI);
     inCbo->setEnabled(midi.USE_MIDI);
@@ -191,6 +195,9 @@ void midiFrm::showSound()
 void midiFrm::showNotices()
 {
     noticeLbl->setText(m_host.notices().texts().join(QLatin1Char('\n')));
+    // No notice, no empty band at the bottom.
+    noticeLbl->setHidden(noticeLbl->text().isEmpty());
+    refit(this);
 }
 
 void midiFrm::load_patches()

@@ -139,8 +139,13 @@ progressFrm::progressFrm(DialogHost &host, AnswerHistory &history, QString curre
 
     connect(playerCbo, &QComboBox::currentIndexChanged, this, &progressFrm::showPlayer);
     connect(periodCbo, &QComboBox::currentIndexChanged, this, &progressFrm::showChart);
-    connect(mapClef, &QButtonGroup::idClicked, this, &progressFrm::showMap);
-    connect(mapMeasure, &QButtonGroup::idClicked, this, &progressFrm::showMap);
+    // Toggled, not clicked: a screen reader's press toggles an option.
+    for (QButtonGroup *group : {mapClef, mapMeasure}) {
+        connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+            if (checked)
+                showMap();
+        });
+    }
     connect(exportCmd, &QPushButton::clicked, this, &progressFrm::exportCmd_Click);
     connect(closeCmd, &QPushButton::clicked, this, &QDialog::accept);
     showPlayer();

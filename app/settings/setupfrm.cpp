@@ -96,7 +96,12 @@ setupFrm::setupFrm(DialogHost &host, SettingsStore &settings, LessonEngine &less
     okCmd->setText(tr(" &OK"));
     okCmd->setDefault(true);
 
-    connect(m_clefGroup, &QButtonGroup::idClicked, this, &setupFrm::cleffOpt_Click);
+    // Toggled, not clicked: a screen reader's press toggles the option
+    // without a click, and must choose the clef all the same.
+    connect(m_clefGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            cleffOpt_Click(index);
+    });
     connect(chromaticChk, &QCheckBox::toggled, this, &setupFrm::chromaticChk_Click);
     connect(timerChk, &QCheckBox::toggled, this, &setupFrm::timerChk_Click);
     connect(clueshk, &QCheckBox::toggled, this,
@@ -132,8 +137,8 @@ void setupFrm::Form_Load()
 {
     CHANGE_FLAG = 0;
     const int clef = m_lesson.CLEFF == 1 ? 1 : 0;
+    // Its handler runs as it is checked, and finds the clef in use.
     cleffOpt[std::size_t(clef)]->setChecked(true);
-    cleffOpt_Click(clef);
     chromaticChk->setChecked(m_lesson.USE_CROMATICS);
     timerChk->setChecked(m_lesson.USE_TIMER);
     timerLbl->setEnabled(m_lesson.USE_TIMER);

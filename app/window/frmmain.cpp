@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "accessibletexts.h"
+#include "announcer.h"
 #include "answerhistory.h"
 #include "appicon.h"
 #include "controlhost.h"
@@ -17,6 +18,7 @@
 #include "midiinput.h"
 #include "midioutput.h"
 #include "midirouter.h"
+#include "namedaccessible.h"
 #include "pianokey.h"
 #include "pianokeyboard.h"
 #include "picturebox.h"
@@ -33,6 +35,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QProgressBar>
 #include <QPushButton>
 #include <mutex>
@@ -54,9 +57,19 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     MainArtwork::useCompactFace();
     setWindowTitle(tr("Pellworth's Staverly v1.0"));
-    // The range sliders are read as sliders, whichever plugin draws them.
-    static std::once_flag sliderAccessibility;
-    std::call_once(sliderAccessibility, [] { QAccessible::installFactory(&SliderAccessible::create); });
+    // The range sliders are read as sliders, whichever plugin draws them;
+    // the keys, the staff and the progress bar by names that change quietly,
+    // and the announcer as a status bar.
+    static std::once_flag accessibility;
+    std::call_once(accessibility, [] {
+        // The last installed is asked first.
+        QAccessible::installFactory(&NamedAccessible::create);
+        QAccessible::installFactory(&Announcer::accessibleFor);
+        QAccessible::installFactory(&SliderAccessible::create);
+        // The bar offers no value, so that it is read by its question, and
+        // the bridge would warn of that at every question.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.accessibility.atspi.warning=false"));
+    });
     setWindowIcon(appIcon());
     MIDIInput1 = new MIDIInput(services.midiBackend, this);
     MIDIInput1->setObjectName(QStringLiteral("MIDIInput1"));
@@ -102,12 +115,15 @@ void frmMain::buildWindow()
     setCentralWidget(central);
 
     Picture1 = new PictureBox(central);
+    Picture1->setProperty(NamedAccessible::Role, int(QAccessible::Graphic));
+    NamedAccessible::setName(Picture1, AccessibleTexts::staff(0, {}));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(px(2510), px(5), 640 - px(2510), 244);
     Picture1->setBackColor(Qt::white);
     connect(Picture1, &PictureBox::mousePressed, &lesson, &LessonEngine::do_clue);
 
     Bar = new QProgressBar(central);
+    m_face->nameProgress(0);
     Bar->setObjectName(QStringLiteral("Bar"));
     Bar->setToolTip(tr("Question progress bar."));
     Bar->setTextVisible(false);
@@ -148,10 +164,11 @@ void frmMain::buildWindow()
         connect(key, &PianoKey::mouseUp, this, &frmMain::pianoKey_MouseUp);
     }
 
+    announcer = new Announcer(central);
     highSlider = hostControl("piano.UserControl1", QStringLiteral("highSlider"));
     lowSlider = hostControl("piano.UserControl1", QStringLiteral("lowSlider"));
     midinPrg = hostControl("Quill_Slider.UserControl1", QStringLiteral("midinPrg"));
-    m_ranges = new RangeSliders(lowSlider, highSlider, lesson, m_settings, m_desktop, this);
+    m_ranges = new RangeSliders(lowSlider, highSlider, lesson, m_settings, m_desktop, this, announcer);
     // Screen order: the buttons, the high slider above the keys, the keys,
     // the low slider below them.
     QWidget *previous = clueCmd;
@@ -164,6 +181,15 @@ void frmMain::buildWindow()
     }
     if (lowSlider)
         QWidget::setTabOrder(pianoKey.back(), lowSlider);
+    // Then what the lesson shows, each read by its name.
+    previous = lowSlider ? lowSlider : pianoKey.back();
+    for (QWidget *next : std::initializer_list<QWidget *>{msglbl, Picture1, Bar, yesLbl, noLbl, scoreLbl, timeLbl}) {
+        next->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    // Where a lesson starts: Return on it is New.
+    newCmd->setFocus(Qt::OtherFocusReason);
     m_ranges->place();
     if (midinPrg) {
         midinPrg->setToolTip(tr("Midi Indicator"));
@@ -278,6 +304,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             auto *key = static_cast<QKeyEvent *>(event);
             if (m_ranges->keyPressed(widget, key))
                 return true;
+            if (auto *piano = qobject_cast<PianoKey *>(widget)) {
+                if (const int to = PianoKeyboard::moveTo(piano->index(), *key); to >= 0) {
+                    pianoKey[std::size_t(to)]->setFocus(Qt::TabFocusReason);
+                    return true;
+                }
+            }
             return m_face->typed(key);
         }
         break;
@@ -291,7 +323,7 @@ void frmMain::showClef(qint16 cleff)
 {
     PianoKeyboard::showClef(pianoKey, cleff);
     m_ranges->name();
-    Picture1->setAccessibleName(AccessibleTexts::staff(cleff, Picture1->toolTip()));
+    NamedAccessible::setName(Picture1, AccessibleTexts::staff(cleff, Picture1->toolTip()));
     trebleItem->setChecked(cleff == 0);
     baseItem->setChecked(cleff != 0);
 }
@@ -304,6 +336,11 @@ void frmMain::trebleItem_Click()
 void frmMain::baseItem_Click()
 {
     chooseClef(1, baseItem);
+}
+
+void frmMain::announceStatus()
+{
+    m_face->announceStatus();
 }
 
 void frmMain::chooseClef(qint16 cleff, QAction *item)

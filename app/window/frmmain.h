@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace staverly {
 
+class Announcer;
 class MIDIInput;
 class MIDIOutput;
 class MainDialogs;
@@ -75,11 +76,14 @@ public:
     QWidget *lowSlider = nullptr;
     QWidget *highSlider = nullptr;
     QWidget *midinPrg = nullptr;
+    // Speaks judged answers, clues and the status to a screen reader.
+    Announcer *announcer;
     std::array<PianoKey *, NoteModel::Keys> pianoKey{};
     MIDIInput *MIDIInput1;
     MIDIOutput *MIDIOutput1;
 
     QAction *lessonMnuItem;
+    QAction *statusItem;
     QAction *trebleItem;
     QAction *baseItem;
     QAction *printItem;
@@ -109,6 +113,8 @@ public slots:
     void pianoKey_MouseUp(int index);
     void trebleItem_Click();
     void baseItem_Click();
+    // The question, the counters and the time, said to a screen reader.
+    void announceStatus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

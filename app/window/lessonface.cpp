@@ -3,12 +3,15 @@
 #include "lessonface.h"
 
 #include "accessibletexts.h"
+#include "announcer.h"
 #include "answerhistory.h"
 #include "desktop.h"
 #include "frmmain.h"
 #include "gradelog.h"
 #include "maindialogs.h"
 #include "midiinput.h"
+#include "namedaccessible.h"
+#include "notenames.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "toldonce.h"
@@ -47,8 +50,9 @@ void LessonFace::showMessage(const QString &text)
 void LessonFace::showMessage(const QString &text, quint32 colour)
 {
     m_window.msglbl->setText(text);
-    m_window.msglbl->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(fromBgr(colour).name()));
+    m_window.msglbl->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }"
+                                                  "QLabel:focus { border: 1px dotted %1; }")
+                                       .arg(fromBgr(colour).name()));
     m_window.msglbl->repaint();
 }
 
@@ -65,11 +69,21 @@ void LessonFace::showCounter(Counter counter, qint16 value)
 void LessonFace::showProgress(int value)
 {
     m_window.Bar->setValue(std::min(value, m_window.Bar->maximum()));
+    nameProgress(value + 1);
 }
 
 void LessonFace::setProgressMaximum(int maximum)
 {
     m_window.Bar->setMaximum(maximum);
+    nameProgress(m_question);
+}
+
+void LessonFace::nameProgress(int question)
+{
+    // The bar shows the questions answered; it is named by the one asked.
+    m_question = question;
+    const int of = m_window.Bar->maximum();
+    NamedAccessible::setName(m_window.Bar, AccessibleTexts::progress(std::min(question, of), of));
 }
 
 void LessonFace::wipePicture()
@@ -87,7 +101,7 @@ void LessonFace::showPicture(int midi, qint16 cleff)
 void LessonFace::setPictureTip(const QString &tip)
 {
     m_window.Picture1->setToolTip(tip);
-    m_window.Picture1->setAccessibleName(AccessibleTexts::staff(m_window.lesson.CLEFF, tip));
+    NamedAccessible::setName(m_window.Picture1, AccessibleTexts::staff(m_window.lesson.CLEFF, tip));
 }
 
 void LessonFace::focusKey(int index)
@@ -120,6 +134,16 @@ void LessonFace::showClef(qint16 cleff)
 bool LessonFace::isActive() const
 {
     return m_window.isActive();
+}
+
+void LessonFace::announce(const QString &text)
+{
+    m_window.announcer->say(text);
+}
+
+void LessonFace::announceStatus()
+{
+    announce(AccessibleTexts::status(m_window.lesson));
 }
 
 void LessonFace::setBusy(bool busy)
@@ -236,8 +260,8 @@ bool LessonFace::typed(QKeyEvent *key)
     if (key->isAutoRepeat() || key->text().size() != 1 || (key->modifiers() & Modifiers))
         return false;
     const QChar ch = key->text().at(0);
-    const bool letter = ch >= QLatin1Char('a') && ch <= QLatin1Char('h');
-    if (ch != QLatin1Char(' ') && !letter)
+    // Space is the clue; the letters, and in solfège the digits, answer.
+    if (ch != QLatin1Char(' ') && !NoteNames::current().typedWhite(ch))
         return false;
     m_window.lesson.typed(ch, m_window.lesson.arrival());
     return true;

@@ -27,6 +27,8 @@ public:
     // A letter or Space typed anywhere in the window; false for other keys,
     // which go on to the focused control.
     bool typed(QKeyEvent *key);
+    // The question, the counters and the time, heard on demand.
+    void announceStatus();
 
     // LessonView
     void showMessage(const QString &text) override;
@@ -42,6 +44,7 @@ public:
     void markClueKey(int index, bool on) override;
     void showClef(qint16 cleff) override;
     void setBusy(bool busy) override;
+    void announce(const QString &text) override;
     bool isActive() const override;
 
     // LessonDesktop
@@ -61,10 +64,14 @@ public:
     void recordAnswer(const AnswerEvent &answer) override;
     std::map<int, double> noteWeights(const QString &player, qint16 clef) override;
 
+    // Names the progress bar by the question asked, 0 before the first.
+    void nameProgress(int question);
+
 private:
     frmMain &m_window;
     Random &m_random;
     QColor m_clueKeyColour;
+    int m_question = 0;
 };
 
 } // namespace staverly

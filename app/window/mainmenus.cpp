@@ -56,6 +56,8 @@ void MainMenus::build()
     QMenu *fileMnu = m_window.menuBar()->addMenu(tr("&File"));
     fileMnu->setObjectName(QStringLiteral("fileMnu"));
     m_window.lessonMnuItem = action(fileMnu, "lessonMnuItem", tr("&New Lesson"), QKeySequence(QStringLiteral("Ctrl+N")));
+    // Said by a screen reader: the question, the counters and the time.
+    m_window.statusItem = action(fileMnu, "statusItem", tr("&Question and Score"), QKeySequence(Qt::Key_F2));
     fileMnu->addSeparator();
     m_window.trebleItem = action(fileMnu, "trebleItem", tr("&Treble Clef"), QKeySequence(QStringLiteral("Ctrl+T")));
     m_window.trebleItem->setCheckable(true);
@@ -114,6 +116,7 @@ void MainMenus::build()
     m_window.aboutItem = action(helpMnu, "aboutItem", tr("&About The Staverly..."));
 
     connect(m_window.lessonMnuItem, &QAction::triggered, &m_window.lesson, &LessonEngine::do_new);
+    connect(m_window.statusItem, &QAction::triggered, &m_window, &frmMain::announceStatus);
     connect(m_window.trebleItem, &QAction::triggered, &m_window, &frmMain::trebleItem_Click);
     connect(m_window.baseItem, &QAction::triggered, &m_window, &frmMain::baseItem_Click);
     connect(m_window.printItem, &QAction::triggered, this, &MainMenus::print);

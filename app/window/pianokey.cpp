@@ -13,6 +13,11 @@ PianoKey::PianoKey(int index, QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("pianoKey%1").arg(index));
+    // A screen reader's press, like click(), comes as pressed and released;
+    // the mouse and Return come through the handlers below, which emit
+    // neither: each way sounds and answers alike.
+    connect(this, &QAbstractButton::pressed, this, [this] { emit mouseDown(m_index); });
+    connect(this, &QAbstractButton::released, this, [this] { emit mouseUp(m_index); });
 }
 
 void PianoKey::setBackColor(const QColor &color)

@@ -3,12 +3,15 @@
 #include "accessibletexts.h"
 #include "formlayout.h"
 #include "mainartwork.h"
+#include "namedaccessible.h"
 #include "pianokey.h"
 #include "notenames.h"
 #include "pianokeys.h"
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace staverly {
 
@@ -18,6 +21,8 @@ PianoKeyboard::Keys PianoKeyboard::build(QWidget *parent)
     Keys keys{};
     for (int k = 0; k < NoteModel::Keys; ++k) {
         auto *key = new PianoKey(k, parent);
+        // Named before a screen reader first asks, which fixes how it is read.
+        NamedAccessible::setName(key, AccessibleTexts::key(NoteModel::keyToMidi(k, 0)));
         key->setCursor(cursor);
         const QRect r = PianoKeys::keyTwips(k).toRect();
         key->setGeometry(twips(r.x(), 3780 + r.y(), r.width(), r.height()));
@@ -59,7 +64,31 @@ void PianoKeyboard::showClef(const Keys &keys, qint16 cleff)
     keys[std::size_t(plain)]->setBackColor(Qt::white);
     keys[std::size_t(plain)]->setText(QString());
     for (int k = 0; k < NoteModel::Keys; ++k)
-        keys[std::size_t(k)]->setAccessibleName(AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
+        NamedAccessible::setName(keys[std::size_t(k)], AccessibleTexts::key(NoteModel::keyToMidi(k, cleff)));
+}
+
+int PianoKeyboard::moveTo(int index, const QKeyEvent &key)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return -1;
+    int to = index;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        to = index - 1;
+        break;
+    case Qt::Key_Right:
+        to = index + 1;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = NoteModel::Keys - 1;
+        break;
+    default:
+        return -1;
+    }
+    return std::clamp(to, 0, NoteModel::Keys - 1);
 }
 
 } // namespace staverly

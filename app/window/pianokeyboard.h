@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <array>
 
+class QKeyEvent;
 class QWidget;
 
 namespace staverly {
@@ -24,6 +25,10 @@ public:
     // "Middle C" down the key, one letter a line and the words a line apart,
     // in the pupil's language and note names.
     static QString middleCaption();
+    // Where Left and Right (a key down or up in pitch), Home and End (the
+    // lowest and the highest key) move the focus from key `index`; it stays
+    // at an end. -1 for other keys.
+    static int moveTo(int index, const QKeyEvent &key);
 };
 
 } // namespace staverly

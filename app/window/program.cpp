@@ -8,6 +8,7 @@
 #include "commandline.h"
 #include "controlhost.h"
 #include "frmmain.h"
+#include "oldpupilfiles.h"
 #include "programlayout.h"
 #include "qtdesktop.h"
 #include "rtmidibackend.h"
@@ -53,8 +54,15 @@ int Program::run(int argc, char *argv[], const char *version, const char *deskto
     speak(translations, SettingsStore(), layout.programFolder());
     // An installed program's first start in an account: the data folder is new.
     QDir().mkpath(layout.dataFolder());
+    // Before the window makes a new player list of its own.
+    const QString moved = layout.kind() == ProgramLayout::Kind::Build
+                              ? OldPupilFiles::move(layout.programFolder(), layout.dataFolder())
+                              : QString();
     AudioEngine audio;
     QtDesktop desktop(audio);
+    if (!moved.isEmpty())
+        desktop.messageBox(nullptr, moved, Desktop::Buttons::Ok, Desktop::Icon::Information,
+                           OldPupilFiles::title());
     ClockedRandom random;
     SettingsStore settings;
     host::ControlHost controls(layout.controlsFolder());

@@ -1,10 +1,12 @@
 #include "rangesliders.h"
 
 #include "accessibletexts.h"
+#include "announcer.h"
 #include "controlhost.h"
 #include "desktop.h"
 #include "formlayout.h"
 #include "lessonengine.h"
+#include "namedaccessible.h"
 #include "noterange.h"
 #include "settingkeys.h"
 #include "settingsstore.h"
@@ -12,6 +14,7 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace staverly {
@@ -27,7 +30,7 @@ void setThumb(QWidget *slider, qint16 note)
 } // namespace
 
 RangeSliders::RangeSliders(QWidget *low, QWidget *high, LessonEngine &lesson, SettingsStore &settings,
-                           Desktop &desktop, QWidget *window)
+                           Desktop &desktop, QWidget *window, Announcer *announcer)
     : QObject(window)
     , m_low(low)
     , m_high(high)
@@ -35,6 +38,7 @@ RangeSliders::RangeSliders(QWidget *low, QWidget *high, LessonEngine &lesson, Se
     , m_settings(settings)
     , m_desktop(desktop)
     , m_window(window)
+    , m_announcer(announcer)
 {
     if (m_low) {
         m_low->setToolTip(tr("Low Note"));
@@ -52,6 +56,7 @@ RangeSliders::RangeSliders(QWidget *low, QWidget *high, LessonEngine &lesson, Se
             continue;
         slider->setFocusPolicy(Qt::StrongFocus);
         slider->setProperty(SliderAccessible::WhiteKey, 1);
+        slider->setProperty(SliderAccessible::Mover, QVariant::fromValue<QObject *>(this));
     }
 }
 
@@ -89,8 +94,8 @@ void RangeSliders::name()
         const qint16 clef = m_lesson.CLEFF;
         const bool onKeyboard = white >= 1 && white <= NoteModel::WhiteKeys && (clef == 0 || clef == 1);
         slider->setProperty(SliderAccessible::WhiteKey, int(white));
-        slider->setAccessibleName(
-            AccessibleTexts::slider(low, onKeyboard ? m_lesson.notes.whiteToMidi(white, clef) : -1));
+        NamedAccessible::setName(
+            slider, AccessibleTexts::slider(low, onKeyboard ? m_lesson.notes.whiteToMidi(white, clef) : -1));
     };
     name(m_low, true, m_lesson.LOW_NOTE);
     name(m_high, false, m_lesson.HIGH_NOTE);
@@ -115,12 +120,21 @@ bool RangeSliders::keyPressed(QWidget *slider, QKeyEvent *key)
     return true;
 }
 
+void RangeSliders::setWhiteKey(QWidget *slider, int white)
+{
+    auto loc = qint16(*NoteRange::position(qint16(std::clamp(white, 1, int(NoteModel::WhiteKeys)))));
+    if (slider && slider == m_low)
+        lowSlider_changed(loc);
+    else if (slider && slider == m_high)
+        highSlider_changed(loc);
+}
+
 void RangeSliders::lowSlider_changed(qint16 &loc)
 {
     const NoteRange::Move move = NoteRange::low(loc, m_lesson.HIGH_NOTE);
     m_lesson.LOW_NOTE = move.note;
     showLow(m_lesson.LOW_NOTE);
-    refused(move.refusal);
+    moved(m_low, move.refusal);
 }
 
 void RangeSliders::highSlider_changed(qint16 &loc)
@@ -128,11 +142,14 @@ void RangeSliders::highSlider_changed(qint16 &loc)
     const NoteRange::Move move = NoteRange::high(loc, m_lesson.LOW_NOTE);
     m_lesson.HIGH_NOTE = move.note;
     showHigh(m_lesson.HIGH_NOTE);
-    refused(move.refusal);
+    moved(m_high, move.refusal);
 }
 
-void RangeSliders::refused(const QString &refusal)
+void RangeSliders::moved(QWidget *slider, const QString &refusal)
 {
+    // Heard where the thumb now stands, whether dragged, keyed or set.
+    if (m_announcer && slider)
+        m_announcer->say(slider->property(NamedAccessible::Name).toString());
     if (!refusal.isEmpty())
         m_desktop.messageBox(m_window, refusal, Desktop::Buttons::Ok, Desktop::Icon::Warning,
                              tr("Note Range Error!"));

@@ -9,21 +9,22 @@ class QWidget;
 
 namespace staverly {
 
+class Announcer;
 class Desktop;
 class LessonEngine;
 class SettingsStore;
 
 // The two range sliders above and below the keys: where their thumbs stand,
 // what moving one does to the lesson's range (NoteRange's rules), and the
-// note a screen reader names each by. Either may be missing when its plugin
-// could not be loaded.
+// note a screen reader names each by and hears when one moves. Either may be
+// missing when its plugin could not be loaded.
 class RangeSliders : public QObject
 {
     Q_OBJECT
 
 public:
     RangeSliders(QWidget *low, QWidget *high, LessonEngine &lesson, SettingsStore &settings, Desktop &desktop,
-                 QWidget *window);
+                 QWidget *window, Announcer *announcer = nullptr);
 
     // Full width, the high one above the keys and the low one below them.
     void place();
@@ -36,12 +37,16 @@ public:
     // false for another widget or key.
     bool keyPressed(QWidget *slider, QKeyEvent *key);
 
+    // A value set by a screen reader: as though the slider were dragged to
+    // white key `white`.
+    Q_INVOKABLE void setWhiteKey(QWidget *slider, int white);
+
 public slots:
     void lowSlider_changed(qint16 &loc);
     void highSlider_changed(qint16 &loc);
 
 private:
-    void refused(const QString &refusal);
+    void moved(QWidget *slider, const QString &refusal);
 
     QWidget *m_low;
     QWidget *m_high;
@@ -49,6 +54,7 @@ private:
     SettingsStore &m_settings;
     Desktop &m_desktop;
     QWidget *m_window;
+    Announcer *m_announcer;
 };
 
 } // namespace staverly

@@ -1,5 +1,7 @@
 #include "lessonrig.h"
 
+#include "notenames.h"
+
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <map>
@@ -269,7 +271,7 @@ TEST_F(Engine, TheClueInAChromaticBassLesson)
     lesson->do_clue();
     EXPECT_EQ(lesson->HELP_NOTE, 16);
     EXPECT_EQ(rig->cluedKeys, (std::vector<int>{16}));
-    EXPECT_EQ(rig->focused.back(), 16);
+    EXPECT_TRUE(rig->focused.empty()) << "a focused key would answer at the next Return";
     EXPECT_EQ(rig->notes, (std::vector<std::pair<int, int>>{{40, 127}, {40, 0}}));
     EXPECT_EQ(rig->sleeps.back(), 450);
     EXPECT_EQ(rig->texts().mid(rig->texts().size() - 2), (QStringList{"E", "?"}));
@@ -416,6 +418,56 @@ TEST(WeakNotes, AreAskedMoreOftenNeverTwiceInARowAndPlainDrawsWhenOff)
             EXPECT_NEAR(count / plain, expected, expected * 0.2) << "note " << note << " weak " << c.weak;
         }
     }
+}
+
+// What a screen reader is told of each judged answer and clue: once, in
+// the lesson's own words, with the note in the pupil's naming.
+TEST(Announcements, EachOutcomeIsSaidOnceInTheLessonsWordsAndThePupilsNaming)
+{
+    using S = NoteNames::Style;
+    const auto key = [](int index) { return [index](LessonRig &r) { r.click(index); }; };
+    const auto letter = [](char c) {
+        return [c](LessonRig &r) { r.engine.typed(QLatin1Char(c), r.engine.arrival()); };
+    };
+    const struct
+    {
+        S naming;
+        bool chromatic;
+        int asked; // white key, or MIDI note when chromatic; keys from C3, C4 is key 12
+        std::function<void(LessonRig &)> answer;
+        QStringList heard;
+    } outcomes[] = {
+        {S::Letters, false, 8, key(12), {"C4, Wonderful"}}, {S::German, false, 14, key(23), {"H 4, Wonderful"}},
+        {S::Solfege, false, 9, key(14), {"Ré 4, Wonderful"}},
+        {S::Letters, true, 66, key(18), {"F sharp 4, Wonderful"}},
+        {S::Letters, false, 8, letter('c'), {"C4, Wonderful"}},
+        {S::Letters, false, 8, [](LessonRig &r) { r.engine.midiMessage(0x90, 60, 90, r.engine.arrival()); },
+         {"C4, Wonderful"}},
+        {S::Letters, false, 8, key(11), {"Too Low, Bad"}}, {S::German, false, 8, key(47), {"Too High, Bad"}},
+        {S::Letters, false, 8, letter('h'), {"Not H"}}, {S::Solfege, false, 8, letter('e'), {"Not Mi"}},
+        {S::Letters, true, 60, letter('c'), {}},
+        {S::Letters, false, 8,
+         [](LessonRig &r) {
+             r.engine.USE_TIMER = true;
+             r.engine.TO_TIME = 1;
+             r.engine.Timer1_Timer();
+         },
+         {"Over Time!"}},
+        {S::Solfege, true, 61, [](LessonRig &r) { r.engine.do_clue(); }, {"Clue: Do sharp 4"}},
+    };
+    for (const auto &o : outcomes) {
+        NoteNames::setCurrent(NoteNames(o.naming, QStringLiteral("fr")));
+        LessonRig rig;
+        rig.prepare();
+        rig.engine.USE_CROMATICS = o.chromatic;
+        rig.nextNoteIs(o.asked);
+        rig.engine.do_new();
+        rig.nextWordIs(0);
+        rig.nextNoteIs(o.chromatic ? 62 : 9);
+        o.answer(rig);
+        EXPECT_EQ(rig.announced, o.heard) << o.heard.join(QLatin1Char('|')).toStdString();
+    }
+    NoteNames::setCurrent(NoteNames());
 }
 
 } // namespace

@@ -70,6 +70,7 @@ public:
     std::vector<int> focused;
     std::vector<int> cluedKeys;
     QString pictureTip;
+    QStringList announced;
     qint16 counters[4] = {};
     int wipes = 0;
     int beeps = 0;
@@ -91,6 +92,7 @@ public:
     void markClueKey(int index, bool on) override;
     void showClef(qint16) override {}
     void setBusy(bool) override {}
+    void announce(const QString &text) override { announced << text; }
     bool isActive() const override { return active; }
 
     // LessonDesktop

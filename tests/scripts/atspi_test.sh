@@ -21,9 +21,11 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-mkdir -p "$scratch/home/.config/staverly" "$scratch/runtime"
+mkdir -p "$scratch/home" "$scratch/config/staverly" "$scratch/data" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
-printf '[SETUP]\nSTART_UP=False\n' >"$scratch/home/.config/staverly/staverly.ini"
+# One octave, so that each letter names one key: C4 to B4.
+printf '[SETUP]\nSTART_UP=False\nLOW_NOTE=8\nHIGH_NOTE=14\nQUESTIONS=20\nUSE_CLUES=True\n' \
+  >"$scratch/config/staverly/staverly.ini"
 # No sound card needed: the built-in synthesizer plays into ALSA's null device.
 printf 'pcm.!default { type null }\n' >"$scratch/home/.asoundrc"
 
@@ -41,7 +43,8 @@ xvfb=$!
 for _ in $(seq 50); do [[ -s "$scratch/display" ]] && break; sleep 0.1; done
 display=:$(head -n1 "$scratch/display")
 
-env -i PATH="$PATH" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$display" LANG=C.UTF-8 \
+env -i PATH="$PATH" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
+  XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$display" LANG=C.UTF-8 \
   JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=staverly-atspi-none PULSE_SERVER="unix:$scratch/no-pulse" \
   dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &

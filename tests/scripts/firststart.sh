@@ -32,6 +32,7 @@ first_start() {
   local log=$scratch/first-start.log
 
   env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
+    XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
     QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 \
     JACK_NO_START_SERVER=1 JACK_DEFAULT_SERVER=staverly-first-start-none \
     PULSE_SERVER="unix:$scratch/no-pulse" \

@@ -49,14 +49,16 @@ for plugin in $plugins; do
   ! ldd "$plugin" | grep -q 'not found' || { ldd "$plugin"; fail "$plugin cannot be loaded"; }
 done
 ! find "$prefix" -name '*.so' -type l | grep -q . || fail "a development symlink is installed"
+[[ ! -e "$prefix/bin/staverly-build-folder" ]] || fail "the build folder's marker is installed"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 
 # Answered in a terminal with no display at all.
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/staverly" --version) || fail "--version"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+  "$prefix/bin/staverly" --version) || fail "--version"
 [[ "$out" == "Staverly $version" ]] || fail "--version printed: $out"
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_DATA_HOME= \
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_DATA_HOME= XDG_CONFIG_HOME="$work/home/.config" \
   "$prefix/bin/staverly" --help) || fail "--help"
 [[ "$out" == "Usage: $prefix/bin/staverly [options]"* && "$out" == *--version* ]] || fail "--help printed: $out"
 [[ "$out" == *"Pictures and help:          $prefix/share/staverly"* ]] || fail "--help names another program folder: $out"

@@ -3,6 +3,8 @@
 # Debian's runtime packages by their real names, holds the program's files
 # under /usr and nothing of the build, and, unpacked into a scratch root,
 # has its menu entry, icon and metainfo in place and starts for a first time.
+# lintian finds no error and no warning in it, its menu entry and metainfo
+# pass their validators, and its binaries are built with Debian's hardening.
 #   package_test.sh BUILD_DIR VERSION APP_ID
 # Exits 77 (skipped) where it cannot run; in CI (CI=true) that fails instead.
 set -euo pipefail
@@ -10,7 +12,7 @@ build=$1 version=$2 id=$3
 here=$(dirname "$0")
 source "$here/firststart.sh"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli readelf; do
   command -v $tool >/dev/null || skip "$tool is not installed (scripts/setup installs it)"
 done
 
@@ -49,9 +51,40 @@ for file in bin/staverly share/staverly/staverly_help.htm share/staverly/images/
   [[ -f "$usr/$file" ]] || fail "$file is not in the package"
 done
 ! readelf -S "$usr/bin/staverly" | grep -q '\.debug_info' || fail "the program is not stripped"
+for file in bin/staverly share/doc/staverly/copyright share/doc/staverly/changelog.Debian.gz share/man/man1/staverly.1.gz; do
+  [[ -f "$usr/$file" ]] || fail "$file is not in the package"
+done
+[[ "$(head -n1 "$usr/share/doc/staverly/copyright")" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+  fail "the copyright file is not machine-readable"
+# The manual page names every option --help does.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=C HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "$usr/bin/staverly" --help) || fail "--help"
+manual=$(zcat "$usr/share/man/man1/staverly.1.gz" | sed 's/\\-/-/g')
+for option in $(grep -oE '(^| )--?[a-z?]+' <<<"$help" | tr -d ' '); do
+  [[ "$manual" == *"$option"* ]] || fail "the manual page does not name $option"
+done
+
+# Debian's hardening: stack protector, full RELRO with BIND_NOW. FORTIFY
+# leaves a mark only where the compiler could prove a buffer's size, which
+# no call in this program lets it, so it is not looked for here.
+for elf in "$usr/bin/staverly" $(find "$usr/lib" -type f -name '*.so*'); do
+  readelf -lW "$elf" | grep -q GNU_RELRO || fail "$elf has no RELRO"
+  readelf -dW "$elf" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "$elf is not bound at once (BIND_NOW)"
+done
+symbols=$(readelf -sW --dyn-syms "$usr/bin/staverly")
+grep -q __stack_chk_fail <<<"$symbols" || fail "the program has no stack protector"
+! readelf -dW "$usr/bin/staverly" | grep -q TEXTREL || fail "the program has text relocations"
+
+desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+# No error and no warning; information and pedantic tags do not count.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+  { cat "$work/lintian.log"; fail "lintian"; }
+grep -E '^[EW]: ' "$work/lintian.log" && fail "lintian"
+! grep -q 'staverly-build-folder' <<<"$contents" || fail "the build folder's marker is packed"
 [[ "$(grep '^Icon=' "$usr/share/applications/$id.desktop")" == "Icon=$id" ]] || fail "the menu entry names another icon"
 
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/staverly" --version) || fail "--version"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+  "$usr/bin/staverly" --version) || fail "--version"
 [[ "$out" == "Staverly $version" ]] || fail "--version printed: $out"
 first_start "$usr/bin/staverly" "$work"
 [[ -z "$(find "$work/root" -newer "$deb" -name '*.txt')" ]] || fail "the first start wrote into the unpacked tree"

@@ -1,15 +1,22 @@
 // The main window as a screen reader and a keyboard-only pupil meet it.
 #include "mainwindowfixture.h"
 
+#include "announcer.h"
+#include "fakemidibackend.h"
 #include "pianokey.h"
 #include "picturebox.h"
 #include "pitchname.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace staverly;
@@ -38,9 +45,9 @@ protected:
         return a ? a->role() : QAccessible::NoRole;
     }
 
-    static void press(QWidget *target, Qt::Key key)
+    static void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(target, key);
+        QTest::keyClick(target, key, modifiers);
         QCoreApplication::processEvents();
     }
 };
@@ -134,6 +141,14 @@ TEST_F(Accessibility, ALessonCanBeTakenFromTheKeyboardAlone)
     for (int k = 0; k < NoteModel::Keys; ++k)
         ASSERT_EQ(order[std::size_t(3 + k)], w().pianoKey[std::size_t(k)]) << k;
     EXPECT_EQ(order[51], w().lowSlider);
+    // Then what the lesson shows, for a screen reader to read.
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(std::vector<QWidget *>(order.begin() + 52, order.end()),
+              (std::vector<QWidget *>{w().msglbl, w().Picture1, w().Bar, w().yesLbl, w().noLbl,
+                                      w().scoreLbl, w().timeLbl}));
 
     // The range, by the arrows: up one, down again, to the ends.
     w().lowSlider->setFocus(Qt::TabFocusReason);
@@ -171,6 +186,95 @@ TEST_F(Accessibility, ALessonCanBeTakenFromTheKeyboardAlone)
     QTest::keyClick(QApplication::focusWidget(), ' ');
     EXPECT_EQ(w().lesson.TRYS, 2) << "Space is the clue, never an answer";
     EXPECT_TRUE(desktop.scriptDone());
+}
+
+// Left and Right walk the keys in pitch order, Home and End go to the ends,
+// where the focus stays; other keys leave it where it is.
+TEST_F(Accessibility, ArrowsWalkTheKeysInPitchOrder)
+{
+    start();
+    const struct
+    {
+        int from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int to;
+    } moves[] = {{12, Qt::Key_Right, {}, 13}, {13, Qt::Key_Left, {}, 12},  {5, Qt::Key_End, {}, 47},
+                 {47, Qt::Key_Right, {}, 47}, {30, Qt::Key_Home, {}, 0},   {0, Qt::Key_Left, {}, 0},
+                 {20, Qt::Key_Right, Qt::KeypadModifier, 21}, {20, Qt::Key_Right, Qt::ShiftModifier, 20}};
+    for (const auto &m : moves) {
+        w().pianoKey[std::size_t(m.from)]->setFocus(Qt::TabFocusReason);
+        press(w().pianoKey[std::size_t(m.from)], m.key, m.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), w().pianoKey[std::size_t(m.to)]) << m.from << " key " << m.key;
+    }
+    EXPECT_EQ(w().lesson.TRYS, 0) << "moving answers nothing";
+}
+
+// A clue shows and sounds the answer without giving it the focus: Return
+// never turns it into an answer (Space, Return three times gave Right 3).
+TEST_F(Accessibility, AClueNeverBecomesAnAnswer)
+{
+    start();
+    QSignalSpy said(w().announcer, &Announcer::said);
+    nextNoteIs(10);
+    clickNew();
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Return}) {
+        w().newCmd->setFocus(Qt::TabFocusReason);
+        const QString clue = QStringLiteral("Clue: ") + PitchName::spoken(w().lesson.expectedNote());
+        QTest::keyClick(w().newCmd, ' ');
+        EXPECT_EQ(said.takeFirst().front().toString(), clue);
+        press(QApplication::focusWidget(), enter);
+    }
+    EXPECT_EQ(w().lesson.TRYS, 0);
+}
+
+// Each option of each dialog, toggled through its accessible action as a
+// screen reader does (Bass Clef was shown but not used), shows and stores
+// what a click does; a click on the option before gives the state back.
+TEST_F(Accessibility, EveryOptionOfEveryDialogActsAsWhenClicked)
+{
+    midiBackend = std::make_shared<FakeMidiBackend>();
+    store(keys::UseMidi, "True");
+    start();
+    const auto after = [this](QDialog &dialog, const std::function<void()> &act) {
+        act();
+        QStringList all;
+        for (QWidget *c : dialog.findChildren<QWidget *>()) {
+            auto *b = qobject_cast<QAbstractButton *>(c);
+            all << name(c) + QStringLiteral(" %1%2%3").arg(c->isEnabled()).arg(c->isVisibleTo(&dialog))
+                                 .arg(b && b->isChecked());
+        }
+        for (const SettingKey &key : keys::All)
+            all << QLatin1String(key.key) + stored(key);
+        return all;
+    };
+    const auto click = [](QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); };
+    for (const auto &[item, dialogName] : {std::pair{w().setupItem, "setupFrm"}, {w().midiItem, "midiFrm"},
+                                           {w().testItem, "testFrm"}, {w().progressItem, "progressFrm"}}) {
+        int compared = 0;
+        desktop.onModal(QString::fromLatin1(dialogName), [&](QDialog &dialog) {
+            for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+                if (!button->isCheckable() || button->isChecked() || !button->isEnabled()
+                    || !button->isVisibleTo(&dialog))
+                    continue;
+                QAbstractButton *back = button;
+                for (QAbstractButton *option : button->parentWidget()->findChildren<QAbstractButton *>())
+                    back = button->autoExclusive() && option->isChecked() && option->group() == button->group()
+                               ? option : back;
+                const QStringList toggled = after(dialog, [&] {
+                    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                        QAccessibleActionInterface::toggleAction());
+                });
+                click(back);
+                EXPECT_EQ(toggled, after(dialog, [&] { click(button); })) << button->objectName().toStdString();
+                click(back);
+                ++compared;
+            }
+            dialog.close();
+        });
+        item->trigger();
+        EXPECT_GT(compared, 0) << dialogName;
+    }
 }
 
 } // namespace

@@ -115,6 +115,33 @@ TEST_F(Lesson, ATypedLetterPressesTheAnswerKeyForItsName)
     EXPECT_EQ(w().lesson.TRYS, 2);
 }
 
+// The window hands the lesson the keys the pupil's naming answers with: h
+// for B in German, where b is wrong; in solfège also 1 (Do) to 7 (Si).
+TEST_F(Lesson, TypedKeysAnswerAsTheNoteNamingSays)
+{
+    enum Outcome { Ignored, Right, Wrong };
+    const struct
+    {
+        const char *naming;
+        const char *typed;
+        int note; // 8 is C4, 14 B4
+        Outcome outcome;
+    } cases[] = {{"letters", "b", 14, Right}, {"letters", "h", 14, Wrong}, {"letters", "7", 14, Ignored},
+                 {"german", "h", 14, Right},  {"german", "b", 14, Wrong},  {"solfege", "7", 14, Right},
+                 {"solfege", "1", 8, Right},  {"solfege", "c", 8, Right},  {"solfege", "2", 8, Wrong},
+                 {"solfege", "8", 8, Ignored}};
+    for (const auto &c : cases) {
+        store(keys::NoteNames, c.naming);
+        startLesson();
+        nextNoteIs(c.note);
+        clickNew();
+        typeText(c.typed);
+        const std::string what = std::string(c.naming) + " " + c.typed;
+        EXPECT_EQ(w().lesson.YES, c.outcome == Right ? 1 : 0) << what;
+        EXPECT_EQ(w().lesson.NO, c.outcome == Wrong ? 1 : 0) << what;
+    }
+}
+
 TEST_F(Lesson, AClueShowsLightsAndSoundsTheAnswerWithoutCounting)
 {
     startLesson();

@@ -2,6 +2,7 @@
 
 #include "gradesfrm.h"
 #include "lockedfolder.h"
+#include "oldpupilfiles.h"
 #include "picturebox.h"
 #include "playerfrm.h"
 #include "programlayout.h"
@@ -135,6 +136,42 @@ TEST_F(PupilFiles, AnInstalledProgramInReadOnlyFoldersKeepsEveryPupilsFilesInThe
     EXPECT_TRUE(desktop.scriptDone());
     EXPECT_EQ(desktop.boxes.size(), 1u) << desktop.boxes.back().title.toStdString();
     EXPECT_EQ(filesUnder(prefix), installed);
+}
+
+// Started from a build folder, as scripts/run does: the player list and
+// grade log it kept beside the program before are moved to the user's data
+// folder, where the lesson's grade goes too, and a clean of the build folder
+// takes nothing of them.
+TEST_F(PupilFiles, ABuildFolderMovesItsOldFilesToTheDataFolderAndKeepsThemThere)
+{
+    const QString build = folder.filePath("build/bin");
+    ASSERT_TRUE(QDir().mkpath(build));
+    ASSERT_TRUE(QFile::link(QCoreApplication::applicationDirPath() + "/images", build + "/images"));
+    QFile marker(build + "/" + ProgramLayout::buildMarker());
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write(QFile::encodeName(build) + "\n");
+    marker.close();
+    const QByteArray oldGrade = "\"Ann\",\"Base Clef\",4,1,80,#2024-01-02#\r\n";
+    for (const auto &[name, bytes] : {std::pair{"players.txt", QByteArray("Ann\r\n")}, {"grades.txt", oldGrade}}) {
+        QFile file(build + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const ProgramLayout layout = ProgramLayout::of(build, folder.filePath("home/data"));
+    ASSERT_EQ(layout.kind(), ProgramLayout::Kind::Build);
+    const QString told = OldPupilFiles::move(layout.programFolder(), layout.dataFolder());
+    EXPECT_TRUE(told.contains("players.txt, grades.txt")) << told.toStdString();
+
+    store(keys::PlayerName, "Ann");
+    startIn(layout);
+    EXPECT_EQ(w().nameLbl->text(), "Ann...");
+    playOneLesson();
+    const QString data = folder.filePath("home/data");
+    EXPECT_EQ(read(data + "/grades.txt"),
+              oldGrade + QStringLiteral("\"Ann\",\"Treble Clef\",5,0,100,#%1#\r\n").arg(today()).toLatin1());
+    EXPECT_EQ(read(data + "/players.txt"), QByteArray("Ann\r\n"));
+    EXPECT_EQ(lessonsListed(), 2);
+    EXPECT_TRUE(QDir(build).entryList({"*.txt"}, QDir::Files).isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+#include "titledmessagebox.h"
+
+#include "fittext.h"
+
+namespace staverly {
+
+void TitledMessageBox::showEvent(QShowEvent *event)
+{
+    QMessageBox::showEvent(event);
+    roomForTitle(this);
+}
+
+void TitledMessageBox::resizeEvent(QResizeEvent *event)
+{
+    QMessageBox::resizeEvent(event);
+    roomForTitle(this);
+}
+
+} // namespace staverly
