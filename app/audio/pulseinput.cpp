@@ -178,7 +178,10 @@ struct PulseInput::Link
     // another would hear the wrong room.
     void openStream()
     {
-        constexpr pa_sample_spec Format{PA_SAMPLE_FLOAT32NE, 48000, 1};
+        // PulseAudio resamples any source to what we ask: the detector names
+        // keys sooner at 44.1 kHz than at 48 (its bass windows are set in Hz),
+        // and hears speech less often as keys.
+        constexpr pa_sample_spec Format{PA_SAMPLE_FLOAT32NE, 44100, 1};
         stream = pa_stream_new(context, "Listening to a piano", &Format, nullptr);
         if (!stream)
             return;
@@ -190,7 +193,7 @@ struct PulseInput::Link
         attr.prebuf = std::uint32_t(-1);
         attr.minreq = std::uint32_t(-1);
         attr.fragsize = std::uint32_t(BlockFrames * sizeof(float));
-        auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_FIX_RATE);
+        auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY);
         if (!wanted.isEmpty())
             flags = pa_stream_flags_t(flags | PA_STREAM_DONT_MOVE);
         filled = 0;

@@ -8,8 +8,9 @@
 namespace staverly {
 
 // A record stream on the PulseAudio server (or PipeWire's PulseAudio
-// service) that the environment names, from one source by name, in the
-// source's own rate; the server mixes a stereo source down to mono. A named
+// service) that the environment names, from one source by name, at 44.1 kHz
+// whatever the source's rate; the server resamples and mixes a stereo source
+// down to mono. A named
 // stream is never moved to another source: when its source goes away it
 // waits for one of that name to come back, and when the server goes away it
 // waits for the server.

@@ -8,6 +8,7 @@ namespace {
 
 constexpr int Window = 1024;
 constexpr int MinimumGapMs = 50;
+constexpr float StrongerAttack = 3.0f;
 
 } // namespace
 
@@ -48,9 +49,14 @@ std::optional<std::int64_t> OnsetFinder::push(const float *samples)
     const bool above = aubio_onset_get_thresholded_descriptor(m_onset) > 0.0f;
     const bool crossed = above && !m_above;
     m_above = above;
-    if (!crossed || (m_last >= 0 && m_frames - m_last < m_minimumGap))
+    // A flicker of the room may cross the threshold just before a key is
+    // struck; the key's much stronger attack still counts, even while the
+    // function has not fallen below the threshold in between.
+    const bool soon = m_last >= 0 && m_frames - m_last < m_minimumGap;
+    if (soon ? !(above && value >= StrongerAttack * m_lastValue) : !crossed)
         return std::nullopt;
     m_last = m_frames;
+    m_lastValue = value;
     return m_riseStart;
 }
 

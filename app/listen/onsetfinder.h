@@ -31,6 +31,7 @@ private:
     std::int64_t m_riseStart = 0;
     std::int64_t m_last = -1;
     float m_previous = 0.0f;
+    float m_lastValue = 0.0f;
     bool m_above = false;
 };
 

@@ -28,16 +28,27 @@ constexpr float BeforeAllowance = 1.2f;
 constexpr double ResolvedBins = 2.0;
 constexpr double MinExplained = 0.55;
 constexpr double MinGrowth = 0.55;
-constexpr double SteadyCents = 6.0;
+// Below middle C a string sounds at least this many partials.
+constexpr double RichBelowHz = 250.0;
+constexpr int RichPartials = 4;
+// The growing window's estimate of a settled pitch moves a little.
+constexpr double SteadyCents = 12.0;
+// A key's pitch shows within this many times the window its partials need,
+// or this long, after its attack.
+constexpr double LateFactor = 3.0;
+constexpr double LateMs = 75.0;
 constexpr int Agreeing = 3;
 // Two agreeing windows are enough when the evidence is strong: a full
-// series, nearly all of it new, and a sound that jumped out of the room.
+// series, most of it explained and nearly all of it new, and a sound that
+// jumped out of the room.
 constexpr int StrongAgreeing = 2;
 constexpr int StrongPartials = 3;
-constexpr double StrongExplained = 0.8;
+constexpr double StrongExplained = 0.6;
 constexpr double StrongGrowth = 0.85;
 constexpr double StrongRiseDb = 12.0;
 constexpr double MergeMs = 60.0;
+// Attacks found this soon after one still undecided may be its own beating.
+constexpr double BeatingMs = 150.0;
 constexpr double GiveUpMs = 300.0;
 constexpr double SameKeyMs = 150.0;
 constexpr double RecentMs = 2000.0;
@@ -68,6 +79,13 @@ constexpr double TuneWeight = 0.25;
 constexpr double TuneMaxCents = 60.0;
 constexpr double A4Lowest = 415.0;
 constexpr double A4Highest = 466.0;
+
+std::array<std::int64_t, 128> filled(std::int64_t value)
+{
+    std::array<std::int64_t, 128> all;
+    all.fill(value);
+    return all;
+}
 
 std::int64_t msFrames(double ms, int sampleRate)
 {
@@ -107,14 +125,14 @@ struct PianoListener::Watch
 struct PianoListener::Pending
 {
     std::int64_t onset = 0;
-    std::int64_t cap = std::numeric_limits<std::int64_t>::max();
     std::int64_t lastEnd = -1;
     int lastMidi = -1;
     double lastF0 = 0.0;
     int agreeing = 0;
     double seenF0 = 0.0;
+    std::array<std::int64_t, 128> firstHeard = filled(-1); // by MIDI note
+    bool fitted = false;
     bool heard = false;
-    std::array<std::vector<float>, WindowSizes.size()> before;
 };
 
 PianoListener::PianoListener(int sampleRate, double a4)
@@ -197,50 +215,67 @@ void PianoListener::hop(const float *samples, std::vector<HeardNote> &heard)
 
 void PianoListener::startPending(std::int64_t onset)
 {
-    // Until a whole window of the room has been heard there is nothing to
-    // tell a new sound from.
-    if (onset < BeforeMargin + WindowSizes.back() || m_own->clipAt(onset))
+    // Until a window of the room has been heard there is nothing to tell a
+    // new sound from.
+    if (onset < BeforeMargin + WindowSizes.front() || m_own->clipAt(onset))
         return;
     const std::int64_t merge = msFrames(MergeMs, m_sampleRate);
     for (const auto &pending : m_pending) {
-        if (std::abs(pending->onset - onset) < merge)
-            return;
+        if (std::abs(pending->onset - onset) >= merge)
+            continue;
+        // What started it had no pitch: the attack is this one.
+        if (!pending->fitted && onset > pending->onset) {
+            *pending = Pending{};
+            pending->onset = onset;
+        }
+        return;
     }
     for (const HeardNote &note : m_recent) {
         if (std::abs(note.onsetFrame - onset) < merge)
             return;
     }
-    for (auto &pending : m_pending)
-        pending->cap = std::min(pending->cap, onset);
     auto pending = std::make_unique<Pending>();
     pending->onset = onset;
-    for (std::size_t i = 0; i < WindowSizes.size(); ++i)
-        m_spectra[i]->compute(*m_ring, onset - BeforeMargin, pending->before[i]);
     m_pending.push_back(std::move(pending));
 }
 
 bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
 {
     const std::int64_t now = m_ring->end();
-    const std::int64_t end = std::min(now, pending.cap);
+    // A later attack cuts this one short; soon after its own attack only
+    // once it shows a key of its own: a bass string's beating crosses the
+    // attack threshold again while its octave is still being told.
+    std::int64_t cap = std::numeric_limits<std::int64_t>::max();
+    const std::int64_t soon = msFrames(BeatingMs, m_sampleRate);
+    for (const auto &other : m_pending) {
+        if (other->onset > pending.onset && (other->fitted || other->onset - pending.onset >= soon))
+            cap = std::min(cap, other->onset);
+    }
+    for (const HeardNote &note : m_recent) {
+        if (note.onsetFrame > pending.onset)
+            cap = std::min(cap, note.onsetFrame);
+    }
+    const std::int64_t end = std::min(now, cap);
     if (end <= pending.lastEnd)
         return true; // cut short by a later attack and still undecided
     pending.lastEnd = end;
     const std::int64_t post = end - pending.onset;
     const bool last = post > msFrames(GiveUpMs, m_sampleRate) || end < now;
 
-    // The longest window at least half filled by the new sound.
-    int chosen = -1;
-    for (std::size_t i = 0; i < WindowSizes.size(); ++i) {
-        if (post >= WindowSizes[i] / 2)
-            chosen = static_cast<int>(i);
-    }
-    if (chosen < 0)
+    // The window starts at the attack, so that all of it is the new sound
+    // and its pitch holds still while the window grows; what rang before is
+    // seen through a window as long, just before the attack.
+    if (post < WindowSizes.front() / 2)
         return last;
-    const auto index = static_cast<std::size_t>(chosen);
+    const int length = static_cast<int>(std::min<std::int64_t>(post, WindowSizes.back()));
+    std::size_t index = 0;
+    while (WindowSizes[index] < length)
+        ++index;
     Spectrum &spectrum = *m_spectra[index];
-    spectrum.compute(*m_ring, end, m_now);
-    const std::vector<float> &before = pending.before[index];
+    spectrum.compute(*m_ring, end, length, m_now);
+    const auto heardBefore = static_cast<int>(std::min<std::int64_t>(length, pending.onset - BeforeMargin));
+    spectrum.compute(*m_ring, pending.onset - BeforeMargin, heardBefore, m_before);
+    const std::vector<float> &before = m_before;
     m_grown.resize(m_now.size());
     for (std::size_t k = 0; k < m_now.size(); ++k)
         m_grown[k] = std::max(0.0f, m_now[k] - BeforeAllowance * before[k]);
@@ -248,11 +283,19 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     const PitchJudge judge(static_cast<double>(m_sampleRate) / spectrum.size(),
                            m_a4.load() * std::exp2(m_tuneCents / 1200.0));
     const PitchVerdict verdict = judge.judge(m_grown, m_now, before, m_own->notesDuring(pending.onset - BeforeMargin, end));
-    const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(std::min<std::int64_t>(post, spectrum.size()));
+    const double resolvable = ResolvedBins * m_sampleRate / static_cast<double>(length);
+    // Below middle C a struck string sounds a rich series; a voice's murmur
+    // or one resonance of the room shows a partial or two.
+    const bool rich = verdict.f0 >= RichBelowHz || verdict.partials >= RichPartials;
     const bool fits = verdict.pitched && verdict.f0 >= resolvable && verdict.explained >= MinExplained
-        && verdict.growth >= MinGrowth;
-    if (verdict.pitched)
+        && verdict.growth >= MinGrowth && rich;
+    if (verdict.pitched) {
         pending.seenF0 = verdict.f0;
+        auto &first = pending.firstHeard[static_cast<std::size_t>(verdict.midi)];
+        if (first < 0)
+            first = post;
+    }
+    pending.fitted = pending.fitted || fits;
     if (!fits) {
         pending.lastMidi = -1;
         pending.agreeing = 0;
@@ -265,12 +308,20 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     pending.lastMidi = verdict.midi;
     if (!steady)
         pending.lastF0 = verdict.f0;
-    // ...and a window that resolves the octave below well.
-    const bool strong = pending.agreeing >= StrongAgreeing && verdict.f0 / 4.0 >= resolvable
+    // ...and a window that resolves the partials of the octave below.
+    const bool strong = pending.agreeing >= StrongAgreeing && verdict.f0 / 2.0 >= resolvable
         && verdict.partials >= StrongPartials
         && verdict.explained >= StrongExplained && verdict.growth >= StrongGrowth
         && attackRise(pending.onset, end) >= StrongRiseDb;
     if (pending.agreeing < Agreeing && !strong)
+        return last;
+    // A string sounds its pitch from the hammer's blow on, as soon as a
+    // window can tell it; a voice finds its pitch after the consonant that
+    // was taken for the attack.
+    const double resolvedAfter = ResolvedBins * m_sampleRate / verdict.f0;
+    const auto lateAfter = static_cast<std::int64_t>(
+        std::max(LateFactor * resolvedAfter, static_cast<double>(msFrames(LateMs, m_sampleRate))));
+    if (!heardFrom(pending, verdict.midi, lateAfter))
         return last;
     if (now < m_talkUntil) {
         double loudest = 0.0;
@@ -296,6 +347,17 @@ bool PianoListener::evaluate(Pending &pending, std::vector<HeardNote> &heard)
     m_recent.push_back(note);
     pending.heard = true;
     return true;
+}
+
+bool PianoListener::heardFrom(const Pending &pending, int midi, std::int64_t by)
+{
+    // The note or its octave either way: which one is told only later.
+    for (int m : {midi - 12, midi, midi + 12}) {
+        const std::int64_t first = m >= 0 && m < 128 ? pending.firstHeard[static_cast<std::size_t>(m)] : -1;
+        if (first >= 0 && first <= by)
+            return true;
+    }
+    return false;
 }
 
 double PianoListener::attackRise(std::int64_t onset, std::int64_t end) const

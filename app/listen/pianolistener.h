@@ -59,6 +59,7 @@ private:
     void hop(const float *samples, std::vector<HeardNote> &heard);
     void startPending(std::int64_t onset);
     bool evaluate(Pending &pending, std::vector<HeardNote> &heard);
+    static bool heardFrom(const Pending &pending, int midi, std::int64_t by);
     float attackVelocity(std::int64_t onset, std::int64_t end) const;
     double windowPower(std::int64_t end) const;
     double attackRise(std::int64_t onset, std::int64_t end) const;
@@ -83,6 +84,7 @@ private:
     double m_talkPower = 0.0;
     mutable std::vector<float> m_scratch;
     std::vector<float> m_now;
+    std::vector<float> m_before;
     std::vector<float> m_grown;
     std::vector<double> m_hopPower;
     std::size_t m_hopIndex = 0;

@@ -2,6 +2,7 @@
 
 #include "samplering.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -33,6 +34,33 @@ void Spectrum::compute(const SampleRing &ring, std::int64_t endFrame, std::vecto
     ring.copy(endFrame, static_cast<std::size_t>(m_size), m_input->data);
     for (int i = 0; i < m_size; ++i)
         m_input->data[i] *= m_window[static_cast<std::size_t>(i)];
+    aubio_fft_do(m_fft, m_input, m_output);
+    magnitudes.assign(m_output->norm, m_output->norm + m_size / 2 + 1);
+}
+
+void Spectrum::compute(const SampleRing &ring, std::int64_t endFrame, int length, std::vector<float> &magnitudes)
+{
+    length = std::clamp(length, 2, m_size);
+    if (length == m_size) {
+        compute(ring, endFrame, magnitudes);
+        return;
+    }
+    const auto count = static_cast<std::size_t>(length);
+    ring.copy(endFrame, count, m_input->data);
+    // Hann by rotation: no cosine per sample.
+    const double step = 2.0 * std::numbers::pi / length;
+    const double c = std::cos(step);
+    const double s = std::sin(step);
+    double re = 1.0;
+    double im = 0.0;
+    const double scale = 2.0 / length;
+    for (std::size_t i = 0; i < count; ++i) {
+        m_input->data[i] = static_cast<float>(m_input->data[i] * scale * (1.0 - re));
+        const double next = re * c - im * s;
+        im = re * s + im * c;
+        re = next;
+    }
+    std::fill(m_input->data + count, m_input->data + m_size, 0.0f);
     aubio_fft_do(m_fft, m_input, m_output);
     magnitudes.assign(m_output->norm, m_output->norm + m_size / 2 + 1);
 }

@@ -20,6 +20,9 @@ public:
     int size() const { return m_size; }
     // Magnitudes of bins 0..size/2 of the window ending just before `endFrame`.
     void compute(const SampleRing &ring, std::int64_t endFrame, std::vector<float> &magnitudes);
+    // The same of a shorter window, `length` frames (at most size()), padded
+    // with silence: it can start exactly where a sound began.
+    void compute(const SampleRing &ring, std::int64_t endFrame, int length, std::vector<float> &magnitudes);
 
 private:
     int m_size;

@@ -95,15 +95,16 @@ class PulseInputFormat : public Room, public ::testing::WithParamInterface<Forma
 
 } // namespace
 
-TEST_P(PulseInputFormat, ComesOutMonoAtTheSourcesRate)
+// The detector is tuned at 44.1 kHz, so a 48 kHz source is resampled to it.
+TEST_P(PulseInputFormat, ComesOutMonoAt44100WhateverTheSourcesRate)
 {
     const Format format = GetParam();
     load(format.rate, format.channels);
     ASSERT_TRUE(input.start(Microphone, heard.block())) << input.problem().toStdString();
-    EXPECT_EQ(input.sampleRate(), format.rate);
+    EXPECT_EQ(input.sampleRate(), 44100);
     play(format.rate, format.channels);
     ASSERT_TRUE(hearTone());
-    EXPECT_EQ(heard.rate, format.rate);
+    EXPECT_EQ(heard.rate, 44100);
     EXPECT_NEAR(heard.frequency(), A4, 2.0);
     EXPECT_NEAR(heard.rms(), format.rms, 0.03);
     EXPECT_LE(heard.largest, AudioCapture::BlockFrames);
