@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer history of a pupil with a million stored answers: filling it,
 // recording one more answer, the queries the Progress window runs, and the
 // note weights drawn before each question.

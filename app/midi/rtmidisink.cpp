@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtmidisink.h"
 
 #include "jackserver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "playerfrm.h"
 
 #include "desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the lesson: how the engine's feedback is shown, and
 // where what it records is kept.
 #include "lessonface.h"

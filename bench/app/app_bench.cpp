@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the staff wipe and answer latency of the real main window.
 #include "benchscene.h"
 #include "settingkeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listening to a piano: every note of two General MIDI pianos at three
 // loudnesses over pink noise in a small room, then CPU at real-time pace,
 // noise alone and the program's own sounds. Prints tables; never run by ctest.

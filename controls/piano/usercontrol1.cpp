@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "usercontrol1.h"
 
 #include "integer16.h"

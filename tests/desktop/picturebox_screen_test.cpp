@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staff on screens of one and of two device pixels a point.
 #include "picturebox.h"
 

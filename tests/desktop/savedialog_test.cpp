@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real save dialog, as a person uses it: a name typed with or without
 // its suffix is asked about in the same way before a file is replaced.
 #include "audioengine.h"

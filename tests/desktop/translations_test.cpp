@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations built beside the program, as the program finds them.
 #include "programlayout.h"
 #include "translations.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader finds of the running program over AT-SPI: names and
 # roles of the controls, the message line and counters telling their changes,
 # what Tab reaches, each judged answer shown as a notification of the

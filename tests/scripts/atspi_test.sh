@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a screen reader meets it: started on a display of its own
 # with an accessibility bus of its own, checked by atspi_check.py.
 #   atspi_test.sh PROGRAM

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the script tests.
 
 # A test that fails, or cannot run here (exit 77, but a failure in CI).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch prefix gives a program that runs from
 # there: its files where the desktop looks for them, a menu entry and
 # metainfo that pass their validators, icons of the sizes they claim, control

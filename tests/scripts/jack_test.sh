@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/jack beside a musician's own JACK server: starting the test server,
 # crashing it, starting it again and stopping it leave the musician's files
 # and the ones all servers share as they were, the musician's server keeps

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` from the build folder makes a package that depends on
 # Debian's runtime packages by their real names, holds the program's files
 # under /usr and nothing of the build, and, unpacked into a scratch root,

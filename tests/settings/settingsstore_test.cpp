@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversionerror.h"
 #include "isolatedsettings.h"
 #include "settingsstore.h"

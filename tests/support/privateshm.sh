@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a /dev/shm and System V IPC of its own: the JACK servers
 # it starts, crashes and cleans up after never meet another JACK server of
 # the machine, even when the code under test is faulty.

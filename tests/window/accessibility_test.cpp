@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a screen reader and a keyboard-only pupil meet it.
 #include "mainwindowfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every answer is judged once, against the note the pupil saw when giving
 // it: letters, clicks and MIDI notes that arrive around boxes and waits.
 #include "mainwindowfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every language, on the screen the run is for (96 dpi, and
 // 120 dpi in its own run): each caption shows whole, and where controls are
 // placed one by one no control covers another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on a JACK server of the test's own, which the test
 // crashes and starts again, and whose keyboard comes and goes, under it.
 #include "mainwindowfixture.h"

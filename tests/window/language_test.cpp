@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Language: the language chosen is kept for the next start, which
 // speaks it.
 #include "mainwindowfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "audiocapture.h"
 #include "answerhistory.h"
 #include "lessonengine.h"

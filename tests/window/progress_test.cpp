@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Progress window over a small history played in the real window.
 #include "mainwindowfixture.h"
 

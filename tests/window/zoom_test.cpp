@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Zoom: the size chosen is kept for the next start.
 #include "mainwindowfixture.h"
 

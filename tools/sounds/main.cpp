@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the three lesson sounds as RIFF WAVE files:
 //   101.wav  wrong answer        22050 Hz, 16-bit, stereo, 96924 data bytes
 //   102.wav  time-up warning     11025 Hz,  8-bit, mono,    9981 data bytes
