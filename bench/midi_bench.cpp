@@ -9,6 +9,7 @@
 #include "jackserver.h"
 #include "midiinput.h"
 #include "midioutput.h"
+#include "peakmemory.h"
 #include "privatejackserver.h"
 #include "rtmidibackend.h"
 #include "settingkeys.h"
@@ -349,18 +350,6 @@ void BM_MidiThroughFlood(benchmark::State &state)
 // The SoundFont chosen with --soundfont=PATH.
 QString chosenSoundFont;
 
-double residentMB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 // From open to the SoundFont read (load_ms), and to the first sound of the
 // piano (first_sound_ms: a program change and a note sent at open, rendered
 // offline, so no audio driver is involved); and the memory that takes. The
@@ -371,7 +360,7 @@ void BM_SoundFontLoad(benchmark::State &state)
     double load = 0, sound = 0, memory = 0;
     QString played;
     for (auto _ : state) {
-        const double before = residentMB();
+        const double before = bench::PeakMemory::residentMB();
         const auto start = Clock::now();
         {
             BuiltinSynth synth(nullptr);
@@ -391,7 +380,7 @@ void BM_SoundFontLoad(benchmark::State &state)
                 state.SkipWithError("The piano was not heard.");
             sound += ms;
             load += synth.loadMilliseconds();
-            memory = std::max(memory, residentMB() - before);
+            memory = std::max(memory, bench::PeakMemory::residentMB() - before);
             played = synth.soundFont();
             state.SetIterationTime(ms / 1000.0);
         }

@@ -57,18 +57,6 @@ BENCHMARK(StartUpToWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)-
 
 QString chosenSoundFont;
 
-double residentMB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 // The first note heard: the window starts up with the built-in synthesizer
 // on a PulseAudio server of its own, a note is sent as the window shows, and
 // the time runs from the window shown to the first sound at the null sink.
@@ -98,7 +86,7 @@ void FirstNoteHeard(benchmark::State &state)
         scene.shownWindow(controls);
         scene.window.reset();
         QCoreApplication::processEvents();
-        const double without = residentMB();
+        const double without = PeakMemory::residentMB();
         auto synth = std::make_shared<BuiltinSynth>(&scene.audio);
         scene.synth = synth;
         if (!chosenSoundFont.isEmpty())
@@ -122,7 +110,7 @@ void FirstNoteHeard(benchmark::State &state)
         scene.window->midi.noteOff(69);
         heard += ms;
         loaded += synth->loadMilliseconds();
-        memory = std::max(memory, residentMB() - without);
+        memory = std::max(memory, PeakMemory::residentMB() - without);
         played = synth->soundFont();
         state.SetIterationTime(ms / 1000.0);
         scene.window.reset();

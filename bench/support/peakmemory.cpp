@@ -27,6 +27,11 @@ void PeakMemory::start()
     m_startKB = kB("VmRSS");
 }
 
+double PeakMemory::residentMB()
+{
+    return kB("VmRSS") / 1024.0;
+}
+
 double PeakMemory::aboveStartMB() const
 {
     return (kB("VmHWM") - m_startKB) / 1024.0;

@@ -11,6 +11,8 @@ class PeakMemory
 public:
     void start();
     double aboveStartMB() const;
+    // What the process holds now, in megabytes.
+    static double residentMB();
 
 private:
     static double kB(const char *field);
