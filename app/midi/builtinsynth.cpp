@@ -236,13 +236,19 @@ bool BuiltinSynth::push(const std::uint8_t *bytes, std::size_t size)
     return true;
 }
 
-// What has to load an instrument first, and so is the thread's to play.
+// What has to load an instrument or a sample first, and so is the thread's
+// to play. Holding the synthesizer.
 bool BuiltinSynth::needsThread(const std::uint8_t *bytes, std::size_t size) const
 {
     const int kind = bytes[0] & 0xF0;
     if (kind == 0xC0 || bytes[0] == 0xFF)
         return true;
-    return isNoteOn(bytes, size) && !(m_ready.load(std::memory_order_acquire) & (1u << (bytes[0] & 0x0F)));
+    if (!isNoteOn(bytes, size))
+        return false;
+    const int channel = bytes[0] & 0x0F;
+    return !(m_ready.load(std::memory_order_acquire) & (1u << channel))
+           || (m_font && !m_font->ready(m_presets[std::size_t(channel)].load(std::memory_order_acquire), bytes[1] & 0x7F,
+                                         bytes[2] & 0x7F));
 }
 
 void BuiltinSynth::send(const std::uint8_t *bytes, std::size_t size)
@@ -255,14 +261,18 @@ void BuiltinSynth::send(const std::uint8_t *bytes, std::size_t size)
             throw MidiError(MidiError::SoundFontFailed, m_failure);
         return;
     }
-    if (state == Load::Ready && !waiting() && !needsThread(bytes, size)
-        && !m_busy.test_and_set(std::memory_order_acquire)) {
-        apply(m_synth, Message{{}, {bytes[0], size > 1 ? bytes[1] : std::uint8_t(0), size > 2 ? bytes[2] : std::uint8_t(0)},
-                               std::uint8_t(size)});
+    // What a message needs is looked at holding the synthesizer, as a new
+    // SoundFont replaces what it looks at.
+    if (state == Load::Ready && !waiting() && !m_busy.test_and_set(std::memory_order_acquire)) {
+        if (!needsThread(bytes, size)) {
+            apply(m_synth, Message{{}, {bytes[0], size > 1 ? bytes[1] : std::uint8_t(0), size > 2 ? bytes[2] : std::uint8_t(0)},
+                                   std::uint8_t(size)});
+            m_busy.clear(std::memory_order_release);
+            if (isNoteOn(bytes, size))
+                sem_post(&m_wake);
+            return;
+        }
         m_busy.clear(std::memory_order_release);
-        if (isNoteOn(bytes, size))
-            sem_post(&m_wake);
-        return;
     }
     if (push(bytes, size))
         sem_post(&m_wake);
@@ -310,23 +320,41 @@ void BuiltinSynth::play(const Message &message)
         fluid_synth_system_reset(m_synth);
         for (auto &program : m_programs)
             program.store(0, std::memory_order_relaxed);
+        noteChannels(AllChannels);
         m_ready.store(AllChannels, std::memory_order_release);
         return;
     }
     if ((bytes[0] & 0xF0) == 0xC0) {
         fluid_synth_program_change(m_synth, bytes[0] & 0x0F, bytes[1] & 0x7F);
         m_programs[bytes[0] & 0x0F].store(bytes[1] & 0x7F, std::memory_order_relaxed);
+        noteChannels(channel);
         m_ready.fetch_or(channel, std::memory_order_acq_rel);
         return;
     }
-    if (isNoteOn(bytes, message.size) && !(m_ready.load(std::memory_order_acquire) & channel)) {
-        // A channel's first note plays its General MIDI default, piano or,
-        // on channel 10, the drums.
-        fluid_synth_program_change(m_synth, bytes[0] & 0x0F, 0);
-        m_programs[bytes[0] & 0x0F].store(0, std::memory_order_relaxed);
-        m_ready.fetch_or(channel, std::memory_order_acq_rel);
+    if (isNoteOn(bytes, message.size)) {
+        if (!(m_ready.load(std::memory_order_acquire) & channel)) {
+            // A channel's first note plays its General MIDI default, piano
+            // or, on channel 10, the drums.
+            fluid_synth_program_change(m_synth, bytes[0] & 0x0F, 0);
+            m_programs[bytes[0] & 0x0F].store(0, std::memory_order_relaxed);
+            noteChannels(channel);
+            m_ready.fetch_or(channel, std::memory_order_acq_rel);
+        }
+        if (m_font)
+            m_font->prepare(m_presets[bytes[0] & 0x0F].load(std::memory_order_relaxed), bytes[1] & 0x7F,
+                            bytes[2] & 0x7F);
     }
     apply(m_synth, message);
+}
+
+// On the thread, holding the synthesizer: what the channels now play.
+void BuiltinSynth::noteChannels(unsigned channels)
+{
+    for (int channel = 0; channel < 16; ++channel) {
+        if (channels & (1u << channel))
+            m_presets[std::size_t(channel)].store(m_font ? m_font->channelPreset(m_synth, channel) : nullptr,
+                                                  std::memory_order_release);
+    }
 }
 
 void BuiltinSynth::apply(fluid_synth_t *synth, const Message &message)
@@ -466,12 +494,15 @@ bool BuiltinSynth::load(const QString &path, const QString &problem)
     // engine mixes them, and a three-note chord at full velocity high up
     // still stays below full scale.
     fluid_settings_setnum(settings, "synth.gain", 1.4);
-    // An instrument's samples are read when a channel is given it: opening
-    // MuseScore's 40 MB SoundFont whole took 5 s and 240 MB.
+    // Should FluidSynth's own loader read the file, an instrument's samples
+    // are read when a channel is given it: opening MuseScore's 40 MB
+    // SoundFont whole took 5 s and 240 MB.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     fluid_synth_t *synth = new_fluid_synth(settings);
+    // FluidSynth's own loader for what this program's reader refuses.
+    LazySoundFont *font = synth ? LazySoundFont::install(synth, path) : nullptr;
     const bool loaded =
-        synth && fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0) != FLUID_FAILED;
+        synth && (font || fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0) != FLUID_FAILED);
     if (!loaded) {
         if (synth)
             delete_fluid_synth(synth);
@@ -492,6 +523,8 @@ bool BuiltinSynth::load(const QString &path, const QString &problem)
         const bool attached = m_attached;
         attach(false);
         old = std::exchange(m_synth, synth);
+        m_font = font;
+        noteChannels(AllChannels);
         oldSettings = std::exchange(m_settings, settings);
         m_ready.store(ready, std::memory_order_release);
         m_busy.clear(std::memory_order_release);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "defaultoutput.h"
+#include "lazysoundfont.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,13 +27,13 @@ struct SoundFontSearch;
 // the one chosen or else the first found, sounding through the program's one
 // audio output.
 //
-// Only what is played is loaded: opening reads the SoundFont's list of
-// instruments, a matter of milliseconds whatever its size, and a channel's
-// instrument is read when the channel is given it, by a program change or
-// its first note. That happens on the synthesizer's own thread, so no sender
-// ever waits: a message is played at once when the synthesizer is free, and
-// otherwise waits in order for that thread, as every message does while an
-// instrument loads.
+// Only what is played is loaded: opening reads the SoundFont's lists of
+// instruments, a matter of milliseconds whatever its size, and a sample is
+// read (and decoded, from an SF3 file) when a note first needs it. That
+// happens on the synthesizer's own thread, so no sender ever waits: a
+// message is played at once when the synthesizer is free and has what it
+// needs, and otherwise waits in order for that thread, as every message does
+// while a sample loads.
 class BuiltinSynth : public DefaultOutput
 {
     Q_DECLARE_TR_FUNCTIONS(BuiltinSynth)
@@ -110,6 +111,7 @@ private:
     static QString playsInstead(const QString &found, const SoundFontSearch &search);
     void play(const Message &message);
     void apply(_fluid_synth_t *synth, const Message &message);
+    void noteChannels(unsigned channels);
     bool needsThread(const std::uint8_t *bytes, std::size_t size) const;
     bool push(const std::uint8_t *bytes, std::size_t size);
     bool waiting() const;
@@ -135,6 +137,10 @@ private:
     QString m_failure;
     // Held only while m_busy is.
     _fluid_synth_t *m_synth = nullptr;
+    // Null when FluidSynth's own loader read the file.
+    LazySoundFont *m_font = nullptr;
+    // What each channel plays, of m_font; written only by the thread.
+    std::array<std::atomic<const LazySoundFont::Preset *>, 16> m_presets{};
     _fluid_hashtable_t *m_settings = nullptr;
 
     // One writer, the sender; one reader, whoever holds m_busy.
