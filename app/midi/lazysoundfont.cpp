@@ -35,6 +35,9 @@ namespace {
 
 // FluidSynth reads voices' samples a few frames beyond both ends.
 constexpr std::size_t Margin = 8;
+// Six minutes at 44.1 kHz: no sample is longer, and a broken file claiming
+// more gets no more memory.
+constexpr sf_count_t MaxFrames = sf_count_t(1) << 24;
 // As the EMU hardware scaled attenuation, which SoundFonts are voiced for.
 constexpr float AttenuationScale = 0.4f;
 
@@ -336,7 +339,7 @@ std::vector<short> LazySoundFont::decode(const SoundFontFile::Sample &sample, st
     if (!file)
         return {};
     std::vector<short> pcm;
-    if (info.channels == 1 && info.frames > 0 && info.frames < (1 << 28)) {
+    if (info.channels == 1 && info.frames > 0 && info.frames < MaxFrames) {
         pcm.assign(std::size_t(info.frames) + 2 * Margin, 0);
         if (sf_readf_short(file, pcm.data() + Margin, info.frames) == info.frames)
             frames = std::uint32_t(info.frames);
