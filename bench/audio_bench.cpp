@@ -6,6 +6,7 @@
 #include "privatejackserver.h"
 #include "privatepulseserver.h"
 #include "pulsecapture.h"
+#include "soundfontoption.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,10 +91,14 @@ void measureIdle(benchmark::State &state, qint64 serverPid)
     state.counters["server_cpu_pct"] = 100.0 * server / seconds;
 }
 
+// The SoundFont chosen with --soundfont=PATH, else the machine's first choice.
+QString chosenSoundFont;
+
 // Plays a short note, lets it die away and the output settle, then measures.
 void idleCpu(benchmark::State &state, AudioEngine &engine, qint64 serverPid)
 {
     BuiltinSynth synth(&engine);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     if (!waitUntilLoaded(synth, 30s)) {
         state.SkipWithError("The SoundFont did not load.");
@@ -302,6 +307,7 @@ BENCHMARK(BM_RestartPulse)->Iterations(5)->UseManualTime()->Unit(benchmark::kMil
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    chosenSoundFont = bench::takeSoundFontOption(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
