@@ -207,10 +207,10 @@ LazySoundFont *LazySoundFont::install(fluid_synth_t *synth, const QString &path,
             [](fluid_preset_t *h) { return static_cast<Preset *>(fluid_preset_get_data(h))->data->bank; },
             [](fluid_preset_t *h) { return static_cast<Preset *>(fluid_preset_get_data(h))->data->number; },
             &LazySoundFont::noteOn, [](fluid_preset_t *) {});
-        if (!preset->handle)
+        Preset &added = *font->m_presets.emplace_back(std::move(preset));
+        if (!added.handle)
             return nullptr;
-        fluid_preset_set_data(preset->handle, preset.get());
-        font->m_presets.push_back(std::move(preset));
+        fluid_preset_set_data(added.handle, &added);
     }
     if (fluid_synth_add_sfont(synth, font->m_sfont) == FLUID_FAILED) {
         if (error)
@@ -304,7 +304,6 @@ void LazySoundFont::load(int index)
     fluid_sample_set_pitch(sample, header.pitch <= 127 ? header.pitch : 60, header.correction);
     fluid_voice_optimize_sample(sample);
     held.sample = sample;
-    m_bytesHeld.fetch_add(held.pcm.size() * sizeof(short), std::memory_order_relaxed);
     held.state.store(Held::Present, std::memory_order_release);
 }
 

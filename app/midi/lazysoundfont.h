@@ -48,8 +48,6 @@ public:
     bool ready(const Preset *preset, int key, int velocity) const;
     // Reads and decodes the samples the note needs that are not at hand.
     void prepare(const Preset *preset, int key, int velocity);
-    // Decoded sample data held, in bytes.
-    std::size_t bytesHeld() const { return m_bytesHeld.load(std::memory_order_relaxed); }
 
 private:
     struct Held;
@@ -71,7 +69,6 @@ private:
     // For each instrument, each zone's modulators, those of the global zone
     // included.
     std::vector<std::vector<std::vector<_fluid_mod_t *>>> m_instrumentMods;
-    std::atomic<std::size_t> m_bytesHeld{0};
 };
 
 } // namespace staverly
