@@ -147,6 +147,7 @@ void BM_IdlePeriod(benchmark::State &state)
         return;
     }
     BuiltinSynth synth(&engine);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     waitUntilLoaded(synth, 30s);
     std::this_thread::sleep_for(2s);
@@ -183,6 +184,7 @@ void BM_NoteLatencyPulse(benchmark::State &state)
     if (!startOn(state, server, engine, QStringLiteral("pulseaudio")))
         return;
     BuiltinSynth synth(&engine);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     waitUntilLoaded(synth, 30s);
     PulseCapture capture;
@@ -252,6 +254,7 @@ void restart(benchmark::State &state, const QString &driver)
     if (!startOn(state, *server, engine, driver))
         return;
     BuiltinSynth synth(&engine);
+    synth.chooseSoundFont(chosenSoundFont);
     synth.open();
     waitUntilLoaded(synth, 30s);
     std::vector<double> reopened, heard;
