@@ -157,6 +157,8 @@ TEST(LazySoundFont, SoundsAsFluidSynthsOwnLoader)
         {"piano, loud and high", 0, 0, 96, 127},
         {"violin, a looped sample", 0, 40, 69, 80},
         {"church organ", 0, 19, 48, 64},
+        // Its sample is followed at once by the next one, which FluidSynth's
+        // loader reading instruments as they were chosen played on into.
         {"the snare drum", 128, 0, 38, 127},
         {"a flute beyond its samples' range", 0, 73, 108, 90},
     };
