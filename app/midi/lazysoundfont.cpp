@@ -72,9 +72,8 @@ std::vector<fluid_mod_t *> zoneModulators(const Zone &zone, const std::optional<
         result.push_back(fluidModulator(m));
     if (global) {
         for (const Modulator &g : global->modulators) {
-            const bool replaced = std::any_of(zone.modulators.begin(), zone.modulators.end(), [&](const Modulator &m) {
-                return m.source == g.source && m.destination == g.destination && m.amountSource == g.amountSource;
-            });
+            const bool replaced = std::any_of(zone.modulators.begin(), zone.modulators.end(),
+                                              [&](const Modulator &m) { return m.sameAs(g); });
             if (!replaced && result.size() < 64)
                 result.push_back(fluidModulator(g));
         }

@@ -38,11 +38,6 @@ bool validSource(std::uint16_t source, bool primary)
     return true;
 }
 
-bool sameModulator(const SoundFontFile::Modulator &a, const SoundFontFile::Modulator &b)
-{
-    return a.source == b.source && a.destination == b.destination && a.amountSource == b.amountSource;
-}
-
 class Reader
 {
 public:
@@ -159,7 +154,7 @@ private:
         auto &mods = zone.modulators;
         for (std::size_t i = 0; i < mods.size();) {
             const bool later = std::any_of(mods.begin() + std::ptrdiff_t(i) + 1, mods.end(),
-                                           [&](const auto &m) { return sameModulator(m, mods[i]); });
+                                           [&](const auto &m) { return m.sameAs(mods[i]); });
             if (later)
                 mods.erase(mods.begin() + std::ptrdiff_t(i));
             else

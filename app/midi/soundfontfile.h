@@ -32,6 +32,12 @@ public:
         std::int16_t amount = 0;
         std::uint16_t amountSource = 0;
         std::uint16_t transform = 0;
+
+        // The same sources and destination: one replaces the other.
+        bool sameAs(const Modulator &other) const
+        {
+            return source == other.source && destination == other.destination && amountSource == other.amountSource;
+        }
     };
 
     struct Zone
