@@ -136,6 +136,23 @@ struct MidiOverJack : JackRequirement
         }
         FAIL() << port->sinkName().toStdString() << " is not listed";
     }
+
+    // A cycle the server loses takes its messages with it: an exchange is
+    // run again while that happens, a few times. The cycles lost in its last run.
+    template<class Exchange>
+    int withFewLostCycles(Exchange exchange)
+    {
+        JackXrunWatch xruns;
+        int lost = 0;
+        for (int run = 0; run < 4; ++run) {
+            const int before = xruns.count();
+            exchange();
+            lost = xruns.count() - before;
+            if (lost == 0)
+                break;
+        }
+        return lost;
+    }
 };
 
 } // namespace
@@ -185,10 +202,15 @@ TEST_F(MidiOverJack, TheOutputSendsExactlyWhatTheProgramBuilds)
     MIDIOutput output(backend);
     openSink(output);
     EXPECT_GE(output.isOpen(), 1);
-    output.send(0xCF, 40, 0, 0);
-    output.send(0x90, 60, 127, 0);
-    output.send(0x90, 60, 0, 0);
-    ASSERT_TRUE(port->waitForCount(3, 2s)) << port->receivedCount() << " arrived";
+    bool arrived = false;
+    const int lost = withFewLostCycles([&] {
+        port->clear();
+        output.send(0xCF, 40, 0, 0);
+        output.send(0x90, 60, 127, 0);
+        output.send(0x90, 60, 0, 0);
+        arrived = port->waitForCount(3, 2s);
+    });
+    ASSERT_TRUE(arrived) << port->receivedCount() << " arrived; the server lost " << lost << " cycles";
     EXPECT_EQ(port->received(), (std::vector<Bytes>{{0xCF, 40}, {0x90, 60, 127}, {0x90, 60, 0}}));
 }
 
@@ -200,9 +222,6 @@ TEST_F(MidiOverJack, ThroughBetweenJackPortsIsCarriedDirectlyAndOnlyWhileOn)
     openSink(output);
     MIDIInput input(backend);
     openKeys(input);
-    input.setThrough(&output);
-    EXPECT_TRUE(output.throughIsDirect());
-    JackXrunWatch xruns;
     const auto arrives = [&](const Bytes &bytes) {
         port->clear();
         port->play(bytes);
@@ -211,21 +230,28 @@ TEST_F(MidiOverJack, ThroughBetweenJackPortsIsCarriedDirectlyAndOnlyWhileOn)
         return port->received();
     };
     const Bytes after{0xB0, 7, 100};
-    const auto on = arrives({0x90, 60, 100});
-    // Clock, active sensing and a stray data byte are not passed on.
+    std::vector<Bytes> on, off, reopened;
     std::vector<std::vector<Bytes>> odd;
-    for (const Bytes &bytes : {Bytes{0xF8}, Bytes{0xFE}, Bytes{0x90, 0x90, 1}})
-        odd.push_back(arrives(bytes));
-    input.setThrough(nullptr);
-    const bool directWhileOff = output.throughIsDirect();
-    const auto off = arrives({0x90, 62, 100});
-    // A reopened output carries it again.
-    input.setThrough(&output);
-    output.open();
-    const bool directReopened = output.throughIsDirect();
-    const auto reopened = arrives({0x90, 64, 100});
-    if (xruns.count() > 0)
-        GTEST_SKIP() << "the server lost cycles, and messages may have gone with them";
+    bool direct = false, directWhileOff = true, directReopened = false;
+    const int lost = withFewLostCycles([&] {
+        input.setThrough(&output);
+        direct = output.throughIsDirect();
+        on = arrives({0x90, 60, 100});
+        // Clock, active sensing and a stray data byte are not passed on.
+        odd.clear();
+        for (const Bytes &bytes : {Bytes{0xF8}, Bytes{0xFE}, Bytes{0x90, 0x90, 1}})
+            odd.push_back(arrives(bytes));
+        input.setThrough(nullptr);
+        directWhileOff = output.throughIsDirect();
+        off = arrives({0x90, 62, 100});
+        // A reopened output carries it again.
+        input.setThrough(&output);
+        output.open();
+        directReopened = output.throughIsDirect();
+        reopened = arrives({0x90, 64, 100});
+    });
+    SCOPED_TRACE(::testing::Message() << "the server lost " << lost << " cycles");
+    EXPECT_TRUE(direct);
     EXPECT_EQ(on, (std::vector<Bytes>{{0x90, 60, 100}, after}));
     for (const auto &received : odd)
         EXPECT_EQ(received, std::vector<Bytes>{after});
